@@ -1,0 +1,4 @@
+#include "app/Globals.h"
+
+// Order of construction matters: later objects may use earlier ones.
+Settings theSettings;

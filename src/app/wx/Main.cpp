@@ -1,0 +1,3 @@
+#include "app/wx/AppApp.h"
+
+wxIMPLEMENT_APP(CAppApp);

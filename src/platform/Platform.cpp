@@ -1,0 +1,70 @@
+#include "platform/Platform.h"
+
+#include <cstdio>
+
+#include "platform/MemoryRegistry.h"
+
+namespace {
+
+// Stand-ins used before the program or a test installs real services: they
+// never block and answer the choice that changes nothing.
+class SilentMessageBox : public IMessageBox {
+public:
+    MbResult Show(const std::string& text, const std::string& caption, MbIcon, MbButtons buttons,
+                  WindowHandle) override
+    {
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        switch (buttons) {
+        case MbButtons::Ok: return MbResult::Ok;
+        case MbButtons::YesNo: return MbResult::No;
+        default: return MbResult::Cancel;
+        }
+    }
+};
+
+class NoWaitCursor : public IWaitCursor {
+public:
+    void Begin() override {}
+    void End() override {}
+};
+
+class NoProcessControl : public IProcessControl {
+public:
+    void RequestQuit(int) override {}
+    std::string ProgramPath() override { return {}; }
+    std::string ProgramName() override { return "tabulon"; }
+};
+
+}  // namespace
+
+namespace {
+
+PlatformServices& StandIns()
+{
+    // Function statics, so that static objects elsewhere may use them safely.
+    static SilentMessageBox silentMessageBox;
+    static NoWaitCursor noWaitCursor;
+    static NoProcessControl noProcessControl;
+    static CMemoryRegistry memoryRegistry;
+    static PlatformServices services{&silentMessageBox, &noWaitCursor, &noProcessControl, &memoryRegistry};
+    return services;
+}
+
+}  // namespace
+
+PlatformServices& Platform()
+{
+    static PlatformServices services = StandIns();
+    return services;
+}
+
+void ResetPlatformServices() { Platform() = StandIns(); }
+
+MbResult ShowMessage(const std::string& text, const std::string& caption, MbIcon icon,
+                     MbButtons buttons, WindowHandle owner)
+{
+    return Platform().messageBox->Show(text, caption, icon, buttons, owner);
+}
+
+CWaitCursor::CWaitCursor() { Platform().waitCursor->Begin(); }
+CWaitCursor::~CWaitCursor() { Platform().waitCursor->End(); }

@@ -1,0 +1,272 @@
+#include "platform/RegFileFormat.h"
+
+#include <cstdio>
+
+const char kRegFileHeader[] = "Windows Registry Editor Version 5.00";
+
+namespace {
+
+constexpr std::size_t kHexBytesPerLine = 24;
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Splits the text into logical lines: CR LF or LF ends a line, and a line
+// whose last character is a backslash continues on the next.
+bool LogicalLines(const std::string& text, std::vector<std::string>* lines)
+{
+    std::string current;
+    bool continuing = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (continuing) {
+            std::size_t first = line.find_first_not_of(" \t");
+            line = first == std::string::npos ? std::string() : line.substr(first);
+        }
+        // Only a hex list can end in a backslash: quoted data ends in a
+        // quote, a dword in a digit and a key in a bracket.
+        bool continues = !line.empty() && line.back() == '\\';
+        if (continues) line.pop_back();
+        current += line;
+        continuing = continues;
+        if (!continuing) {
+            lines->push_back(current);
+            current.clear();
+        }
+    }
+    if (continuing) return false;
+    return true;
+}
+
+bool ParseQuoted(const std::string& line, std::size_t* pos, std::string* out)
+{
+    if (*pos >= line.size() || line[*pos] != '"') return false;
+    ++*pos;
+    out->clear();
+    while (*pos < line.size()) {
+        char c = line[(*pos)++];
+        if (c == '"') return true;
+        if (c == '\\') {
+            if (*pos >= line.size()) return false;
+            c = line[(*pos)++];
+            if (c != '\\' && c != '"') return false;
+        }
+        *out += c;
+    }
+    return false;
+}
+
+bool ParseHexList(const std::string& text, std::vector<std::uint8_t>* out)
+{
+    out->clear();
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+        if (pos + 2 > text.size()) return false;
+        int hi = HexDigit(text[pos]), lo = HexDigit(text[pos + 1]);
+        if (hi < 0 || lo < 0) return false;
+        out->push_back(static_cast<std::uint8_t>(hi * 16 + lo));
+        pos += 2;
+        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+        if (pos == text.size()) break;
+        if (text[pos] != ',') return false;
+        ++pos;
+        if (pos == text.size()) return false;
+    }
+    return true;
+}
+
+bool ParseData(const std::string& text, RegType* type, std::vector<std::uint8_t>* data)
+{
+    if (!text.empty() && text[0] == '"') {
+        std::size_t pos = 0;
+        std::string s;
+        if (!ParseQuoted(text, &pos, &s) || pos != text.size()) return false;
+        *type = REG_SZ;
+        data->assign(s.begin(), s.end());
+        data->push_back(0);
+        return true;
+    }
+    if (text.rfind("dword:", 0) == 0) {
+        std::string digits = text.substr(6);
+        if (digits.size() != 8) return false;
+        std::uint32_t v = 0;
+        for (char c : digits) {
+            int d = HexDigit(c);
+            if (d < 0) return false;
+            v = v * 16 + static_cast<std::uint32_t>(d);
+        }
+        *type = REG_DWORD;
+        data->assign({static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                      static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)});
+        return true;
+    }
+    if (text.rfind("hex:", 0) == 0) {
+        *type = REG_BINARY;
+        return ParseHexList(text.substr(4), data);
+    }
+    if (text.rfind("hex(", 0) == 0) {
+        std::size_t close = text.find("):", 4);
+        if (close == std::string::npos || close == 4 || close > 12) return false;
+        std::uint32_t t = 0;
+        for (std::size_t i = 4; i < close; ++i) {
+            int d = HexDigit(text[i]);
+            if (d < 0) return false;
+            t = t * 16 + static_cast<std::uint32_t>(d);
+        }
+        *type = static_cast<RegType>(t);
+        return ParseHexList(text.substr(close + 2), data);
+    }
+    return false;
+}
+
+bool ParseValueLine(const std::string& line, std::string* name, RegType* type,
+                    std::vector<std::uint8_t>* data)
+{
+    std::size_t pos = 0;
+    if (line[0] == '@') {
+        name->clear();
+        pos = 1;
+    } else if (!ParseQuoted(line, &pos, name)) {
+        return false;
+    }
+    if (pos >= line.size() || line[pos] != '=') return false;
+    for (char c : *name)
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+    return ParseData(line.substr(pos + 1), type, data);
+}
+
+std::string Quote(const std::string& s)
+{
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// A REG_SZ can be written as a quoted string only when that gives back the
+// same bytes: printable text followed by exactly one NUL.
+bool QuotableString(const RegValue& v)
+{
+    if (v.type != REG_SZ || v.data.empty() || v.data.back() != 0) return false;
+    for (std::size_t i = 0; i + 1 < v.data.size(); ++i)
+        if (v.data[i] < 0x20 || v.data[i] == 0x7F) return false;
+    return true;
+}
+
+void AppendHexList(const std::vector<std::uint8_t>& data, std::size_t prefixLength, std::string* out)
+{
+    char buf[4];
+    std::size_t onLine = prefixLength / 3;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        std::snprintf(buf, sizeof buf, "%02x", data[i]);
+        *out += buf;
+        if (i + 1 < data.size()) {
+            *out += ',';
+            if (++onLine >= kHexBytesPerLine) {
+                *out += "\\\n  ";
+                onLine = 0;
+            }
+        }
+    }
+}
+
+void AppendValue(const RegValue& v, std::string* out)
+{
+    std::string head = v.name.empty() ? std::string("@") : Quote(v.name);
+    head += '=';
+    *out += head;
+    char buf[32];
+    if (QuotableString(v)) {
+        *out += Quote(std::string(v.data.begin(), v.data.end() - 1));
+    } else if (v.type == REG_DWORD && v.data.size() == 4) {
+        std::uint32_t d = v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) |
+                          (static_cast<std::uint32_t>(v.data[3]) << 24);
+        std::snprintf(buf, sizeof buf, "dword:%08x", d);
+        *out += buf;
+    } else {
+        if (v.type == REG_BINARY) {
+            std::snprintf(buf, sizeof buf, "hex:");
+        } else {
+            std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<unsigned>(v.type));
+        }
+        *out += buf;
+        AppendHexList(v.data, head.size() + std::string(buf).size(), out);
+    }
+    *out += '\n';
+}
+
+void AppendKey(const RegNode& node, const std::string& path, std::string* out)
+{
+    *out += "\n[" + path + "]\n";
+    for (const auto& v : node.values) AppendValue(v, out);
+    for (const auto& child : node.subKeys) AppendKey(*child, path + "\\" + child->name, out);
+}
+
+}  // namespace
+
+bool ParseRegFile(const std::string& text, RegistryTree* tree)
+{
+    tree->Clear();
+    std::string body = text;
+    if (body.rfind("\xEF\xBB\xBF", 0) == 0) body.erase(0, 3);
+    std::vector<std::string> lines;
+    if (!LogicalLines(body, &lines)) return false;
+
+    std::size_t i = 0;
+    while (i < lines.size() && lines[i].empty()) ++i;
+    if (i == lines.size() || lines[i] != kRegFileHeader) return false;
+
+    RegNode* current = nullptr;
+    for (++i; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.empty() || line[0] == ';') continue;
+        if (line[0] == '[') {
+            if (line.back() != ']') break;
+            std::vector<std::string> parts;
+            if (!SplitRegPath(line.substr(1, line.size() - 2), &parts) || parts.empty()) break;
+            RegRoot root;
+            if (!RegRootFromName(parts[0], &root)) break;
+            current = &tree->Root(root);
+            for (std::size_t p = 1; p < parts.size(); ++p) current = current->AddSubKey(parts[p]);
+            continue;
+        }
+        std::string name;
+        RegType type;
+        std::vector<std::uint8_t> data;
+        if (!current || !ParseValueLine(line, &name, &type, &data)) break;
+        current->SetValue(name, type, std::move(data));
+    }
+    if (i < lines.size()) {
+        tree->Clear();
+        return false;
+    }
+    return true;
+}
+
+std::string FormatRegFile(const RegistryTree& tree)
+{
+    std::string out = kRegFileHeader;
+    out += '\n';
+    for (int r = 0; r < 3; ++r) {
+        const RegNode& root = tree.roots[r];
+        if (!root.values.empty()) {
+            out += "\n[" + root.name + "]\n";
+            for (const auto& v : root.values) AppendValue(v, &out);
+        }
+        for (const auto& child : root.subKeys) AppendKey(*child, root.name + "\\" + child->name, &out);
+    }
+    return out;
+}

@@ -1,0 +1,112 @@
+#include "platform/RegistryTree.h"
+
+#include <algorithm>
+
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Case-insensitive ordering, so keys are listed the way the user expects.
+bool NameLess(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Lower(x) < Lower(y); });
+}
+
+const char* const kRootNames[3] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"};
+
+}  // namespace
+
+bool RegNamesEqual(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+RegNode* RegNode::FindSubKey(const std::string& key) const
+{
+    for (const auto& child : subKeys)
+        if (RegNamesEqual(child->name, key)) return child.get();
+    return nullptr;
+}
+
+RegNode* RegNode::AddSubKey(const std::string& key)
+{
+    if (RegNode* existing = FindSubKey(key)) return existing;
+    auto node = std::make_unique<RegNode>();
+    node->name = key;
+    auto at = std::find_if(subKeys.begin(), subKeys.end(),
+                           [&](const std::unique_ptr<RegNode>& n) { return NameLess(key, n->name); });
+    return subKeys.insert(at, std::move(node))->get();
+}
+
+bool RegNode::RemoveSubKey(const std::string& key)
+{
+    auto at = std::find_if(subKeys.begin(), subKeys.end(),
+                           [&](const std::unique_ptr<RegNode>& n) { return RegNamesEqual(n->name, key); });
+    if (at == subKeys.end()) return false;
+    subKeys.erase(at);
+    return true;
+}
+
+RegValue* RegNode::FindValue(const std::string& value)
+{
+    for (auto& v : values)
+        if (RegNamesEqual(v.name, value)) return &v;
+    return nullptr;
+}
+
+void RegNode::SetValue(const std::string& value, RegType type, std::vector<std::uint8_t> data)
+{
+    RegValue* v = FindValue(value);
+    if (!v) {
+        values.push_back(RegValue{value, type, {}});
+        v = &values.back();
+    }
+    v->type = type;
+    v->data = std::move(data);
+}
+
+RegistryTree::RegistryTree() { Clear(); }
+
+void RegistryTree::Clear()
+{
+    for (int i = 0; i < 3; ++i) {
+        roots[i].values.clear();
+        roots[i].subKeys.clear();
+        roots[i].name = kRootNames[i];
+    }
+}
+
+const char* RegRootName(RegRoot root) { return kRootNames[static_cast<int>(root)]; }
+
+bool RegRootFromName(const std::string& name, RegRoot* root)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (RegNamesEqual(name, kRootNames[i])) {
+            *root = static_cast<RegRoot>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SplitRegPath(const std::string& path, std::vector<std::string>* parts)
+{
+    parts->clear();
+    if (path.empty()) return true;
+    std::string part;
+    for (char c : path) {
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+        if (c == '\\') {
+            if (part.empty()) return false;
+            parts->push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (part.empty()) return false;
+    parts->push_back(part);
+    return true;
+}

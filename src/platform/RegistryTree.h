@@ -1,0 +1,41 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+// The in-memory form of a registry store: three root keys, each a tree of
+// named keys holding typed values. Names compare case-insensitively.
+struct RegValue {
+    std::string name;
+    RegType type = REG_NONE;
+    std::vector<std::uint8_t> data;
+};
+
+struct RegNode {
+    std::string name;
+    std::vector<RegValue> values;
+    std::vector<std::unique_ptr<RegNode>> subKeys;  // kept in name order
+
+    RegNode* FindSubKey(const std::string& key) const;
+    RegNode* AddSubKey(const std::string& key);  // existing or new
+    bool RemoveSubKey(const std::string& key);
+    RegValue* FindValue(const std::string& value);
+    void SetValue(const std::string& value, RegType type, std::vector<std::uint8_t> data);
+};
+
+struct RegistryTree {
+    RegNode roots[3];
+
+    RegistryTree();
+    RegNode& Root(RegRoot root) { return roots[static_cast<int>(root)]; }
+    const RegNode& Root(RegRoot root) const { return roots[static_cast<int>(root)]; }
+    void Clear();
+};
+
+const char* RegRootName(RegRoot root);
+bool RegRootFromName(const std::string& name, RegRoot* root);
+bool RegNamesEqual(const std::string& a, const std::string& b);
+// Splits "a\b\c" into its parts; false for empty parts or control characters.
+bool SplitRegPath(const std::string& path, std::vector<std::string>* parts);

@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/WaitCursor.h"
+
+class CWxWaitCursor : public IWaitCursor {
+public:
+    void Begin() override;
+    void End() override;
+};
