@@ -1,6 +1,14 @@
 #pragma once
 #include "settings/Settings.h"
 
+class CRecordList;
+class CAppViewBase;
+
 // The program-wide static objects, defined together in one place so that
 // they are constructed in a known order and destroyed in the reverse one.
 extern Settings theSettings;
+
+// The current record list (owned by the document) and the one view; null
+// while they do not exist.
+extern CRecordList* theRecordList;
+extern CAppViewBase* theView;
