@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core tests, the core tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and the GUI tests
-# under Xvfb. Exits non-zero on any failure.
+# under Xvfb. Exits non-zero on any failure. With --fuzz it runs the fuzz
+# targets instead.
 set -uo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-deps.sh || exit 1
+if [[ "${1:-}" == "--fuzz" ]]; then
+  exec scripts/fuzz.sh   # every fuzz target for 60 s; not part of the default run
+fi
 jobs=$(nproc)
 
 # Core again under the sanitizers (clang), without the toolkit.

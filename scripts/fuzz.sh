@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets and runs each for a while (60 s by default).
+# Seeds come from tests/fuzz/corpus/<target>; new inputs go to a scratch
+# corpus so the repository stays unchanged. A crash leaves its input in
+# build-fuzz/crashes/<target>/ and fails the run.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+seconds=${FUZZ_SECONDS:-60}
+
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DTABULON_GUI=OFF -DTABULON_TESTS=OFF -DTABULON_FUZZ=ON >/dev/null || exit 1
+cmake --build build-fuzz -j"$(nproc)" || exit 1
+
+status=0
+for exe in build-fuzz/tests/fuzz/fuzz_*; do
+  [[ -x "$exe" ]] || continue
+  name=$(basename "$exe"); name=${name#fuzz_}
+  work=build-fuzz/corpus/$name crashes=build-fuzz/crashes/$name
+  mkdir -p "$work" "$crashes"
+  seeds=tests/fuzz/corpus/$name
+  [[ -d "$seeds" ]] || seeds=""
+  log=build-fuzz/$name.log
+  "$exe" -max_total_time="$seconds" -artifact_prefix="$crashes/" -print_final_stats=1 \
+    "$work" $seeds >"$log" 2>&1
+  rc=$?
+  execs=$(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}')
+  if [[ $rc -eq 0 ]]; then
+    echo "fuzz $name: clean, ${execs:-?} executions in ${seconds}s"
+  else
+    echo "fuzz $name: FAILED (exit $rc), see $log and $crashes/"
+    status=1
+  fi
+done
+exit $status
