@@ -1,5 +1,7 @@
 #include "platform/posix/PosixFiles.h"
 
+#include "platform/posix/AtomicFileWriter.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,20 +38,6 @@ bool MakeParentDirectories(const std::string& path)
 
 bool WriteFileAtomically(const std::string& path, const std::string& text)
 {
-    std::string temp = path + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else done += static_cast<std::size_t>(n);
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    CAtomicFileWriter writer;
+    return writer.Begin(path) && writer.Write(text.data(), text.size()) && writer.Commit();
 }

@@ -1,0 +1,26 @@
+#include "records/FileStatus.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+bool ReadStatus(int folder, const char* path, int flags, FileStatus* status)
+{
+    struct statx info {};
+    if (::statx(folder, path, flags, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) return false;
+    status->size = static_cast<std::int64_t>(info.stx_size);
+    status->accessTime = info.stx_atime.tv_sec;
+    status->modifyTime = info.stx_mtime.tv_sec;
+    status->createTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
+    return true;
+}
+
+}  // namespace
+
+bool ReadFileStatus(int handle, FileStatus* status) { return ReadStatus(handle, "", AT_EMPTY_PATH, status); }
+
+bool ReadFileStatus(const std::string& path, FileStatus* status)
+{
+    return ReadStatus(AT_FDCWD, path.c_str(), 0, status);
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// What the program records about a document's file: its size and its three
+// times in seconds since 1970. All zero for a document without a file.
+struct FileStatus {
+    std::int64_t size = 0;
+    std::int64_t accessTime = 0;
+    std::int64_t modifyTime = 0;
+    std::int64_t createTime = 0;
+};
+
+// Reads the status of an open file. The creation time is the file's birth
+// time where the file system keeps one, else its last status change.
+bool ReadFileStatus(int handle, FileStatus* status);
+// The same for the file a path names (links followed).
+bool ReadFileStatus(const std::string& path, FileStatus* status);

@@ -1,0 +1,120 @@
+#include "records/RecordList.h"
+
+#include <cstring>
+
+#include "app/Globals.h"
+#include "platform/Platform.h"
+#include "records/RecordMessages.h"
+#include "records/RecordStorage.h"
+#include "view/AppViewBase.h"
+
+namespace {
+
+bool SmartIndentOn()
+{
+    return theView && theView->sourceMode && theSettings.srcSmart;
+}
+
+// Leading blanks (spaces and tabs) of a record; none when it holds nothing
+// else.
+int IndentWidth(const RecordNode* node)
+{
+    int width = 0;
+    while (width < node->length && (node->data[width] == ' ' || node->data[width] == '\t')) ++width;
+    return width == node->length ? 0 : width;
+}
+
+}  // namespace
+
+CRecordList::~CRecordList()
+{
+    if (recoveryCopyWritten) DeleteRecoveryCopy();
+    FreeAll();
+}
+
+RecordNode* CRecordList::NewRecord(RecordNode* before, const std::uint8_t* source, int length)
+{
+    RecordNode* node = AllocateRecord(source, length);
+    if (!node) {
+        ReportOutOfMemory();
+        return nullptr;
+    }
+    RecordNode* after = before ? before->prev : tail;
+    node->prev = after;
+    node->next = before;
+    if (after) after->next = node;
+    else head = node;
+    if (before) before->prev = node;
+    else tail = node;
+    ++recordCount;
+    totalBytes += length;
+    return node;
+}
+
+bool CRecordList::Splice(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
+                         int insertCount)
+{
+    const int newLength = node->length - deleteCount + insertCount;
+    if (newLength < 0 || column + deleteCount > node->length) return false;
+    if (newLength >= kMaxRecordLength) {
+        ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
+        return false;
+    }
+    if (newLength >= node->capacity && !GrowRecord(node, newLength)) {
+        ReportOutOfMemory();
+        return false;
+    }
+    if (deleteCount != insertCount) {
+        std::memmove(node->data + column + insertCount, node->data + column + deleteCount,
+                     static_cast<std::size_t>(node->length - column - deleteCount));
+    }
+    if (insertCount > 0) std::memcpy(node->data + column, source, static_cast<std::size_t>(insertCount));
+    node->length = static_cast<std::uint16_t>(newLength);
+    totalBytes += insertCount - deleteCount;
+    return true;
+}
+
+RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool indentFlag)
+{
+    const int indent = indentFlag && SmartIndentOn() ? IndentWidth(node) : 0;
+    if (column == 0) return NewRecord(node, nullptr, 0);
+
+    const int length = node->length;
+    std::memcpy(workBuffer, node->data, static_cast<std::size_t>(length));
+    RecordNode* lower = NewRecord(node->next, workBuffer + column, length - column);
+    if (!lower) return nullptr;
+    node->length = static_cast<std::uint16_t>(column);
+    totalBytes -= length - column;
+    column = 0;
+    // The indent copies the upper record's leading blanks as they were.
+    if (indent > 0 && Splice(lower, 0, 0, workBuffer, indent)) column = indent;
+    return node;
+}
+
+RecordNode* CRecordList::JoinNext(RecordNode* node)
+{
+    RecordNode* follower = node->next;
+    if (!follower) return nullptr;
+    const int joined = node->length + follower->length;
+    if (joined > kMaxRecordLength) return nullptr;
+    if (joined > node->capacity && !GrowRecord(node, joined)) {
+        ReportOutOfMemory();
+        return nullptr;
+    }
+    if (follower->length > 0) std::memcpy(node->data + node->length, follower->data, follower->length);
+    node->length = static_cast<std::uint16_t>(joined);
+    node->next = follower->next;
+    if (follower->next) follower->next->prev = node;
+    else tail = node;
+    FreeRecord(follower);
+    --recordCount;
+    return node;
+}
+
+void CRecordList::FreeAll()
+{
+    FreeChain(head);
+    head = tail = nullptr;
+    recordCount = 0;
+    totalBytes = 0;
+}

@@ -1,0 +1,26 @@
+#include <unistd.h>
+
+#include "records/OpenMode.h"
+#include "records/RecordList.h"
+#include "records/RecordMessages.h"
+
+std::string CRecordList::RecoveryCopyName() const
+{
+    if (fileName.empty()) return kUntitledRecoveryName;
+    std::string name = fileName;
+    name += kRecoverySuffix;
+    return name;
+}
+
+bool CRecordList::SaveRecoveryCopy()
+{
+    if (Save(true, RecoveryCopyName(), SaveModeFor(file.mode)) != 0) return false;
+    recoveryCopyWritten = true;
+    return true;
+}
+
+void CRecordList::DeleteRecoveryCopy()
+{
+    ::unlink(RecoveryCopyName().c_str());
+    recoveryCopyWritten = false;
+}

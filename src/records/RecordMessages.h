@@ -1,0 +1,42 @@
+#pragma once
+#include <string>
+
+// Every text the records subsystem shows, in one place.
+
+inline constexpr char kCapCriticalError[] = "Critical Error";
+inline constexpr char kMsgOutOfMemory[] = "Out of Memory. Program will be stopped.";
+
+inline constexpr char kCapLineTooLong[] = "Line too Long";
+inline constexpr char kMsgRecordTooLarge[] = "Record exceeds maximum size.  Operation aborted.";
+inline constexpr char kMsgMergedTooLarge[] =
+    "Total size of merged record exceeds\nmaximum size.  Operation aborted.";
+inline constexpr char kFmtSizeLimitReached[] = "Size limit reached on record #%d.\nRecord will be truncated.";
+
+// The load question about an over-long line (note the capital T here).
+inline constexpr char kCapLineTooLongQuestion[] = "Line Too Long";
+inline constexpr char kFmtLineTooLongQuestion[] =
+    "Line %d too long.  Do you want to load as Binary?\nIf no, records exceeding limit will be divided.";
+
+inline constexpr char kCapOops[] = "Oops";
+inline constexpr char kFmtCannotOpen[] = "Cannot open \"%s\".";
+// A file whose records or bytes would not fit the document's counters.
+inline constexpr char kFmtFileTooLarge[] =
+    "Cannot open \"%s\".\nThe file holds more than 2147483647 records or bytes.";
+
+// A load that could not read the file to its end, or saw it change.
+inline constexpr char kCapHoldUp[] = "Hold Up!";
+inline constexpr char kFmtReadPartly[] =
+    "\"%s\" was read only partly: it could not be read to its end, or it changed while "
+    "it was being read.\nSaving now will write only the records shown.";
+
+inline constexpr char kCapFileError[] = "File Error";
+inline constexpr char kMsgCannotSave[] = "Cannot save file.";
+
+// Names derived from a document's path.
+inline constexpr char kBackupSuffix[] = ".bak";
+inline constexpr char kRecoverySuffix[] = ".tbsav";
+inline constexpr char kUntitledRecoveryName[] = "Untitled.tbsav";
+
+// Puts `value` in place of the first "%d" or "%s" of `format`.
+std::string FillIn(const char* format, const std::string& value);
+std::string FillIn(const char* format, long long value);

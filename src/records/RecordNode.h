@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+// The longest record the program holds, in bytes (records carry no line
+// terminator). Edits stop one short of it; joins and divided long lines may
+// reach it.
+inline constexpr int kMaxRecordLength = 65535;
+
+// One record of the document: a run of bytes of its own length in a heap
+// buffer, linked both ways to its neighbours.
+struct RecordNode {
+    std::uint16_t length = 0;
+    std::uint16_t capacity = 0;  // size of `data`; always >= length
+    std::uint8_t* data = nullptr;
+    RecordNode* prev = nullptr;
+    RecordNode* next = nullptr;
+};
+
+// Buffer size for a record of `length` bytes: the next multiple of 64 above
+// it, at most 65535. Buffers grow in these steps so that typing is cheap.
+constexpr std::uint16_t CapacityFor(int length)
+{
+    const int rounded = (length / 64 + 1) * 64;
+    return static_cast<std::uint16_t>(rounded > kMaxRecordLength ? kMaxRecordLength : rounded);
+}
+
+// Steps |delta| records along `next` (delta > 0) or `prev` (delta < 0).
+// Returns the record reached, or null when the walk runs off either end.
+RecordNode* FindRelative(RecordNode* node, int delta);

@@ -1,0 +1,149 @@
+#include "records/RecordStorage.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "platform/Platform.h"
+#include "records/BlockPool.h"
+#include "records/RecordMessages.h"
+
+// Under AddressSanitizer records come straight from the general allocator,
+// so that the sanitizer sees every record and buffer on its own.
+#if defined(__SANITIZE_ADDRESS__)
+#define TABULON_PLAIN_RECORD_ALLOCATION 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TABULON_PLAIN_RECORD_ALLOCATION 1
+#endif
+#endif
+
+namespace {
+
+int allocationsBeforeFailure = -1;
+
+bool AllocationAllowed()
+{
+    if (allocationsBeforeFailure < 0) return true;
+    if (allocationsBeforeFailure == 0) return false;
+    --allocationsBeforeFailure;
+    return true;
+}
+
+#ifndef TABULON_PLAIN_RECORD_ALLOCATION
+
+// Buffers up to this capacity come from pools, one per 64-byte step; larger
+// ones (rare: long records) from the general allocator.
+constexpr int kPooledCapacityLimit = 1024;
+constexpr int kBufferPools = kPooledCapacityLimit / 64;
+
+struct RecordPools {
+    CBlockPool nodes{sizeof(RecordNode)};
+    CBlockPool buffers[kBufferPools] = {
+        CBlockPool{64},  CBlockPool{128}, CBlockPool{192}, CBlockPool{256},
+        CBlockPool{320}, CBlockPool{384}, CBlockPool{448}, CBlockPool{512},
+        CBlockPool{576}, CBlockPool{640}, CBlockPool{704}, CBlockPool{768},
+        CBlockPool{832}, CBlockPool{896}, CBlockPool{960}, CBlockPool{1024}};
+};
+static_assert(sizeof(RecordNode) % 16 == 0);
+
+// Never destroyed: records may still be freed by static objects that go away
+// after this unit's statics.
+RecordPools& Pools()
+{
+    static RecordPools* pools = new RecordPools;
+    return *pools;
+}
+
+void* RawNode() { return Pools().nodes.Allocate(); }
+void RawFreeNode(void* node) { Pools().nodes.Release(node); }
+
+std::uint8_t* RawBuffer(std::uint16_t capacity)
+{
+    if (capacity <= kPooledCapacityLimit)
+        return static_cast<std::uint8_t*>(Pools().buffers[capacity / 64 - 1].Allocate());
+    return static_cast<std::uint8_t*>(std::malloc(capacity));
+}
+
+void RawFreeBuffer(std::uint8_t* data, std::uint16_t capacity)
+{
+    if (capacity <= kPooledCapacityLimit) Pools().buffers[capacity / 64 - 1].Release(data);
+    else std::free(data);
+}
+
+#else
+
+void* RawNode() { return std::malloc(sizeof(RecordNode)); }
+void RawFreeNode(void* node) { std::free(node); }
+std::uint8_t* RawBuffer(std::uint16_t capacity) { return static_cast<std::uint8_t*>(std::malloc(capacity)); }
+void RawFreeBuffer(std::uint8_t* data, std::uint16_t) { std::free(data); }
+
+#endif
+
+std::uint8_t* NewBuffer(std::uint16_t capacity)
+{
+    return AllocationAllowed() ? RawBuffer(capacity) : nullptr;
+}
+
+}  // namespace
+
+RecordNode* AllocateRecord(const std::uint8_t* source, int length)
+{
+    void* memory = AllocationAllowed() ? RawNode() : nullptr;
+    if (!memory) return nullptr;
+    const std::uint16_t capacity = CapacityFor(length);
+    std::uint8_t* data = NewBuffer(capacity);
+    if (!data) {
+        RawFreeNode(memory);
+        return nullptr;
+    }
+    if (length > 0) std::memcpy(data, source, static_cast<std::size_t>(length));
+    RecordNode* node = new (memory) RecordNode;
+    node->length = static_cast<std::uint16_t>(length);
+    node->capacity = capacity;
+    node->data = data;
+    return node;
+}
+
+void FreeRecord(RecordNode* node)
+{
+    RawFreeBuffer(node->data, node->capacity);
+    node->~RecordNode();
+    RawFreeNode(node);
+}
+
+void FreeChain(RecordNode* first)
+{
+    while (first) {
+        RecordNode* next = first->next;
+        FreeRecord(first);
+        first = next;
+    }
+}
+
+bool GrowRecord(RecordNode* node, int length)
+{
+    const std::uint16_t capacity = CapacityFor(length);
+    std::uint8_t* data = NewBuffer(capacity);
+    if (!data) return false;
+    if (node->length > 0) std::memcpy(data, node->data, node->length);
+    RawFreeBuffer(node->data, node->capacity);
+    node->data = data;
+    node->capacity = capacity;
+    return true;
+}
+
+void ReportOutOfMemory()
+{
+    ShowMessage(kMsgOutOfMemory, kCapCriticalError, MbIcon::Stop);
+    Platform().process->RequestQuit(-1);
+}
+
+void FailRecordAllocationsAfter(int successes) { allocationsBeforeFailure = successes; }
+
+RecordNode* FindRelative(RecordNode* node, int delta)
+{
+    for (; node && delta > 0; --delta) node = node->next;
+    for (; node && delta < 0; ++delta) node = node->prev;
+    return node;
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+
+#include "records/RecordNode.h"
+
+// Creating and freeing records. Every record, whether it sits in the
+// document's list, in an undo entry or in the clipboard holder, comes from
+// here and goes back here, so that the storage can keep many small records
+// compactly.
+
+// An unlinked record holding a copy of `length` bytes of `source` (nothing is
+// read when length is 0), with a buffer by the capacity rule. Null when
+// memory runs out; nothing is shown then (see ReportOutOfMemory).
+RecordNode* AllocateRecord(const std::uint8_t* source, int length);
+
+// Frees a record and its buffer. The record must already be unlinked, or be
+// part of a chain that is freed as a whole.
+void FreeRecord(RecordNode* node);
+
+// Frees `first` and every record after it along `next`.
+void FreeChain(RecordNode* first);
+
+// Gives the record a fresh buffer sized by the capacity rule for `length`
+// bytes (at most 65535), keeping its current bytes. Only for growing: the
+// callers decide when a buffer is too small. False when memory runs out
+// (record unchanged).
+bool GrowRecord(RecordNode* node, int length);
+
+// The out-of-memory report: "Out of Memory. Program will be stopped." and a
+// request to end the program with exit code -1. Callers then return null.
+void ReportOutOfMemory();
+
+// Lets tests reach the out-of-memory paths: after `successes` more
+// allocations every allocation fails, until this is called with -1.
+void FailRecordAllocationsAfter(int successes);

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "records/OpenMode.h"
+#include "records/RecordMessages.h"
+#include "records/RecordTestHelpers.h"
+#include "support/TempDir.h"
+#include "support/TestPlatform.h"
+
+namespace {
+
+const char kQuestion[] =
+    "Line 2 too long.  Do you want to load as Binary?\nIf no, records exceeding limit will be divided.";
+
+std::string Line(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }
+
+TEST(LoadLongLines, AnsweringNoDividesEveryLongLineAndAsksOnce)
+{
+    TempDir dir;
+    TestPlatform platform;
+    platform.messageBox.Answer(MbResult::No);
+    const std::string path = dir.File("long.txt");
+    WriteFileBytes(path, "short\n" + Line('a', 70000) + "\n" + Line('b', 140000) + "\nend\n");
+    CRecordList list;
+    EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ(kQuestion, platform.messageBox.boxes[0].text);
+    EXPECT_EQ("Line Too Long", platform.messageBox.boxes[0].caption);
+    EXPECT_EQ(MbIcon::Question, platform.messageBox.boxes[0].icon);
+    EXPECT_EQ(MbButtons::YesNo, platform.messageBox.boxes[0].buttons);
+    std::vector<int> lengths;
+    for (const RecordNode* n = list.head; n; n = n->next) lengths.push_back(n->length);
+    EXPECT_EQ((std::vector<int>{5, 65535, 4465, 65535, 65535, 8930, 3}), lengths);
+    EXPECT_EQ(kModeUnix, list.file.mode);
+    EXPECT_EQ(path, list.fileName);
+    EXPECT_TRUE(ListIsConsistent(list));
+}
+
+TEST(LoadLongLines, AnsweringYesReloadsTheWholeFileAsBinary64)
+{
+    TempDir dir;
+    TestPlatform platform;
+    ViewScope scope;
+    scope.view.sourceMode = true;
+    platform.messageBox.Answer(MbResult::Yes);
+    const std::string path = dir.File("long.txt");
+    const std::string bytes = "short\n" + Line('a', 70000) + "\n";
+    WriteFileBytes(path, bytes);
+    CRecordList list;
+    EXPECT_EQ(0, list.Load(path, kModeUnix, 0));
+    EXPECT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ(kModeBinary, list.file.mode);
+    EXPECT_EQ(64, list.file.recordWidth);
+    EXPECT_EQ(static_cast<int>((bytes.size() + 63) / 64), list.recordCount);
+    EXPECT_EQ(static_cast<int>(bytes.size()), list.totalBytes);
+    EXPECT_EQ("short\naaa", Text(list.head).substr(0, 9));
+    EXPECT_EQ(path, list.fileName);
+    EXPECT_FALSE(scope.view.sourceMode);
+    EXPECT_TRUE(ListIsConsistent(list));
+}
+
+TEST(LoadLongLines, ALineOf65534BytesWithItsTerminatorStillFits)
+{
+    TempDir dir;
+    TestPlatform platform;
+    const std::string path = dir.File("fits.txt");
+    WriteFileBytes(path, Line('a', 65534) + "\n" + Line('b', 65535));
+    CRecordList list;
+    EXPECT_EQ(0, list.Load(path, kModeUnix, 0));
+    EXPECT_TRUE(platform.messageBox.boxes.empty());  // the last line ends the file
+    ASSERT_EQ(2, list.recordCount);
+    EXPECT_EQ(65534, list.head->length);
+    EXPECT_EQ(65535, list.tail->length);
+
+    // In DOS the terminator takes two of the 65535 bytes.
+    WriteFileBytes(path, Line('a', 65533) + "\r\n");
+    CRecordList dos;
+    EXPECT_EQ(0, dos.Load(path, kModeDos, 0));
+    EXPECT_TRUE(platform.messageBox.boxes.empty());
+    EXPECT_EQ(65533, dos.head->length);
+}
+
+TEST(LoadLongLines, ADosCutCanSeparateCrFromLf)
+{
+    TempDir dir;
+    TestPlatform platform;
+    platform.messageBox.Answer(MbResult::No);
+    const std::string path = dir.File("cut.txt");
+    WriteFileBytes(path, Line('a', 65534) + "\r\nb\r\n");  // 65536 bytes with its CR LF
+    CRecordList list;
+    list.Load(path, kModeDos, 0);
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ(std::string(
+                  "Line 1 too long.  Do you want to load as Binary?\nIf no, records exceeding limit will be divided."),
+              platform.messageBox.boxes[0].text);
+    ASSERT_EQ(2, list.recordCount);
+    EXPECT_EQ(Line('a', 65534) + "\r", Text(list.head));
+    EXPECT_EQ("\nb", Text(list.tail));  // the LF has no CR before it in its record
+}
+
+TEST(LoadLongLines, AWidthAbove65535AsksForLineOne)
+{
+    TempDir dir;
+    const std::string path = dir.File("wide.bin");
+    WriteFileBytes(path, Line('w', 140000));
+    {
+        TestPlatform platform;
+        platform.messageBox.Answer(MbResult::No);
+        CRecordList list;
+        list.Load(path, kRequestAuto, 100000);
+        ASSERT_EQ(1u, platform.messageBox.boxes.size());
+        EXPECT_NE(std::string::npos, platform.messageBox.boxes[0].text.find("Line 1 too long."));
+        std::vector<int> lengths;
+        for (const RecordNode* n = list.head; n; n = n->next) lengths.push_back(n->length);
+        EXPECT_EQ((std::vector<int>{65535, 65535, 8930}), lengths);
+        EXPECT_EQ(100000, list.file.recordWidth);
+    }
+    {
+        TestPlatform platform;
+        platform.messageBox.Answer(MbResult::Yes);
+        CRecordList list;
+        list.Load(path, kRequestAuto, 100000);
+        EXPECT_EQ(64, list.file.recordWidth);
+        EXPECT_EQ((140000 + 63) / 64, list.recordCount);
+    }
+}
+
+// Changes the file while the load waits for the answer to its question,
+// that is between the counting pass and the reading pass.
+class ChangingMessageBox : public IMessageBox {
+public:
+    explicit ChangingMessageBox(std::function<void()> change) : change_(std::move(change)) {}
+    MbResult Show(const std::string& text, const std::string& caption, MbIcon, MbButtons, WindowHandle) override
+    {
+        texts.push_back(caption + ": " + text);
+        if (caption == kCapLineTooLongQuestion) change_();
+        return caption == kCapLineTooLongQuestion ? MbResult::No : MbResult::Ok;
+    }
+    std::vector<std::string> texts;
+
+private:
+    std::function<void()> change_;
+};
+
+struct ChangeCase {
+    const char* name;
+    std::function<void(const std::string& path)> change;
+    std::vector<std::string> expected;
+};
+
+TEST(LoadLongLines, AFileThatChangesBetweenThePassesIsReportedAsReadPartly)
+{
+    const std::string start = Line('a', 70000) + "\nsecond\nthird\n";
+    const std::vector<ChangeCase> cases = {
+        {"shrank", [&](const std::string& p) { WriteFileBytes(p, start.substr(0, 70007)); },
+         {Line('a', 65535), Line('a', 4465), "second"}},
+        {"grew", [&](const std::string& p) { WriteFileBytes(p, start + "fourth\n"); },
+         {Line('a', 65535), Line('a', 4465), "second", "third", "fourth"}},
+        {"changed", [&](const std::string& p) { WriteFileBytes(p, Line('a', 70000) + "\nsec\nond\nthird\n"); },
+         {Line('a', 65535), Line('a', 4465), "sec", "ond", "third"}},
+    };
+    for (const ChangeCase& c : cases) {
+        TempDir dir;
+        TestPlatform platform;
+        const std::string path = dir.File("moving.txt");
+        WriteFileBytes(path, start);
+        ChangingMessageBox box([&] { c.change(path); });
+        Platform().messageBox = &box;
+        CRecordList list;
+        EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << c.name;
+        EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << c.name;
+        EXPECT_EQ(c.expected, Records(list)) << c.name;
+        EXPECT_EQ(path, list.fileName) << c.name;  // kept under its name
+        ASSERT_EQ(2u, box.texts.size()) << c.name;
+        EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << c.name;
+        EXPECT_TRUE(ListIsConsistent(list));
+    }
+}
+
+TEST(LoadLongLines, AFileTooBigForTheCountersIsRefused)
+{
+    TempDir dir;
+    TestPlatform platform;
+    const std::string path = dir.File("huge.bin");
+    {
+        // Sparse: 2 GiB of zeros that take no disk space.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(0, ::ftruncate(fd, 2147483648LL));
+        ::close(fd);
+    }
+    CRecordList list;
+    EXPECT_EQ(1, list.Load(path, kRequestAuto, 0));  // binary by its zeros
+    EXPECT_EQ(LoadOutcome::Refused, list.loadOutcome);
+    EXPECT_EQ(0, list.recordCount);
+    EXPECT_EQ("", list.fileName);
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ(FillIn(kFmtFileTooLarge, path), platform.messageBox.boxes[0].text);
+    EXPECT_EQ("Oops", platform.messageBox.boxes[0].caption);
+    EXPECT_EQ(MbIcon::Stop, platform.messageBox.boxes[0].icon);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LoadLongLines, TextWhoseCountsWouldOverflowIsRefused)
+{
+    struct LimitScope {
+        LimitScope() { SetDocumentCounterLimitForTesting(1000); }
+        ~LimitScope() { SetDocumentCounterLimitForTesting(0); }
+    } limit;
+    TempDir dir;
+    const std::string path = dir.File("many.txt");
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"records", std::string(1001, '\n')},
+        {"bytes", std::string(999, 'x') + "\n" + "xx\n"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        TestPlatform platform;
+        WriteFileBytes(path, bytes);
+        CRecordList list;
+        EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << name;
+        EXPECT_EQ(LoadOutcome::Refused, list.loadOutcome) << name;
+        EXPECT_EQ(0, list.recordCount) << name;
+        EXPECT_EQ("", list.fileName) << name;
+        ASSERT_EQ(1u, platform.messageBox.boxes.size()) << name;
+        EXPECT_EQ(FillIn(kFmtFileTooLarge, path), platform.messageBox.boxes[0].text) << name;
+    }
+    // Exactly at the limit is fine; terminators do not count.
+    WriteFileBytes(path, std::string(998, 'x') + "\r\nxx\r\n");
+    CRecordList list;
+    EXPECT_EQ(0, list.Load(path, kModeDos, 0));
+    EXPECT_EQ(1000, list.totalBytes);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Globals.h"
+#include "records/RecordList.h"
+#include "view/AppViewBase.h"
+
+// Shared by the record tests.
+
+inline const std::uint8_t* U(const std::string& text) { return reinterpret_cast<const std::uint8_t*>(text.data()); }
+
+inline std::string Text(const RecordNode* node)
+{
+    return std::string(reinterpret_cast<const char*>(node->data), node->length);
+}
+
+inline std::vector<std::string> Records(const CRecordList& list)
+{
+    std::vector<std::string> out;
+    for (const RecordNode* n = list.head; n; n = n->next) out.push_back(Text(n));
+    return out;
+}
+
+// A list holding the given records, in order.
+inline std::unique_ptr<CRecordList> ListOf(std::initializer_list<std::string> records)
+{
+    auto list = std::make_unique<CRecordList>();
+    for (const std::string& r : records) list->NewRecord(nullptr, U(r), static_cast<int>(r.size()));
+    return list;
+}
+
+// Links consistent both ways, head and tail right, totals exact, every
+// capacity by the rule or larger.
+inline ::testing::AssertionResult ListIsConsistent(const CRecordList& list)
+{
+    std::int64_t count = 0;
+    std::int64_t bytes = 0;
+    const RecordNode* prev = nullptr;
+    for (const RecordNode* n = list.head; n; prev = n, n = n->next) {
+        if (n->prev != prev) return ::testing::AssertionFailure() << "bad prev link at record " << count;
+        if (n->capacity < n->length) return ::testing::AssertionFailure() << "capacity below length at " << count;
+        ++count;
+        bytes += n->length;
+    }
+    if (list.tail != prev) return ::testing::AssertionFailure() << "tail is not the last record";
+    if (count != list.recordCount)
+        return ::testing::AssertionFailure() << "recordCount " << list.recordCount << ", linked " << count;
+    if (bytes != list.totalBytes)
+        return ::testing::AssertionFailure() << "totalBytes " << list.totalBytes << ", summed " << bytes;
+    return ::testing::AssertionSuccess();
+}
+
+// Installs a view (and fresh settings) for the lifetime of the object.
+class ViewScope {
+public:
+    ViewScope() : savedSettings_(theSettings), savedView_(theView) { theView = &view; }
+    ~ViewScope()
+    {
+        theView = savedView_;
+        theSettings = savedSettings_;
+    }
+    ViewScope(const ViewScope&) = delete;
+    ViewScope& operator=(const ViewScope&) = delete;
+
+    CAppViewBase view;
+
+private:
+    Settings savedSettings_;
+    CAppViewBase* savedView_;
+};
