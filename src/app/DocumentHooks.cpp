@@ -1,0 +1,3 @@
+#include "app/DocumentHooks.h"
+
+IDocumentHooks* theDocumentHooks = nullptr;
