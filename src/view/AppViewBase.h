@@ -1,15 +1,88 @@
 #pragma once
 #include <cstdint>
 
+#include "view/ScrollBarModel.h"
+#include "view/ViewHost.h"
+
 struct RecordNode;
 
 // The editor view's state and every operation on it that needs no toolkit:
 // caret, selection, scroll position and display modes. The wx view derives
-// from it and adds the panes.
+// from it, adds the panes and serves as its host.
+//
+// Records are reached only by relative steps from a node the view already
+// holds (caretNode, topNode, or the list's ends), never by counting from the
+// head, so every operation costs in proportion to the distance moved.
 class CAppViewBase {
 public:
     CAppViewBase() = default;
     virtual ~CAppViewBase() = default;
+    CAppViewBase(const CAppViewBase&) = delete;
+    CAppViewBase& operator=(const CAppViewBase&) = delete;
+
+    // The screen side; null (the default) makes every host call a no-op.
+    void SetHost(IViewHost* host) { host_ = host; }
+
+    // --- Lifecycle and layout -------------------------------------------------
+
+    // Resets caret, selection and scrolling to the start of a new or opened
+    // document (the record list is already filled).
+    void OnInitialUpdate();
+    // The data pane's client area changed: page size and both ranges follow.
+    void OnDataPaneSized(int clientWidth, int clientHeight);
+
+    // --- Scrolling ----------------------------------------------------------
+
+    void SetTopRow(int row);
+    void SetLeftCol(int col);
+    void UpdateVScrollRange();
+    // Range of the widest record on screen; also sets the bar to leftCol.
+    void UpdateHScrollRange();
+    // Scrolls so the caret is visible; answers whether anything scrolled.
+    // The caller repaints the data pane.
+    bool EnsureCaretVisible(bool centre);
+
+    void OnVScroll(ScrollCode code, int trackPosition);
+    void OnHScroll(ScrollCode code, int trackPosition);
+    // wheelDelta > 0: away from the user (up).
+    void OnMouseWheel(int wheelDelta);
+
+    // --- Coordinates ----------------------------------------------------------
+
+    int ColumnToByte(const RecordNode* node, int col) const;
+    int ByteToColumn(const RecordNode* node, int byteIndex) const;
+    RecordNode* LocateRow(int row, int col, std::int32_t& record, std::int32_t& rowInRecord,
+                          std::int32_t& byte) const;
+    void CaretToDisplay(int record, int rowInRecord, int byte, std::int32_t& row,
+                        std::int32_t& col) const;
+    // The record with the given index, walked to from the nearest node held.
+    RecordNode* NodeAt(int record) const;
+    // Tab width for the column functions: 0 outside source mode.
+    int TabWidth() const;
+    int RecordCount() const;
+    // Display rows of the whole document.
+    int TotalRows() const { return rowsPerRecord * RecordCount(); }
+
+    // --- Modes ----------------------------------------------------------------
+
+    void ToggleAscii();
+    void ToggleHex();
+    void ToggleSource();
+
+    // --- Selection ----------------------------------------------------------
+
+    bool HasSelection() const;
+    bool IsSelected(int record, int byte) const;
+    bool IsLineBreakSelected(int record) const;
+
+    // --- Caret ----------------------------------------------------------------
+
+    // Shows and places the caret when it belongs on screen (inside the page,
+    // no selection), else removes it.
+    void UpdateCaret();
+    void HideCaretNow();
+
+    // --- State ----------------------------------------------------------------
 
     std::int32_t lineWidth = 42;
     std::int32_t rulerHeight = 20;
@@ -43,4 +116,19 @@ public:
     RecordNode* selStartNode = nullptr;
     RecordNode* selEndNode = nullptr;
     bool selAnchorAtStart = true;
+
+    // The view's copies of its two scroll bars.
+    ScrollBarState vertBar;
+    ScrollBarState horzBar;
+
+protected:
+    IViewHost& Host() const;
+
+private:
+    void SetVertBarPosition(int position);
+    void SetHorzBarPosition(int position);
+    // topRecord and topNode for the current topRow.
+    void SyncTopRecord();
+
+    IViewHost* host_ = nullptr;
 };

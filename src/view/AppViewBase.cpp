@@ -1,0 +1,354 @@
+#include "view/AppViewBase.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/Globals.h"
+#include "view/DisplayColumns.h"
+#include "view/PaneLayout.h"
+#include "view/RecordAccess.h"
+
+namespace rec = view_records;
+
+namespace {
+
+// Stands in for the host until one is set, so the view works without a
+// screen.
+class NullViewHost : public IViewHost {
+public:
+    void InvalidatePane(ViewPane) override {}
+    void PlaceCaret(int, int, int, int) override {}
+    void HideCaretNow() override {}
+    void SetVertScrollBar(const ScrollBarState&) override {}
+    void SetHorzScrollBar(const ScrollBarState&) override {}
+    void UpdateModePanes() override {}
+    void UpdateStatus() override {}
+    void SetMessage(const std::string&) override {}
+};
+
+// Left of the first cell and above the first row of the data pane.
+constexpr int kTextLeft = 5;
+constexpr int kCaretTop = 2;
+constexpr int kInsertCaretWidth = 2;
+// LocateRow's column for "the end of the record".
+constexpr int kEndOfRecordColumn = 65535;
+
+}  // namespace
+
+IViewHost& CAppViewBase::Host() const
+{
+    static NullViewHost nullHost;
+    return host_ ? *host_ : nullHost;
+}
+
+// --- Lifecycle and layout -----------------------------------------------------
+
+void CAppViewBase::OnInitialUpdate()
+{
+    caretCol = caretByte = caretRow = caretRecord = 0;
+    topRecord = topRow = leftCol = 0;
+    selStartRecord = selStartByte = selEndRecord = selEndByte = 0;
+    caretNode = topNode = selStartNode = selEndNode = rec::Head();
+    asciiView = true;
+    UpdateVScrollRange();
+    SetVertBarPosition(0);
+    Host().UpdateModePanes();
+    Host().UpdateStatus();
+    Host().InvalidatePane(ViewPane::All);
+}
+
+void CAppViewBase::OnDataPaneSized(int clientWidth, int clientHeight)
+{
+    pageCols = PageColsFor(clientWidth, charWidth);
+    pageRows = PageRowsFor(clientHeight, charHeight);
+    UpdateVScrollRange();
+    UpdateHScrollRange();
+}
+
+// --- Scrolling ----------------------------------------------------------------
+
+void CAppViewBase::SetVertBarPosition(int position)
+{
+    vertBar.position = position;
+    vertBar.ClampPosition();
+    Host().SetVertScrollBar(vertBar);
+}
+
+void CAppViewBase::SetHorzBarPosition(int position)
+{
+    horzBar.position = position;
+    horzBar.ClampPosition();
+    Host().SetHorzScrollBar(horzBar);
+}
+
+void CAppViewBase::SyncTopRecord()
+{
+    const int count = RecordCount();
+    const int total = TotalRows();
+    if (topRow <= 0 || count == 0) {
+        topRow = std::max(topRow, 0);
+        topNode = rec::Head();
+        topRecord = 0;
+    } else if (topRow >= total) {
+        topNode = rec::Tail();
+        topRecord = count - 1;
+    } else {
+        const int record = topRow / rowsPerRecord;
+        topNode = NodeAt(record);
+        topRecord = record;
+    }
+}
+
+void CAppViewBase::SetTopRow(int row)
+{
+    topRow = row;
+    SyncTopRecord();
+    Host().InvalidatePane(ViewPane::Data);
+    Host().InvalidatePane(ViewPane::Line);
+    UpdateCaret();
+}
+
+void CAppViewBase::SetLeftCol(int col)
+{
+    leftCol = std::max(col, 0);
+    Host().InvalidatePane(ViewPane::Data);
+    UpdateCaret();
+    Host().InvalidatePane(ViewPane::Ruler);
+}
+
+void CAppViewBase::UpdateVScrollRange()
+{
+    const int total = TotalRows();
+    vertBar.maximum = total - 1;
+    vertBar.page = pageRows > total - 1 ? total : pageRows;
+    vertBar.ClampPosition();
+    Host().SetVertScrollBar(vertBar);
+}
+
+void CAppViewBase::UpdateHScrollRange()
+{
+    int widest = 0;
+    const RecordNode* node = topNode;
+    for (int looked = 0; node && looked < pageRows; ++looked, node = rec::Next(node)) {
+        const int width = ByteToColumn(node, rec::Length(node));
+        widest = std::max(widest, std::max(width, 1));
+    }
+    horzBar.minimum = 0;
+    horzBar.maximum = widest - 1;
+    horzBar.page = std::min(pageCols, widest);
+    SetHorzBarPosition(leftCol);
+    Host().InvalidatePane(ViewPane::Ruler);
+}
+
+bool CAppViewBase::EnsureCaretVisible(bool centre)
+{
+    bool scrolledHorizontally = false;
+    if (caretCol < leftCol || caretCol > leftCol + pageCols) {
+        if (centre)
+            leftCol = std::max(caretCol - pageCols / 2, 0);
+        else
+            leftCol = caretCol < leftCol ? caretCol : caretCol - pageCols + 1;
+        leftCol = std::max(leftCol, 0);
+        Host().InvalidatePane(ViewPane::Ruler);
+        SetHorzBarPosition(leftCol);
+        scrolledHorizontally = true;
+    }
+
+    const int oldTopRow = topRow;
+    if (caretRow < topRow || caretRow >= topRow + pageRows) {
+        if (centre)
+            topRow = std::max(caretRow - pageRows / 2, 0);
+        else
+            topRow = caretRow < topRow ? caretRow : caretRow - pageRows + 1;
+    }
+    // In hex view keep the caret record's three rows on screen, with the
+    // bottom edge on a record boundary. A page of fewer than three rows
+    // cannot show them, and trying would push the caret off the page.
+    if (rowsPerRecord == 3 && pageRows >= 3) {
+        const int recordStart = (caretRow / 3) * 3;
+        if (recordStart < topRow)
+            topRow = recordStart;
+        else if (recordStart > topRow + pageRows - 3)
+            topRow = topRow - (topRow + pageRows) % 3 + 3;
+    }
+    topRow = std::max(topRow, 0);
+
+    if (topRow != oldTopRow) {
+        SyncTopRecord();
+        Host().InvalidatePane(ViewPane::Line);
+        SetVertBarPosition(topRow);
+        return true;
+    }
+    return scrolledHorizontally;
+}
+
+void CAppViewBase::OnVScroll(ScrollCode code, int trackPosition)
+{
+    const ScrollStep step = VerticalScrollStep(vertBar, code, trackPosition);
+    if (step.kind == ScrollStep::Ignore) return;
+    if (step.kind == ScrollStep::MoveTo) SetTopRow(step.position);
+    SetVertBarPosition(step.position);
+    UpdateHScrollRange();
+}
+
+void CAppViewBase::OnHScroll(ScrollCode code, int trackPosition)
+{
+    const ScrollStep step = HorizontalScrollStep(horzBar, code, trackPosition);
+    if (step.kind == ScrollStep::Ignore) return;
+    if (step.kind == ScrollStep::MoveTo) SetLeftCol(step.position);
+    SetHorzBarPosition(step.position);
+}
+
+void CAppViewBase::OnMouseWheel(int wheelDelta)
+{
+    const int target = WheelScrollPosition(vertBar, wheelDelta);
+    SetTopRow(target);
+    SetVertBarPosition(target);
+    // The records on screen changed, so their widest may have too.
+    UpdateHScrollRange();
+}
+
+// --- Coordinates --------------------------------------------------------------
+
+int CAppViewBase::TabWidth() const { return TabWidthFor(sourceMode, theSettings.srcMark); }
+
+int CAppViewBase::RecordCount() const { return rec::Count(); }
+
+int CAppViewBase::ColumnToByte(const RecordNode* node, int col) const
+{
+    return ::ColumnToByte(rec::Bytes(node), rec::Length(node), col, TabWidth());
+}
+
+int CAppViewBase::ByteToColumn(const RecordNode* node, int byteIndex) const
+{
+    return ::ByteToColumn(rec::Bytes(node), rec::Length(node), byteIndex, TabWidth());
+}
+
+RecordNode* CAppViewBase::NodeAt(int record) const
+{
+    const int count = RecordCount();
+    if (count == 0) return nullptr;
+    record = std::clamp(record, 0, count - 1);
+    // Start from whichever held node lies nearest.
+    struct Known {
+        RecordNode* node;
+        int record;
+    };
+    const Known known[] = {
+        {caretNode, caretRecord}, {topNode, topRecord}, {rec::Head(), 0}, {rec::Tail(), count - 1}};
+    const Known* best = nullptr;
+    for (const Known& k : known) {
+        if (!k.node || k.record < 0 || k.record >= count) continue;
+        if (!best || std::abs(k.record - record) < std::abs(best->record - record)) best = &k;
+    }
+    return best ? rec::Walk(best->node, record - best->record) : nullptr;
+}
+
+RecordNode* CAppViewBase::LocateRow(int row, int col, std::int32_t& record,
+                                    std::int32_t& rowInRecord, std::int32_t& byte) const
+{
+    const int count = RecordCount();
+    if (row < 0 || count == 0) {
+        record = 0;
+        rowInRecord = 0;
+        col = 0;
+    } else if (row >= TotalRows()) {
+        record = count - 1;
+        rowInRecord = 0;
+        col = kEndOfRecordColumn;
+    } else {
+        record = row / rowsPerRecord;
+        rowInRecord = row % rowsPerRecord;
+    }
+    RecordNode* node = NodeAt(record);
+    byte = LocateByte(rec::Bytes(node), rec::Length(node), std::max(col, 0), TabWidth());
+    return node;
+}
+
+void CAppViewBase::CaretToDisplay(int record, int rowInRecord, int byte, std::int32_t& row,
+                                  std::int32_t& col) const
+{
+    row = record * rowsPerRecord + rowInRecord;
+    col = sourceMode ? ByteToColumn(NodeAt(record), byte) : byte;
+}
+
+// --- Modes --------------------------------------------------------------------
+
+void CAppViewBase::ToggleAscii()
+{
+    asciiView = !asciiView;
+    Host().InvalidatePane(ViewPane::All);
+}
+
+void CAppViewBase::ToggleHex()
+{
+    if (rowsPerRecord == 1) {
+        rowsPerRecord = 3;
+        caretRow *= 3;
+    } else {
+        rowsPerRecord = 1;
+        caretRow /= 3;
+    }
+    // Keep the top record on top: topRow counts display rows, whose number
+    // per record just changed.
+    topRow = topRecord * rowsPerRecord;
+    Host().UpdateModePanes();
+    UpdateVScrollRange();
+    SetVertBarPosition(topRow);
+    EnsureCaretVisible(true);
+    Host().InvalidatePane(ViewPane::Data);
+    Host().InvalidatePane(ViewPane::Line);
+    Host().UpdateStatus();
+}
+
+void CAppViewBase::ToggleSource()
+{
+    caretByte = std::min(ColumnToByte(caretNode, caretCol), rec::Length(caretNode));
+    sourceMode = !sourceMode;
+    caretCol = ByteToColumn(caretNode, caretByte);
+    Host().UpdateModePanes();
+    Host().InvalidatePane(ViewPane::Data);
+    Host().InvalidatePane(ViewPane::Line);
+    Host().UpdateStatus();
+}
+
+// --- Selection ----------------------------------------------------------------
+
+bool CAppViewBase::HasSelection() const
+{
+    return selStartRecord != selEndRecord || selStartByte != selEndByte;
+}
+
+bool CAppViewBase::IsSelected(int record, int byte) const
+{
+    if (!HasSelection()) return false;
+    if (record == selStartRecord) {
+        if (record == selEndRecord) return selStartByte <= byte && byte < selEndByte;
+        return byte >= selStartByte;
+    }
+    if (record > selStartRecord && record < selEndRecord) return true;
+    if (record == selEndRecord) return byte < selEndByte;
+    return false;
+}
+
+bool CAppViewBase::IsLineBreakSelected(int record) const
+{
+    return selStartRecord != selEndRecord && selStartRecord <= record && record < selEndRecord;
+}
+
+// --- Caret --------------------------------------------------------------------
+
+void CAppViewBase::UpdateCaret()
+{
+    const bool onScreen = leftCol <= caretCol && caretCol <= leftCol + pageCols &&
+                          topRow <= caretRow && caretRow < topRow + pageRows && !HasSelection();
+    if (!onScreen) {
+        Host().HideCaretNow();
+        return;
+    }
+    Host().PlaceCaret((caretCol - leftCol) * charWidth + kTextLeft,
+                      (caretRow - topRow) * charHeight + kCaretTop,
+                      insertMode ? kInsertCaretWidth : charWidth, charHeight);
+}
+
+void CAppViewBase::HideCaretNow() { Host().HideCaretNow(); }

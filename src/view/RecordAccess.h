@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+
+#include "app/Globals.h"
+#include "records/RecordList.h"
+#include "records/RecordNode.h"
+
+// The view's only ways into the record list, so that its layout lives in
+// one place. Every function copes with a missing list or node.
+namespace view_records {
+
+inline const std::uint8_t* Bytes(const RecordNode* node)
+{
+    return node ? reinterpret_cast<const std::uint8_t*>(node->data) : nullptr;
+}
+
+inline int Length(const RecordNode* node) { return node ? static_cast<int>(node->length) : 0; }
+
+inline RecordNode* Next(const RecordNode* node) { return node ? node->next : nullptr; }
+
+inline int Count() { return theRecordList ? static_cast<int>(theRecordList->recordCount) : 0; }
+
+inline RecordNode* Head() { return theRecordList ? theRecordList->head : nullptr; }
+
+inline RecordNode* Tail() { return theRecordList ? theRecordList->tail : nullptr; }
+
+// A relative walk of delta records from node (which must be that far from
+// either end of the list).
+inline RecordNode* Walk(RecordNode* node, int delta)
+{
+    return delta == 0 || !node ? node : FindRelative(node, delta);
+}
+
+}  // namespace view_records
