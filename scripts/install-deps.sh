@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev
   libgtest-dev libgmock-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
 )

@@ -69,16 +69,16 @@ void CAppViewBase::OnDataPaneSized(int clientWidth, int clientHeight)
 
 void CAppViewBase::SetVertBarPosition(int position)
 {
-    vertBar.position = position;
-    vertBar.ClampPosition();
-    Host().SetVertScrollBar(vertBar);
+    vertScroll.position = position;
+    vertScroll.ClampPosition();
+    Host().SetVertScrollBar(vertScroll);
 }
 
 void CAppViewBase::SetHorzBarPosition(int position)
 {
-    horzBar.position = position;
-    horzBar.ClampPosition();
-    Host().SetHorzScrollBar(horzBar);
+    horzScroll.position = position;
+    horzScroll.ClampPosition();
+    Host().SetHorzScrollBar(horzScroll);
 }
 
 void CAppViewBase::SyncTopRecord()
@@ -119,10 +119,10 @@ void CAppViewBase::SetLeftCol(int col)
 void CAppViewBase::UpdateVScrollRange()
 {
     const int total = TotalRows();
-    vertBar.maximum = total - 1;
-    vertBar.page = pageRows > total - 1 ? total : pageRows;
-    vertBar.ClampPosition();
-    Host().SetVertScrollBar(vertBar);
+    vertScroll.maximum = total - 1;
+    vertScroll.page = pageRows > total - 1 ? total : pageRows;
+    vertScroll.ClampPosition();
+    Host().SetVertScrollBar(vertScroll);
 }
 
 void CAppViewBase::UpdateHScrollRange()
@@ -133,9 +133,9 @@ void CAppViewBase::UpdateHScrollRange()
         const int width = ByteToColumn(node, rec::Length(node));
         widest = std::max(widest, std::max(width, 1));
     }
-    horzBar.minimum = 0;
-    horzBar.maximum = widest - 1;
-    horzBar.page = std::min(pageCols, widest);
+    horzScroll.minimum = 0;
+    horzScroll.maximum = widest - 1;
+    horzScroll.page = std::min(pageCols, widest);
     SetHorzBarPosition(leftCol);
     Host().InvalidatePane(ViewPane::Ruler);
 }
@@ -184,7 +184,7 @@ bool CAppViewBase::EnsureCaretVisible(bool centre)
 
 void CAppViewBase::OnVScroll(ScrollCode code, int trackPosition)
 {
-    const ScrollStep step = VerticalScrollStep(vertBar, code, trackPosition);
+    const ScrollStep step = VerticalScrollStep(vertScroll, code, trackPosition);
     if (step.kind == ScrollStep::Ignore) return;
     if (step.kind == ScrollStep::MoveTo) SetTopRow(step.position);
     SetVertBarPosition(step.position);
@@ -193,7 +193,7 @@ void CAppViewBase::OnVScroll(ScrollCode code, int trackPosition)
 
 void CAppViewBase::OnHScroll(ScrollCode code, int trackPosition)
 {
-    const ScrollStep step = HorizontalScrollStep(horzBar, code, trackPosition);
+    const ScrollStep step = HorizontalScrollStep(horzScroll, code, trackPosition);
     if (step.kind == ScrollStep::Ignore) return;
     if (step.kind == ScrollStep::MoveTo) SetLeftCol(step.position);
     SetHorzBarPosition(step.position);
@@ -201,7 +201,7 @@ void CAppViewBase::OnHScroll(ScrollCode code, int trackPosition)
 
 void CAppViewBase::OnMouseWheel(int wheelDelta)
 {
-    const int target = WheelScrollPosition(vertBar, wheelDelta);
+    const int target = WheelScrollPosition(vertScroll, wheelDelta);
     SetTopRow(target);
     SetVertBarPosition(target);
     // The records on screen changed, so their widest may have too.

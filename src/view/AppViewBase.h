@@ -118,8 +118,8 @@ public:
     bool selAnchorAtStart = true;
 
     // The view's copies of its two scroll bars.
-    ScrollBarState vertBar;
-    ScrollBarState horzBar;
+    ScrollBarState vertScroll;
+    ScrollBarState horzScroll;
 
 protected:
     IViewHost& Host() const;

@@ -2,6 +2,7 @@
 
 #include "view/AppViewBase.h"
 #include "view/DisplayColumns.h"
+#include "view/RecordAccess.h"
 
 std::vector<RulerMark> RulerMarks(const CAppViewBase& view, const std::uint8_t* data, int length)
 {
@@ -34,4 +35,9 @@ std::vector<RulerMark> RulerMarks(const CAppViewBase& view, const std::uint8_t* 
         marks.push_back(mark);
     }
     return marks;
+}
+
+std::vector<RulerMark> CaretRulerMarks(const CAppViewBase& view)
+{
+    return RulerMarks(view, view_records::Bytes(view.caretNode), view_records::Length(view.caretNode));
 }

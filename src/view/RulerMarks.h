@@ -19,3 +19,6 @@ struct RulerMark {
 // The ruler's ticks for the caret record (its bytes and length): one per byte
 // position up to the one just past the end, within the visible columns.
 std::vector<RulerMark> RulerMarks(const CAppViewBase& view, const std::uint8_t* data, int length);
+
+// The same for the view's caret record.
+std::vector<RulerMark> CaretRulerMarks(const CAppViewBase& view);

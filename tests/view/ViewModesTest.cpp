@@ -41,7 +41,7 @@ TEST(ViewModes, HexOffFromTheLowNibbleRowLandsOnTheRecordsRow)
     t.view.ToggleHex();
     EXPECT_EQ(1, t.view.rowsPerRecord);
     EXPECT_EQ(5, t.view.caretRow);
-    EXPECT_EQ(9, t.view.vertBar.maximum);
+    EXPECT_EQ(9, t.view.vertScroll.maximum);
     t.view.ToggleHex();
     EXPECT_EQ(15, t.view.caretRow);  // back on the character row
     EXPECT_GE(t.host.modePaneUpdates, 3);
@@ -58,7 +58,7 @@ TEST(ViewModes, HexToggleKeepsTheTopRecordOnTop)
     EXPECT_EQ(15, t.view.topRow);
     EXPECT_EQ(5, t.view.topRecord);
     EXPECT_EQ(Counted(5), t.view.topNode);
-    EXPECT_EQ(15, t.view.vertBar.position);
+    EXPECT_EQ(15, t.view.vertScroll.position);
     t.view.ToggleHex();
     EXPECT_EQ(5, t.view.topRow);
     EXPECT_EQ(5, t.view.topRecord);

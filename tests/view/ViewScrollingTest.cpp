@@ -25,12 +25,12 @@ TEST(ViewScrolling, OneEmptyRecordHasEmptyRanges)
 {
     TestDocument doc({""});
     TestView t;
-    EXPECT_EQ(0, t.view.vertBar.maximum);
-    EXPECT_EQ(1, t.view.vertBar.page);
-    EXPECT_EQ(0, t.view.horzBar.maximum);  // an empty record counts as width 1
-    EXPECT_EQ(1, t.view.horzBar.page);
-    EXPECT_EQ(0, t.host.vertBar.maximum);  // the host shows the same
-    EXPECT_EQ(1, t.host.horzBar.page);
+    EXPECT_EQ(0, t.view.vertScroll.maximum);
+    EXPECT_EQ(1, t.view.vertScroll.page);
+    EXPECT_EQ(0, t.view.horzScroll.maximum);  // an empty record counts as width 1
+    EXPECT_EQ(1, t.view.horzScroll.page);
+    EXPECT_EQ(0, t.host.vertScroll.maximum);  // the host shows the same
+    EXPECT_EQ(1, t.host.horzScroll.page);
 }
 
 TEST(ViewScrolling, HexViewOfTenRecordsHasThirtyRows)
@@ -38,23 +38,23 @@ TEST(ViewScrolling, HexViewOfTenRecordsHasThirtyRows)
     TestDocument doc(NumberedRecords(10));
     TestView t(80, 20);
     t.view.ToggleHex();
-    EXPECT_EQ(29, t.view.vertBar.maximum);
-    EXPECT_EQ(20, t.view.vertBar.page);
+    EXPECT_EQ(29, t.view.vertScroll.maximum);
+    EXPECT_EQ(20, t.view.vertScroll.page);
     // Fewer rows than the page: the page is the whole document.
     t.view.OnDataPaneSized(81 * 8, 40 * 17);
-    EXPECT_EQ(30, t.view.vertBar.page);
+    EXPECT_EQ(30, t.view.vertScroll.page);
 }
 
 TEST(ViewScrolling, HorizontalRangeFollowsTheWidestRecordOnScreen)
 {
     TestDocument doc({"ab", std::string(300, 'x'), "abcd", std::string(50, 'y')});
     TestView t(80, 2);
-    EXPECT_EQ(299, t.view.horzBar.maximum);
-    EXPECT_EQ(80, t.view.horzBar.page);
+    EXPECT_EQ(299, t.view.horzScroll.maximum);
+    EXPECT_EQ(80, t.view.horzScroll.page);
     t.view.SetTopRow(2);
     t.view.UpdateHScrollRange();
-    EXPECT_EQ(49, t.view.horzBar.maximum);
-    EXPECT_EQ(50, t.view.horzBar.page);
+    EXPECT_EQ(49, t.view.horzScroll.maximum);
+    EXPECT_EQ(50, t.view.horzScroll.page);
     EXPECT_TRUE(t.host.Invalidated(ViewPane::Ruler));
 }
 
@@ -67,7 +67,7 @@ TEST(ViewScrolling, LineAndPageDownStopAtTheirLimits)
     ExpectTopConsistent(t.view);
     for (int i = 0; i < 5; ++i) t.view.OnVScroll(ScrollCode::LineDown, 0);
     EXPECT_EQ(80, t.view.topRow);  // maximum - page + 1
-    EXPECT_EQ(80, t.host.vertBar.position);
+    EXPECT_EQ(80, t.host.vertScroll.position);
     ExpectTopConsistent(t.view);
     t.view.OnVScroll(ScrollCode::PageUp, 0);
     EXPECT_EQ(60, t.view.topRow);
@@ -105,7 +105,7 @@ TEST(ViewScrolling, WheelMovesHalfAPageWithinTheLimits)
     EXPECT_EQ(0, t.view.topRow);
     for (int i = 0; i < 20; ++i) t.view.OnMouseWheel(-120);
     EXPECT_EQ(80, t.view.topRow);  // never past maximum - page + 1
-    EXPECT_EQ(80, t.view.vertBar.position);
+    EXPECT_EQ(80, t.view.vertScroll.position);
     ExpectTopConsistent(t.view);
 }
 
@@ -137,7 +137,7 @@ TEST(ViewScrolling, HorizontalScrollingMovesLeftColumnAndRuler)
     EXPECT_EQ(120, t.view.leftCol);
     t.view.OnHScroll(ScrollCode::LineUp, 0);
     EXPECT_EQ(119, t.view.leftCol);
-    EXPECT_EQ(119, t.host.horzBar.position);
+    EXPECT_EQ(119, t.host.horzScroll.position);
 }
 
 TEST(ViewScrolling, EnsureCaretVisibleInHexViewShowsTheWholeCaretRecord)
@@ -153,7 +153,7 @@ TEST(ViewScrolling, EnsureCaretVisibleInHexViewShowsTheWholeCaretRecord)
     EXPECT_TRUE(t.view.EnsureCaretVisible(false));
     EXPECT_EQ(1, t.view.topRow);  // rows 18 to 20 now visible
     EXPECT_EQ(0, t.view.topRecord);
-    EXPECT_EQ(1, t.host.vertBar.position);
+    EXPECT_EQ(1, t.host.vertScroll.position);
     EXPECT_TRUE(t.host.Invalidated(ViewPane::Line));
     EXPECT_FALSE(t.view.EnsureCaretVisible(false));  // already visible
 }
@@ -193,7 +193,7 @@ TEST(ViewScrolling, InitialUpdateResetsEverythingButTheModes)
     t.view.selEndByte = 3;
     t.view.OnInitialUpdate();
     EXPECT_EQ(0, t.view.topRow);
-    EXPECT_EQ(0, t.view.vertBar.position);
+    EXPECT_EQ(0, t.view.vertScroll.position);
     EXPECT_EQ(0, t.view.selEndByte);
     EXPECT_TRUE(t.view.asciiView);
     EXPECT_FALSE(t.view.insertMode);

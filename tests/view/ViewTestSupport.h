@@ -26,8 +26,8 @@ public:
         caretShown = true;
     }
     void HideCaretNow() override { caretShown = false; }
-    void SetVertScrollBar(const ScrollBarState& bar) override { vertBar = bar; }
-    void SetHorzScrollBar(const ScrollBarState& bar) override { horzBar = bar; }
+    void SetVertScrollBar(const ScrollBarState& bar) override { vertScroll = bar; }
+    void SetHorzScrollBar(const ScrollBarState& bar) override { horzScroll = bar; }
     void UpdateModePanes() override { ++modePaneUpdates; }
     void UpdateStatus() override
     {
@@ -45,8 +45,8 @@ public:
     std::vector<ViewPane> invalidated;
     Caret caret{};
     bool caretShown = false;
-    ScrollBarState vertBar;
-    ScrollBarState horzBar;
+    ScrollBarState vertScroll;
+    ScrollBarState horzScroll;
     int modePaneUpdates = 0;
     int statusUpdates = 0;
     std::vector<std::string> messages;

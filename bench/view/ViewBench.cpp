@@ -1,0 +1,129 @@
+// Measures the data pane's paint of a 1280 x 1024 pane at the top and at
+// record 2,000,000 of the benchmark file, in character and hex view, and
+// scrolling by the thumb from the top to the end against a plain walk of
+// the list. Usage: view_bench FILE (a file of more than 2,000,000 records).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/init.h>
+
+#include "app/Globals.h"
+#include "records/RecordList.h"
+#include "view/AppViewBase.h"
+#include "view/wx/EditDataWnd.h"
+#include "view/wx/ViewFonts.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+constexpr int kPaneWidth = 1280;
+constexpr int kPaneHeight = 1024;
+constexpr int kFarRecord = 2000000;
+constexpr int kPaints = 25;
+
+double MedianPaintMs(CEditDataWnd& pane)
+{
+    wxBitmap target(kPaneWidth, kPaneHeight, 24);
+    wxMemoryDC dc(target);
+    std::vector<double> times;
+    for (int i = 0; i < kPaints; ++i) {
+        const auto start = Clock::now();
+        pane.PaintTo(dc);
+        times.push_back(Ms(Clock::now() - start));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+bool Report(const char* what, double ms, double peerMs, double maxRatio, double limitMs)
+{
+    const double ratio = ms / peerMs;
+    const bool ok = ratio <= maxRatio && (limitMs <= 0 || ms <= limitMs);
+    std::printf("%-44s %9.2f ms  peer %9.2f ms  ratio %5.2f (<= %.2f%s)  %s\n", what, ms, peerMs,
+                ratio, maxRatio, limitMs > 0 ? (", <= " + std::to_string(int(limitMs)) + " ms").c_str() : "",
+                ok ? "ok" : "SLOW");
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: view_bench FILE\n");
+        return 2;
+    }
+    wxInitializer init(argc, argv);
+    if (!init.IsOk()) {
+        std::fprintf(stderr, "view_bench: no display\n");
+        return 2;
+    }
+
+    CRecordList list;
+    const auto loadStart = Clock::now();
+    if (list.Load(argv[1], 0, 0) != 0 || list.recordCount <= kFarRecord) {
+        std::fprintf(stderr, "view_bench: %s must load with more than %d records\n", argv[1], kFarRecord);
+        return 2;
+    }
+    std::printf("loaded %d records in %.0f ms\n", list.recordCount, Ms(Clock::now() - loadStart));
+    theRecordList = &list;
+
+    CAppViewBase view;
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "view_bench");
+    auto* pane = new CEditDataWnd(frame, view);
+    const ViewFonts fonts = CreateViewFonts();
+    {
+        wxMemoryDC dc;
+        wxBitmap probe(8, 8, 24);
+        dc.SelectObject(probe);
+        MeasureViewFonts(dc, fonts, view);
+    }
+    pane->SetTextFont(fonts.textFont);
+    pane->SetClientSize(kPaneWidth, kPaneHeight);
+    view.dataWidth = kPaneWidth;
+    view.dataHeight = kPaneHeight;
+    view.OnInitialUpdate();
+    view.OnDataPaneSized(kPaneWidth, kPaneHeight);
+    std::printf("pane %dx%d: %d columns x %d rows of %dx%d cells\n", kPaneWidth, kPaneHeight,
+                view.pageCols, view.pageRows, view.charWidth, view.charHeight);
+
+    bool ok = true;
+    for (int hex = 0; hex < 2; ++hex) {
+        if (hex) view.ToggleHex();
+        view.SetTopRow(0);
+        const double top = MedianPaintMs(*pane);
+        view.SetTopRow(kFarRecord * view.rowsPerRecord);
+        const double far = MedianPaintMs(*pane);
+        const std::string what = std::string("paint at record 2000000, ") + (hex ? "hex" : "character") + " view";
+        ok &= Report((std::string(hex ? "paint at the top, hex view" : "paint at the top, character view")).c_str(),
+                     top, top, 1.0, 16.0);
+        ok &= Report(what.c_str(), far, top, 1.5, 16.0);
+    }
+
+    // Thumb scrolling from the top to the end, against a walk of the list.
+    view.SetTopRow(0);
+    const auto walkStart = Clock::now();
+    int walked = 0;
+    for (RecordNode* node = list.head; node; node = node->next) ++walked;
+    const double walkMs = Ms(Clock::now() - walkStart);
+    const int last = view.vertScroll.LastPosition();
+    constexpr int kSteps = 2000;
+    const auto scrollStart = Clock::now();
+    for (int step = 1; step <= kSteps; ++step)
+        view.OnVScroll(ScrollCode::ThumbTrack, static_cast<int>(static_cast<long long>(last) * step / kSteps));
+    const double scrollMs = Ms(Clock::now() - scrollStart);
+    std::printf("walked %d records; thumb reached row %d of %d\n", walked, view.topRow, last);
+    ok &= Report("thumb scroll top to end in 2000 steps (hex)", scrollMs, walkMs, 1.0, 0);
+
+    theRecordList = nullptr;
+    frame->Destroy();
+    return ok ? 0 : 1;
+}

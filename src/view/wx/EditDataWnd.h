@@ -1,0 +1,45 @@
+#pragma once
+#include <wx/image.h>
+#include <wx/window.h>
+
+#include "view/GlyphAtlas.h"
+#include "view/PixelBuffer.h"
+
+class CAppViewBase;
+
+// The data pane ("EditData"): draws the records on screen from the view's
+// state and will take the keyboard and mouse for editing.
+class CEditDataWnd : public wxWindow {
+public:
+    static constexpr int kId = 301;
+
+    CEditDataWnd(wxWindow* parent, CAppViewBase& view);
+
+    // The view's text font and cell size changed: draw the glyphs anew.
+    void SetTextFont(const wxFont& font);
+
+    // Caret handling for the view's host.
+    void PlaceCaret(int x, int y, int width, int height);
+    void HideCaretNow();
+
+    // Paints the pane's picture and copies it to dc in one transfer.
+    void PaintTo(wxDC& dc);
+
+    bool dragging = false;
+    bool ctrlDown = false;
+    bool shiftDown = false;
+    bool caretShown = false;
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnSetFocus(wxFocusEvent& event);
+    void OnKillFocus(wxFocusEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnChar(wxKeyEvent& event);
+
+    CAppViewBase& view_;
+    CGlyphAtlas atlas_;
+    CPixelBuffer pixels_;
+    wxImage image_;  // the picture handed to the screen
+};

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/scrolbar.h>
+
+#include "app/Globals.h"
+#include "gui/GuiApp.h"
+#include "records/RecordList.h"
+#include "support/TempDir.h"
+#include "view/wx/AppView.h"
+#include "view/wx/EditDataWnd.h"
+#include "view/wx/LineWnd.h"
+#include "view/wx/RulerWnd.h"
+
+namespace {
+
+CAppView* View() { return dynamic_cast<CAppView*>(theView); }
+
+// Reads a file into a record list and shows it in the view, as opening a
+// document does; puts the previous list back afterwards.
+class ShownFile {
+public:
+    explicit ShownFile(const std::string& bytes) : saved_(theRecordList)
+    {
+        const std::string path = dir_.File("data.txt");
+        WriteFileBytes(path, bytes);
+        loaded_ = list_.Load(path, 0, 0) == 0;
+        theRecordList = &list_;
+        View()->OnInitialUpdate();
+        GuiApp::ProcessEvents(150);
+    }
+    ~ShownFile()
+    {
+        theRecordList = saved_;
+        if (View()) {
+            View()->rowsPerRecord = 1;
+            View()->OnInitialUpdate();
+        }
+        GuiApp::ProcessEvents(50);
+    }
+    bool Loaded() const { return loaded_; }
+
+private:
+    TempDir dir_;
+    CRecordList list_;
+    CRecordList* saved_;
+    bool loaded_ = false;
+};
+
+// What the window shows on the screen, taken from the X server (the
+// toolkit's own screen reading can answer with an old picture).
+wxImage Screenshot(wxWindow* window)
+{
+    GuiApp::ProcessEvents(150);
+    window->Update();
+    GuiApp::ProcessEvents(50);
+    static TempDir dir;
+    const std::string path = dir.File("screen.png");
+    if (std::system(("import -window root '" + path + "'").c_str()) != 0) return wxImage();
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    wxImage screen(path, wxBITMAP_TYPE_PNG);
+    if (!screen.IsOk()) return wxImage();
+    return screen.GetSubImage(window->GetScreenRect());
+}
+
+// Whether a pixel of exactly this colour lies in the rectangle.
+bool HasColour(const wxImage& image, const wxRect& area, unsigned char r, unsigned char g,
+               unsigned char b)
+{
+    for (int y = area.y; y < area.GetBottom() && y < image.GetHeight(); ++y)
+        for (int x = area.x; x < area.GetRight() && x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) == r && image.GetGreen(x, y) == g && image.GetBlue(x, y) == b)
+                return true;
+    return false;
+}
+
+// The data pane's cell (column c, screen row i) in the pane's window
+// coordinates (its client area lies inside the edge).
+wxRect CellRect(CAppView* v, int c, int i)
+{
+    const wxPoint origin = v->dataPane->GetClientAreaOrigin();
+    return wxRect(origin.x + v->charWidth * c + 5, origin.y + v->charHeight * i + 3, v->charWidth,
+                  v->charHeight);
+}
+
+TEST(ViewPanes, PanesAreCreatedAndLaidOutAroundTheDataPane)
+{
+    CAppView* v = View();
+    ASSERT_NE(nullptr, v);
+    ASSERT_NE(nullptr, v->dataPane);
+    EXPECT_EQ("EditData", v->dataPane->GetName());
+    EXPECT_EQ("Line", v->linePane->GetName());
+    EXPECT_EQ("Ruler", v->rulerPane->GetName());
+    EXPECT_EQ(301, v->dataPane->GetId());
+    EXPECT_EQ(7 * v->smallCharWidth, v->lineWidth);
+    EXPECT_GT(v->charWidth, 0);
+    EXPECT_GT(v->charHeight, 0);
+
+    EXPECT_EQ(wxPoint(v->lineWidth, 1), v->rulerPane->GetPosition());
+    EXPECT_EQ(wxPoint(1, v->rulerHeight), v->linePane->GetPosition());
+    EXPECT_EQ(wxRect(v->lineWidth, v->rulerHeight, v->dataWidth, v->dataHeight), v->dataPane->GetRect());
+    const wxSize form = v->form->GetClientSize();
+    EXPECT_EQ(form.x, v->vertBar->GetRect().GetRight() + 1);
+    EXPECT_EQ(form.y, v->horzBar->GetRect().GetBottom() + 1);
+    const wxSize client = v->dataPane->GetClientSize();
+    EXPECT_EQ(client.x / v->charWidth - 1, v->pageCols);
+    EXPECT_EQ(client.y / v->charHeight, v->pageRows);
+}
+
+TEST(ViewPanes, ScrollBarsShowTheDocumentAndScrollTheView)
+{
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "record " + std::to_string(i) + "\r\n";
+    ShownFile file(text);
+    ASSERT_TRUE(file.Loaded());
+    CAppView* v = View();
+    EXPECT_EQ(200, v->vertBar->GetRange());
+    EXPECT_EQ(v->pageRows, v->vertBar->GetThumbSize());
+    wxScrollEvent down(wxEVT_SCROLL_PAGEDOWN, CAppView::kVertBarId, 0, wxVERTICAL);
+    down.SetEventObject(v->vertBar);
+    v->vertBar->GetEventHandler()->ProcessEvent(down);
+    EXPECT_EQ(v->pageRows, v->topRow);
+    EXPECT_EQ(v->pageRows, v->vertBar->GetThumbPosition());
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = 120;
+    wheel.m_wheelDelta = 120;
+    v->dataPane->GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(v->pageRows - v->pageRows / 2, v->topRow);
+}
+
+TEST(ViewPanes, ScreenShowsTheColoursOfEachView)
+{
+    ShownFile file("HELLO\r\n\xC8\xC5\xD3\r\n");
+    ASSERT_TRUE(file.Loaded());
+    CAppView* v = View();
+
+    wxImage shot = Screenshot(v->dataPane);
+    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 0), 0, 0, 0)) << "black H";
+    EXPECT_FALSE(HasColour(shot, CellRect(v, 0, 0), 192, 0, 0));
+    EXPECT_TRUE(HasColour(shot, CellRect(v, 8, 0), 255, 255, 255));
+    EXPECT_FALSE(HasColour(shot, CellRect(v, 8, 0), 0, 0, 0)) << "nothing past the end";
+
+    const wxImage line = Screenshot(v->linePane);
+    EXPECT_TRUE(HasColour(line, wxRect(3, v->dataHeight - 10, 4, 4), 228, 228, 228));
+    const wxImage ruler = Screenshot(v->rulerPane);
+    EXPECT_TRUE(HasColour(ruler, wxRect(3, 3, 4, 4), 228, 228, 228));
+
+    v->ToggleAscii();  // EBCDIC: C8 C5 D3 show as H E L in dark red
+    shot = Screenshot(v->dataPane);
+    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 1), 192, 0, 0)) << "dark red H";
+    EXPECT_FALSE(HasColour(shot, CellRect(v, 0, 1), 0, 0, 0));
+    v->ToggleAscii();
+
+    v->ToggleHex();  // record 0: character row, then its nibble rows in grey
+    shot = Screenshot(v->dataPane);
+    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 1), 128, 128, 128)) << "grey 4 of 48";
+    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 2), 128, 128, 128)) << "grey 8 of 48";
+    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 0), 0, 0, 0));
+    v->ToggleHex();
+}
+
+}  // namespace
