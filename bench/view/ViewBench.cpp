@@ -9,8 +9,10 @@
 #include <vector>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
+#include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/init.h>
+#include <wx/wx.h>
 
 #include "app/Globals.h"
 #include "records/RecordList.h"
@@ -29,14 +31,16 @@ constexpr int kPaneHeight = 1024;
 constexpr int kFarRecord = 2000000;
 constexpr int kPaints = 25;
 
+// A full repaint of the pane on screen: invalidate, then paint at once.
 double MedianPaintMs(CEditDataWnd& pane)
 {
-    wxBitmap target(kPaneWidth, kPaneHeight, 24);
-    wxMemoryDC dc(target);
+    pane.Refresh(false);  // warm up: glyphs, caches, the picture's size
+    pane.Update();
     std::vector<double> times;
     for (int i = 0; i < kPaints; ++i) {
         const auto start = Clock::now();
-        pane.PaintTo(dc);
+        pane.Refresh(false);
+        pane.Update();
         times.push_back(Ms(Clock::now() - start));
     }
     std::sort(times.begin(), times.end());
@@ -61,16 +65,18 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: view_bench FILE\n");
         return 2;
     }
-    wxInitializer init(argc, argv);
-    if (!init.IsOk()) {
+    const std::string path = argv[1];
+    int wxArgc = 1;
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "view_bench: no display\n");
         return 2;
     }
 
     CRecordList list;
     const auto loadStart = Clock::now();
-    if (list.Load(argv[1], 0, 0) != 0 || list.recordCount <= kFarRecord) {
-        std::fprintf(stderr, "view_bench: %s must load with more than %d records\n", argv[1], kFarRecord);
+    if (list.Load(path, 0, 0) != 0 || list.recordCount <= kFarRecord) {
+        std::fprintf(stderr, "view_bench: %s must load with more than %d records\n", path.c_str(), kFarRecord);
         return 2;
     }
     std::printf("loaded %d records in %.0f ms\n", list.recordCount, Ms(Clock::now() - loadStart));
@@ -87,7 +93,10 @@ int main(int argc, char** argv)
         MeasureViewFonts(dc, fonts, view);
     }
     pane->SetTextFont(fonts.textFont);
+    frame->SetClientSize(kPaneWidth + 40, kPaneHeight + 40);
     pane->SetClientSize(kPaneWidth, kPaneHeight);
+    frame->Show();
+    for (int i = 0; i < 20; ++i) wxTheApp->Yield(true);
     view.dataWidth = kPaneWidth;
     view.dataHeight = kPaneHeight;
     view.OnInitialUpdate();
@@ -108,22 +117,38 @@ int main(int argc, char** argv)
         ok &= Report(what.c_str(), far, top, 1.5, 16.0);
     }
 
-    // Thumb scrolling from the top to the end, against a walk of the list.
-    view.SetTopRow(0);
-    const auto walkStart = Clock::now();
-    int walked = 0;
-    for (RecordNode* node = list.head; node; node = node->next) ++walked;
-    const double walkMs = Ms(Clock::now() - walkStart);
-    const int last = view.vertScroll.LastPosition();
+    // Thumb scrolling from the top to the end in 2000 steps, against one
+    // walk of the list from head to tail; best of three each. Each step also
+    // measures the records on screen for the horizontal range, so the
+    // scroll may cost a little more than the bare walk, never a multiple.
     constexpr int kSteps = 2000;
-    const auto scrollStart = Clock::now();
-    for (int step = 1; step <= kSteps; ++step)
-        view.OnVScroll(ScrollCode::ThumbTrack, static_cast<int>(static_cast<long long>(last) * step / kSteps));
-    const double scrollMs = Ms(Clock::now() - scrollStart);
-    std::printf("walked %d records; thumb reached row %d of %d\n", walked, view.topRow, last);
-    ok &= Report("thumb scroll top to end in 2000 steps (hex)", scrollMs, walkMs, 1.0, 0);
+    double walkMs = 1e9;
+    double scrollMs = 1e9;
+    int walked = 0;
+    for (int round = 0; round < 3; ++round) {
+        auto start = Clock::now();
+        walked = 0;
+        for (RecordNode* node = list.head; node; node = node->next) ++walked;
+        walkMs = std::min(walkMs, Ms(Clock::now() - start));
+
+        view.SetTopRow(0);
+        view.OnVScroll(ScrollCode::ThumbTrack, 0);
+        const int last = view.vertScroll.LastPosition();
+        start = Clock::now();
+        for (int step = 1; step <= kSteps; ++step)
+            view.OnVScroll(ScrollCode::ThumbTrack, static_cast<int>(static_cast<long long>(last) * step / kSteps));
+        scrollMs = std::min(scrollMs, Ms(Clock::now() - start));
+        if (view.topRow != last) {
+            std::printf("thumb stopped at row %d of %d\n", view.topRow, last);
+            ok = false;
+        }
+    }
+    std::printf("walked %d records\n", walked);
+    ok &= Report("thumb scroll top to end, 2000 steps (hex)", scrollMs, walkMs, 1.25, 0);
 
     theRecordList = nullptr;
     frame->Destroy();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
     return ok ? 0 : 1;
 }

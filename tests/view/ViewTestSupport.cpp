@@ -1,7 +1,6 @@
 #include "view/ViewTestSupport.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "app/Globals.h"
 #include "records/RecordList.h"
@@ -16,36 +15,13 @@ bool RecordingViewHost::Invalidated(ViewPane pane) const
 TestDocument::TestDocument(const std::vector<std::string>& records)
     : list_(std::make_unique<CRecordList>()), saved_(theRecordList)
 {
-    RecordNode* prev = nullptr;
-    for (const std::string& text : records) {
-        auto* node = new RecordNode;
-        node->length = static_cast<std::uint16_t>(text.size());
-        node->capacity = node->length;
-        node->data = new std::uint8_t[text.size() + 1];
-        std::memcpy(node->data, text.data(), text.size());
-        node->prev = prev;
-        if (prev)
-            prev->next = node;
-        else
-            list_->head = node;
-        prev = node;
-        ++list_->recordCount;
-        list_->totalBytes += static_cast<std::int64_t>(text.size());
-    }
-    list_->tail = prev;
+    for (const std::string& text : records)
+        list_->NewRecord(nullptr, reinterpret_cast<const std::uint8_t*>(text.data()),
+                         static_cast<int>(text.size()));
     theRecordList = list_.get();
 }
 
-TestDocument::~TestDocument()
-{
-    for (RecordNode* node = list_->head; node;) {
-        RecordNode* next = node->next;
-        delete[] node->data;
-        delete node;
-        node = next;
-    }
-    theRecordList = saved_;
-}
+TestDocument::~TestDocument() { theRecordList = saved_; }
 
 std::vector<std::string> NumberedRecords(int n)
 {
