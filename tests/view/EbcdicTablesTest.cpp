@@ -37,11 +37,11 @@ TEST(EbcdicTables, KeepTheControlRange)
 TEST(EbcdicTables, EveryTypedPrintableCharacterShowsAsItself)
 {
     for (int c = 0x20; c <= 0x7E; ++c) EXPECT_EQ(c, EbcdicToDisplay[DisplayToEbcdic[c]]) << c;
-    EXPECT_EQ(0x4A, DisplayToEbcdic['`']);
-    EXPECT_EQ(0xC1, DisplayToEbcdic['A']);
-    EXPECT_EQ(0x81, DisplayToEbcdic['a']);
-    EXPECT_EQ(0xF0, DisplayToEbcdic['0']);
-    EXPECT_EQ(0x40, DisplayToEbcdic[' ']);
+    EXPECT_EQ(0x4A, DisplayToEbcdic[static_cast<unsigned char>('`')]);
+    EXPECT_EQ(0xC1, DisplayToEbcdic[static_cast<unsigned char>('A')]);
+    EXPECT_EQ(0x81, DisplayToEbcdic[static_cast<unsigned char>('a')]);
+    EXPECT_EQ(0xF0, DisplayToEbcdic[static_cast<unsigned char>('0')]);
+    EXPECT_EQ(0x40, DisplayToEbcdic[static_cast<unsigned char>(' ')]);
 }
 
 TEST(EbcdicTables, DisplayToEbcdicYieldsDdTwiceAnd79Never)
