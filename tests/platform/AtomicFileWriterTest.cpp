@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/posix/AtomicFileWriter.h"
+#include "support/TempDir.h"
+
+namespace {
+
+int EntryCount(const std::string& folder)
+{
+    int count = 0;
+    if (DIR* d = ::opendir(folder.c_str())) {
+        while (const dirent* e = ::readdir(d)) count += e->d_name[0] != '.';
+        ::closedir(d);
+    }
+    return count;
+}
+
+struct stat StatOf(const std::string& path)
+{
+    struct stat info {};
+    EXPECT_EQ(0, ::stat(path.c_str(), &info)) << path;
+    return info;
+}
+
+TEST(AtomicFileWriter, TheTargetChangesOnlyOnCommit)
+{
+    TempDir dir;
+    const std::string path = dir.File("f");
+    WriteFileBytes(path, "old");
+    CAtomicFileWriter writer;
+    ASSERT_TRUE(writer.Begin(path));
+    const std::string big(3 << 20, 'n');  // more than the write buffer
+    EXPECT_TRUE(writer.Write(big.data(), big.size()));
+    EXPECT_EQ("old", ReadFileBytes(path));
+    EXPECT_EQ(2, EntryCount(dir.Path()));  // the file and the temporary one
+    EXPECT_TRUE(writer.Commit());
+    EXPECT_EQ(big, ReadFileBytes(path));
+    EXPECT_EQ(1, EntryCount(dir.Path()));
+}
+
+TEST(AtomicFileWriter, AbandoningLeavesNoTrace)
+{
+    TempDir dir;
+    const std::string path = dir.File("f");
+    WriteFileBytes(path, "old");
+    {
+        CAtomicFileWriter writer;
+        ASSERT_TRUE(writer.Begin(path));
+        writer.Write("new", 3);
+    }  // never committed
+    EXPECT_EQ("old", ReadFileBytes(path));
+    EXPECT_EQ(1, EntryCount(dir.Path()));
+}
+
+TEST(AtomicFileWriter, NewFilesFollowTheUmaskOrAModelFile)
+{
+    TempDir dir;
+    const mode_t saved = ::umask(027);
+    CAtomicFileWriter writer;
+    ASSERT_TRUE(writer.Begin(dir.File("plain")));
+    ASSERT_TRUE(writer.Commit());
+    WriteFileBytes(dir.File("model"), "");
+    ::chmod(dir.File("model").c_str(), 0600);
+    ASSERT_TRUE(writer.Begin(dir.File("private"), dir.File("model")));
+    ASSERT_TRUE(writer.Commit());
+    ::umask(saved);
+    EXPECT_EQ(0640u, StatOf(dir.File("plain")).st_mode & 07777);
+    EXPECT_EQ(0600u, StatOf(dir.File("private")).st_mode & 07777);
+}
+
+TEST(KeepPreviousVersion, LinksTheOldFileWhenItHasNoOtherNames)
+{
+    TempDir dir;
+    const std::string path = dir.File("f");
+    WriteFileBytes(path, "v1");
+    WriteFileBytes(path + ".bak", "older backup");
+    EXPECT_TRUE(KeepPreviousVersion(path, path + ".bak"));
+    EXPECT_EQ("v1", ReadFileBytes(path + ".bak"));
+    EXPECT_EQ(StatOf(path).st_ino, StatOf(path + ".bak").st_ino);
+    EXPECT_TRUE(KeepPreviousVersion(path, path + ".bak"));  // already the same file
+    EXPECT_EQ(2, EntryCount(dir.Path()));
+
+    // Replacing the file leaves the backup with the old bytes.
+    CAtomicFileWriter writer;
+    ASSERT_TRUE(writer.Begin(path));
+    writer.Write("v2", 2);
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_EQ("v1", ReadFileBytes(path + ".bak"));
+    EXPECT_EQ("v2", ReadFileBytes(path));
+}
+
+TEST(KeepPreviousVersion, CopiesAFileThatHasOtherNames)
+{
+    TempDir dir;
+    const std::string path = dir.File("f");
+    WriteFileBytes(path, "shared");
+    ::chmod(path.c_str(), 0640);
+    ASSERT_EQ(0, ::link(path.c_str(), dir.File("other name").c_str()));
+    EXPECT_TRUE(KeepPreviousVersion(path, path + ".bak"));
+    EXPECT_EQ("shared", ReadFileBytes(path + ".bak"));
+    EXPECT_NE(StatOf(path).st_ino, StatOf(path + ".bak").st_ino);
+    EXPECT_EQ(0640u, StatOf(path + ".bak").st_mode & 07777);
+    EXPECT_FALSE(KeepPreviousVersion(dir.File("missing"), dir.File("missing.bak")));
+    EXPECT_EQ(3, EntryCount(dir.Path()));
+}
+
+}  // namespace
