@@ -5,4 +5,5 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 status=0
 bash bench/view/run.sh "$@" || status=1
+bash bench/records/run.sh || status=1
 exit $status

@@ -10,7 +10,8 @@
 // Not thread-safe: records live on the user-interface thread only.
 class CBlockPool {
 public:
-    static constexpr std::size_t kSlabSize = 256 * 1024;
+    // A huge page, where the system offers them.
+    static constexpr std::size_t kSlabSize = 2 * 1024 * 1024;
 
     // blockSize: at least sizeof(void*), a multiple of 16 and small enough
     // for many blocks per slab.

@@ -94,6 +94,7 @@ public:
 
 private:
     int LoadRecords(const std::string& path);
+    int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom);
     void DeleteRecoveryCopy();
 };
 

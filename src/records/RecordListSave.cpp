@@ -17,14 +17,28 @@ bool ExpandTabsOnSave() { return theView && theView->sourceMode && theSettings.s
 
 int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t mode)
 {
+    CBackupCopy backup;
     if (!noBookkeeping) {
-        std::string backup = path;
-        backup += kBackupSuffix;
-        KeepPreviousVersion(path, backup);  // a failed backup does not stop the save
+        std::string backupName = path;
+        backupName += kBackupSuffix;
+        backup.Prepare(path, backupName);  // a failed backup does not stop the save
     }
     // The autosave copy is as private as the document's own file.
+    const int result = WriteRecords(path, mode, noBookkeeping ? fileName : std::string());
+    // The older backup is replaced only now, whatever the outcome.
+    backup.Install();
+    if (result != 0 || noBookkeeping) return result;
+
+    ReadFileStatus(path, &file.status);
+    if (recoveryCopyWritten) DeleteRecoveryCopy();
+    if (fileName != path) fileName = path;
+    return 0;
+}
+
+int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom)
+{
     CAtomicFileWriter writer;
-    if (!writer.Begin(path, noBookkeeping ? fileName : std::string())) return 1;
+    if (!writer.Begin(path, permissionsFrom)) return 1;
     file.mode = mode;
     file.recordWidth = 0;
 
@@ -42,18 +56,10 @@ int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t
             if (length == kMaxRecordLength)
                 ShowMessage(FillIn(kFmtSizeLimitReached, number), kCapLineTooLong, MbIcon::Stop);
         }
-        if (!writer.Write(bytes, static_cast<std::size_t>(length)) || !writer.Write(terminator, terminatorLength)) {
-            writer.Abandon();
-            return 1;
-        }
+        if (!writer.Write(bytes, static_cast<std::size_t>(length)) || !writer.Write(terminator, terminatorLength))
+            return 1;  // the writer removes its temporary file
     }
-    if (!writer.Commit()) return 1;
-    if (noBookkeeping) return 0;
-
-    ReadFileStatus(path, &file.status);
-    if (recoveryCopyWritten) DeleteRecoveryCopy();
-    if (fileName != path) fileName = path;
-    return 0;
+    return writer.Commit() ? 0 : 1;
 }
 
 bool CRecordList::SaveWithMessage(const std::string& path, std::uint16_t mode)

@@ -72,40 +72,72 @@ TEST(AtomicFileWriter, NewFilesFollowTheUmaskOrAModelFile)
     EXPECT_EQ(0600u, StatOf(dir.File("private")).st_mode & 07777);
 }
 
-TEST(KeepPreviousVersion, LinksTheOldFileWhenItHasNoOtherNames)
+TEST(BackupCopy, LinksTheOldFileAndReplacesTheOlderBackupOnlyWhenInstalled)
 {
     TempDir dir;
     const std::string path = dir.File("f");
     WriteFileBytes(path, "v1");
     WriteFileBytes(path + ".bak", "older backup");
-    EXPECT_TRUE(KeepPreviousVersion(path, path + ".bak"));
-    EXPECT_EQ("v1", ReadFileBytes(path + ".bak"));
-    EXPECT_EQ(StatOf(path).st_ino, StatOf(path + ".bak").st_ino);
-    EXPECT_TRUE(KeepPreviousVersion(path, path + ".bak"));  // already the same file
-    EXPECT_EQ(2, EntryCount(dir.Path()));
+    CBackupCopy backup;
+    EXPECT_TRUE(backup.Prepare(path, path + ".bak"));
+    EXPECT_EQ("older backup", ReadFileBytes(path + ".bak"));
 
-    // Replacing the file leaves the backup with the old bytes.
+    // Replacing the file leaves the prepared copy with the old bytes.
     CAtomicFileWriter writer;
     ASSERT_TRUE(writer.Begin(path));
     writer.Write("v2", 2);
     ASSERT_TRUE(writer.Commit());
+    EXPECT_TRUE(backup.Install());
     EXPECT_EQ("v1", ReadFileBytes(path + ".bak"));
     EXPECT_EQ("v2", ReadFileBytes(path));
+    EXPECT_EQ(2, EntryCount(dir.Path()));
 }
 
-TEST(KeepPreviousVersion, CopiesAFileThatHasOtherNames)
+TEST(BackupCopy, InstallingTheSameFileTwiceLeavesNoTemporaryName)
+{
+    TempDir dir;
+    const std::string path = dir.File("f");
+    WriteFileBytes(path, "v1");
+    CBackupCopy first;
+    ASSERT_TRUE(first.Prepare(path, path + ".bak"));
+    ASSERT_TRUE(first.Install());
+    CBackupCopy second;  // the backup is already this very file
+    ASSERT_TRUE(second.Prepare(path, path + ".bak"));
+    EXPECT_TRUE(second.Install());
+    EXPECT_EQ(StatOf(path).st_ino, StatOf(path + ".bak").st_ino);
+    EXPECT_EQ(2, EntryCount(dir.Path()));
+}
+
+TEST(BackupCopy, CopiesAFileThatHasOtherNames)
 {
     TempDir dir;
     const std::string path = dir.File("f");
     WriteFileBytes(path, "shared");
     ::chmod(path.c_str(), 0640);
     ASSERT_EQ(0, ::link(path.c_str(), dir.File("other name").c_str()));
-    EXPECT_TRUE(KeepPreviousVersion(path, path + ".bak"));
+    CBackupCopy backup;
+    EXPECT_TRUE(backup.Prepare(path, path + ".bak"));
+    EXPECT_TRUE(backup.Install());
     EXPECT_EQ("shared", ReadFileBytes(path + ".bak"));
     EXPECT_NE(StatOf(path).st_ino, StatOf(path + ".bak").st_ino);
     EXPECT_EQ(0640u, StatOf(path + ".bak").st_mode & 07777);
-    EXPECT_FALSE(KeepPreviousVersion(dir.File("missing"), dir.File("missing.bak")));
     EXPECT_EQ(3, EntryCount(dir.Path()));
+}
+
+TEST(BackupCopy, NothingToBackUpLeavesNothingBehind)
+{
+    TempDir dir;
+    {
+        CBackupCopy backup;
+        EXPECT_FALSE(backup.Prepare(dir.File("missing"), dir.File("missing.bak")));
+        EXPECT_FALSE(backup.Install());
+    }
+    {
+        WriteFileBytes(dir.File("f"), "x");
+        CBackupCopy abandoned;
+        EXPECT_TRUE(abandoned.Prepare(dir.File("f"), dir.File("f.bak")));
+    }  // never installed
+    EXPECT_EQ(1, EntryCount(dir.Path()));
 }
 
 }  // namespace

@@ -186,35 +186,52 @@ bool CopyInto(const std::string& source, CAtomicFileWriter& out)
 
 }  // namespace
 
-bool KeepPreviousVersion(const std::string& path, const std::string& backupPath)
+CBackupCopy::~CBackupCopy()
+{
+    if (!prepared_.empty()) ::unlink(prepared_.c_str());
+}
+
+bool CBackupCopy::Prepare(const std::string& path, const std::string& backupPath)
 {
     const std::string source = ResolveTarget(path);
     struct stat info {};
     if (::stat(source.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    // A link only when the old file has no other names that someone might
-    // rewrite in place.
+    backupPath_ = backupPath;
     struct stat existing {};
     if (::stat(backupPath.c_str(), &existing) == 0 && existing.st_dev == info.st_dev &&
         existing.st_ino == info.st_ino) {
-        return true;  // already the same file
+        inPlace_ = true;  // the backup already is this very file
+        return true;
     }
+    std::string temp;
+    const int fd = CreateUniqueFile(backupPath, &temp);
+    if (fd < 0) return false;
+    ::close(fd);
     if (info.st_nlink == 1) {
-        std::string temp;
-        const int fd = CreateUniqueFile(backupPath, &temp);
-        if (fd >= 0) {
-            ::close(fd);
-            ::unlink(temp.c_str());
-            if (::link(source.c_str(), temp.c_str()) == 0) {
-                if (::rename(temp.c_str(), backupPath.c_str()) == 0) return true;
-                ::unlink(temp.c_str());
-            }
+        ::unlink(temp.c_str());
+        if (::link(source.c_str(), temp.c_str()) == 0) {
+            prepared_ = temp;
+            return true;
         }
     }
     CAtomicFileWriter copy;
-    if (!copy.Begin(backupPath, source)) return false;
-    if (!CopyInto(source, copy)) {
-        copy.Abandon();
-        return false;
+    if (copy.Begin(temp, source) && CopyInto(source, copy) && copy.Commit()) {
+        prepared_ = temp;
+        return true;
     }
-    return copy.Commit();
+    ::unlink(temp.c_str());
+    return false;
+}
+
+bool CBackupCopy::Install()
+{
+    if (inPlace_) {
+        inPlace_ = false;
+        return true;
+    }
+    if (prepared_.empty()) return false;
+    const bool ok = ::rename(prepared_.c_str(), backupPath_.c_str()) == 0;
+    if (!ok) ::unlink(prepared_.c_str());
+    prepared_.clear();
+    return ok;
 }

@@ -58,8 +58,28 @@ private:
     bool failed_ = false;
 };
 
-// Makes `backupPath` hold the current contents of `path`, replacing an older
-// backup. Since CAtomicFileWriter never rewrites a file in place, a second
-// link to the old file is a faithful backup; where no link can be made the
-// bytes are copied. False when `path` does not exist or nothing worked.
-bool KeepPreviousVersion(const std::string& path, const std::string& backupPath);
+// A backup of a file about to be replaced. Prepare secures the file's
+// current contents under a temporary name beside the backup; Install then
+// puts them in place of any older backup. Installing last keeps the release
+// of the older backup out of the save's flush. Since CAtomicFileWriter never
+// rewrites a file in place, a second link to the old file is a faithful
+// backup; where no link can be made (or the file has other names that may be
+// rewritten in place) the bytes are copied.
+class CBackupCopy {
+public:
+    CBackupCopy() = default;
+    // Removes a prepared copy that was never installed.
+    ~CBackupCopy();
+    CBackupCopy(const CBackupCopy&) = delete;
+    CBackupCopy& operator=(const CBackupCopy&) = delete;
+
+    // False when `path` does not exist or no copy could be made.
+    bool Prepare(const std::string& path, const std::string& backupPath);
+    // False when nothing was prepared or the rename failed.
+    bool Install();
+
+private:
+    std::string prepared_;
+    std::string backupPath_;
+    bool inPlace_ = false;
+};
