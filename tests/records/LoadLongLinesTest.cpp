@@ -146,39 +146,72 @@ private:
     std::function<void()> change_;
 };
 
-struct ChangeCase {
-    const char* name;
-    std::function<void(const std::string& path)> change;
-    std::vector<std::string> expected;
+// The loader reads small files in one pass and counts larger ones first;
+// tests reach the counting path by lowering the limit below the file size
+// (but above its record bytes, so that it is not refused).
+class CounterLimit {
+public:
+    explicit CounterLimit(std::int64_t limit) { SetDocumentCounterLimitForTesting(limit); }
+    ~CounterLimit() { SetDocumentCounterLimitForTesting(0); }
 };
 
-TEST(LoadLongLines, AFileThatChangesBetweenThePassesIsReportedAsReadPartly)
+struct ChangeCase {
+    const char* name;
+    std::string after;
+    std::vector<std::string> countedThenRead;  // the records of the counting path
+};
+
+TEST(LoadLongLines, AFileThatChangesWhileBeingReadIsReportedAsReadPartly)
 {
-    const std::string start = Line('a', 70000) + "\nsecond\nthird\n";
+    const std::string start = Line('a', 70000) + "\nsecond\nthird\n";  // 70014 bytes, 70011 in records
     const std::vector<ChangeCase> cases = {
-        {"shrank", [&](const std::string& p) { WriteFileBytes(p, start.substr(0, 70007)); },
-         {Line('a', 65535), Line('a', 4465), "second"}},
-        {"grew", [&](const std::string& p) { WriteFileBytes(p, start + "fourth\n"); },
-         {Line('a', 65535), Line('a', 4465), "second", "third", "fourth"}},
-        {"changed", [&](const std::string& p) { WriteFileBytes(p, Line('a', 70000) + "\nsec\nond\nthird\n"); },
+        {"shrank", start.substr(0, 70007), {Line('a', 65535), Line('a', 4465), "second"}},
+        {"grew", start + "4\n", {Line('a', 65535), Line('a', 4465), "second", "third", "4"}},
+        {"changed", Line('a', 70000) + "\nsec\nond\nthird\n",
          {Line('a', 65535), Line('a', 4465), "sec", "ond", "third"}},
     };
-    for (const ChangeCase& c : cases) {
-        TempDir dir;
-        TestPlatform platform;
-        const std::string path = dir.File("moving.txt");
-        WriteFileBytes(path, start);
-        ChangingMessageBox box([&] { c.change(path); });
-        Platform().messageBox = &box;
-        CRecordList list;
-        EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << c.name;
-        EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << c.name;
-        EXPECT_EQ(c.expected, Records(list)) << c.name;
-        EXPECT_EQ(path, list.fileName) << c.name;  // kept under its name
-        ASSERT_EQ(2u, box.texts.size()) << c.name;
-        EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << c.name;
-        EXPECT_TRUE(ListIsConsistent(list));
+    for (const bool countFirst : {false, true}) {
+        for (const ChangeCase& c : cases) {
+            const std::string name = std::string(c.name) + (countFirst ? ", counted first" : ", one pass");
+            TempDir dir;
+            TestPlatform platform;
+            CounterLimit limit(countFirst ? 70013 : 0);
+            const std::string path = dir.File("moving.txt");
+            WriteFileBytes(path, start);
+            ChangingMessageBox box([&] { WriteFileBytes(path, c.after); });
+            Platform().messageBox = &box;
+            CRecordList list;
+            EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << name;
+            EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << name;
+            if (countFirst) {
+                EXPECT_EQ(c.countedThenRead, Records(list)) << name;
+            }
+            EXPECT_EQ(path, list.fileName) << name;  // kept under its name
+            ASSERT_EQ(2u, box.texts.size()) << name;
+            EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << name;
+            EXPECT_TRUE(ListIsConsistent(list)) << name;
+        }
     }
+}
+
+TEST(LoadLongLines, BothWaysOfReadingGiveTheSameRecords)
+{
+    TempDir dir;
+    const std::string path = dir.File("long.txt");
+    const std::string bytes = "a\r\n" + Line('b', 70000) + "\r\nc\n\r\n" + Line('d', 200000) + "\r\n\r\n";
+    WriteFileBytes(path, bytes);
+    std::vector<std::string> results[2];
+    for (const bool countFirst : {false, true}) {
+        TestPlatform platform;
+        platform.messageBox.Answer(MbResult::No);
+        CounterLimit limit(countFirst ? static_cast<std::int64_t>(bytes.size()) - 1 : 0);
+        CRecordList list;
+        EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
+        EXPECT_EQ(1u, platform.messageBox.boxes.size());
+        results[countFirst] = Records(list);
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_EQ(9u, results[0].size());
 }
 
 TEST(LoadLongLines, AFileTooBigForTheCountersIsRefused)
@@ -210,10 +243,7 @@ namespace {
 
 TEST(LoadLongLines, TextWhoseCountsWouldOverflowIsRefused)
 {
-    struct LimitScope {
-        LimitScope() { SetDocumentCounterLimitForTesting(1000); }
-        ~LimitScope() { SetDocumentCounterLimitForTesting(0); }
-    } limit;
+    CounterLimit limit(1000);
     TempDir dir;
     const std::string path = dir.File("many.txt");
     const std::vector<std::pair<const char*, std::string>> cases = {
