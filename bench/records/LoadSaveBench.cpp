@@ -1,11 +1,11 @@
 // Times loading and saving a large file with the record list, and runs a
 // peer program under the same measurement, for bench/run.sh.
 //
-//   tabulon_bench generate PATH        write the test file (deterministic)
-//   tabulon_bench load PATH            AUTO load; time and peak memory
-//   tabulon_bench save PATH            load, then time a save over PATH
-//   tabulon_bench peer COMMAND...      run COMMAND; wall time and peak memory
-//   tabulon_bench warm MIB             touch and free MIB of memory
+//   records_bench generate PATH        write the test file (deterministic)
+//   records_bench load PATH            AUTO load; time and peak memory
+//   records_bench save PATH            load, then time a save over PATH
+//   records_bench peer COMMAND...      run COMMAND; wall time and peak memory
+//   records_bench warm MIB             touch and free MIB of memory
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -122,6 +122,6 @@ int main(int argc, char** argv)
     if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argv[2]);
     if (argc >= 3 && std::strcmp(argv[1], "peer") == 0) return Peer(argv + 2);
     if (argc >= 3 && std::strcmp(argv[1], "warm") == 0) return Warm(argv[2]);
-    std::fprintf(stderr, "usage: tabulon_bench generate|load|save PATH | peer COMMAND... | warm MIB\n");
+    std::fprintf(stderr, "usage: records_bench generate|load|save PATH | peer COMMAND... | warm MIB\n");
     return 2;
 }
