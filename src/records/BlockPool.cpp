@@ -18,7 +18,6 @@ struct CBlockPool::Slab {
 namespace {
 
 constexpr std::size_t kHeaderSize = 64;
-static_assert(sizeof(void*) * 3 + 12 <= kHeaderSize);
 
 std::uint8_t* Base(void* slab) { return static_cast<std::uint8_t*>(slab); }
 
@@ -65,6 +64,7 @@ CBlockPool::Slab* CBlockPool::SlabOf(void* block)
 
 CBlockPool::Slab* CBlockPool::NewSlab()
 {
+    static_assert(sizeof(Slab) <= kHeaderSize);
     void* memory = MapAligned(kSlabSize);
     if (!memory) return nullptr;
     Slab* slab = static_cast<Slab*>(memory);

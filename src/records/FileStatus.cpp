@@ -12,6 +12,7 @@ bool ReadStatus(int folder, const char* path, int flags, FileStatus* status)
     status->size = static_cast<std::int64_t>(info.stx_size);
     status->accessTime = info.stx_atime.tv_sec;
     status->modifyTime = info.stx_mtime.tv_sec;
+    status->modifyNanoseconds = info.stx_mtime.tv_nsec;
     status->createTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
     return true;
 }

@@ -9,6 +9,8 @@ struct FileStatus {
     std::int64_t accessTime = 0;
     std::int64_t modifyTime = 0;
     std::int64_t createTime = 0;
+    // Finer part of modifyTime, to notice a file that changes within a second.
+    std::uint32_t modifyNanoseconds = 0;
 };
 
 // Reads the status of an open file. The creation time is the file's birth

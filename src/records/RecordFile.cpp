@@ -58,7 +58,6 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
         return OpenResult::Failed;
     }
     handle = fd;
-    openedStamp_ = StampOf(handle);
     status = FileStatus{};
     ReadFileStatus(handle, &status);
     buffer_ = std::make_unique<std::uint8_t[]>(kReadBufferSize);
@@ -133,14 +132,12 @@ bool CRecordFile::Rewind()
 
 bool CRecordFile::AtEnd() { return bufferPosition == bufferCount && !Refill(); }
 
-CRecordFile::Stamp CRecordFile::StampOf(int handle)
+bool CRecordFile::ChangedSinceOpen() const
 {
-    struct statx info {};
-    if (::statx(handle, "", AT_EMPTY_PATH, STATX_SIZE | STATX_MTIME, &info) != 0) return Stamp{};
-    return Stamp{static_cast<std::int64_t>(info.stx_size), info.stx_mtime.tv_sec, info.stx_mtime.tv_nsec};
+    FileStatus now;
+    return handle < 0 || !ReadFileStatus(handle, &now) || now.size != status.size ||
+           now.modifyTime != status.modifyTime || now.modifyNanoseconds != status.modifyNanoseconds;
 }
-
-bool CRecordFile::ChangedSinceOpen() const { return handle < 0 || !(StampOf(handle) == openedStamp_); }
 
 void CRecordFile::Close()
 {

@@ -59,16 +59,7 @@ private:
     std::uint16_t DetectMode();
     bool Refill();
 
-    struct Stamp {
-        std::int64_t size = -1;
-        std::int64_t seconds = 0;
-        std::uint32_t nanoseconds = 0;
-        bool operator==(const Stamp&) const = default;
-    };
-    static Stamp StampOf(int handle);
-
     std::unique_ptr<std::uint8_t[]> buffer_;
-    Stamp openedStamp_;
 };
 
 // The bytes of a delivered record without its line terminator: UNIX drops a

@@ -55,7 +55,8 @@ bool CRecordList::Splice(RecordNode* node, int column, int deleteCount, const st
                          int insertCount)
 {
     const int newLength = node->length - deleteCount + insertCount;
-    if (newLength < 0 || column + deleteCount > node->length) return false;
+    if (column < 0 || deleteCount < 0 || insertCount < 0 || newLength < 0 || column + deleteCount > node->length)
+        return false;
     if (newLength >= kMaxRecordLength) {
         ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
         return false;
@@ -77,9 +78,13 @@ bool CRecordList::Splice(RecordNode* node, int column, int deleteCount, const st
 RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool indentFlag)
 {
     const int indent = indentFlag && SmartIndentOn() ? IndentWidth(node) : 0;
-    if (column == 0) return NewRecord(node, nullptr, 0);
-
     const int length = node->length;
+    if (column > length) column = length;
+    if (column <= 0) {
+        column = 0;
+        return NewRecord(node, nullptr, 0);
+    }
+
     std::memcpy(workBuffer, node->data, static_cast<std::size_t>(length));
     RecordNode* lower = NewRecord(node->next, workBuffer + column, length - column);
     if (!lower) return nullptr;

@@ -1,7 +1,5 @@
 #include "records/RecordMessages.h"
 
-#include <cstring>
-
 std::string FillIn(const char* format, const std::string& value)
 {
     std::string text(format);

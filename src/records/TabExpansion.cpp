@@ -6,7 +6,9 @@
 
 int ExpandTabsInto(const std::uint8_t* in, int length, std::uint8_t* out, int tabWidth)
 {
+    // A broken setting must not break the arithmetic.
     if (tabWidth < 1) tabWidth = 1;
+    if (tabWidth > kMaxRecordLength) tabWidth = kMaxRecordLength;
     int read = 0;
     int written = 0;
     int total = length;  // length of the record as expanded so far

@@ -107,6 +107,7 @@ TEST(RecordList, SpliceDeletingMoreThanTheRecordHoldsDoesNothingSilently)
     auto list = ListOf({"abc"});
     EXPECT_FALSE(list->Splice(list->head, 0, 4, nullptr, 0));
     EXPECT_FALSE(list->Splice(list->head, 2, 2, U("xy"), 2));  // past the end
+    EXPECT_FALSE(list->Splice(list->head, -1, 0, U("x"), 1));
     EXPECT_EQ("abc", Text(list->head));
     EXPECT_EQ(3, list->totalBytes);
     EXPECT_TRUE(platform.messageBox.boxes.empty());

@@ -37,6 +37,7 @@ TEST(TabExpansion, MovesTextToTheNextTabStop)
     EXPECT_EQ("    ab  c", std::string(out.begin(), out.begin() + length));
     EXPECT_EQ(3, ExpandTabsInto(U("a\tb"), 3, out.data(), 1));  // width 1: one space each
     EXPECT_EQ(3, ExpandTabsInto(U("a\tb"), 3, out.data(), 0));  // a broken setting acts as 1
+    EXPECT_EQ(65534, ExpandTabsInto(U("a\tb"), 3, out.data(), 2147483647));
 }
 
 TEST(TabExpansion, NeverGrowsARecordTo65535)
