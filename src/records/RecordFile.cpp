@@ -49,7 +49,7 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
 {
     Close();
     // Non-blocking so that a named pipe cannot hang the open; only regular
-    // files are read (they are read twice).
+    // files are read (they may be read more than once).
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return OpenResult::Failed;
     struct stat info {};

@@ -76,6 +76,8 @@ public:
     // Name of the autosave copy for the current `fileName`.
     std::string RecoveryCopyName() const;
 
+    // --- Range operations and the undo journal's inverses: their own files ---
+
     // --- State ---
 
     // Full path of the file the records came from or were last saved to;
