@@ -3,10 +3,16 @@
 
 class CRecordList;
 class CAppViewBase;
+class CClipRecords;
+class CUndoBuffer;
 
 // The program-wide static objects, defined together in one place so that
 // they are constructed in a known order and destroyed in the reverse one.
 extern Settings theSettings;
+// The clipboard holder and the undo journal (records/ClipRecords.h,
+// records/UndoBuffer.h).
+extern CClipRecords theClipRecords;
+extern CUndoBuffer theUndoBuffer;
 
 // The current record list (owned by the document) and the one view; null
 // while they do not exist.

@@ -76,7 +76,50 @@ public:
     // Name of the autosave copy for the current `fileName`.
     std::string RecoveryCopyName() const;
 
-    // --- Range operations and the undo journal's inverses: their own files ---
+    // --- Ranges and blocks (RecordListRanges.cpp, RecordListBlocks.cpp) ---
+    // A range runs from (startIndex, startColumn) at startNode to the
+    // exclusive end (endIndex, endColumn); an end column of 0 takes in the
+    // line break before the end record, and an end index equal to
+    // recordCount means the end of the last record.
+
+    // Deletes a range (after CheckJoinLength); the undo journal gets the
+    // removed records. Returns the caret's record: the joined record when the
+    // range started inside a record, else the first record after it; null
+    // when the range ran to the end of the document.
+    RecordNode* RemoveRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
+    // RemoveRange that puts the removed records in the clipboard holder
+    // (and on the clipboard) before the undo journal takes them over.
+    RecordNode* CutRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
+    // Copies a range into the clipboard holder; the document is unchanged.
+    // False when memory runs out.
+    bool CopyRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
+    // Inserts the clipboard holder's records at (index, column) of `node`;
+    // index and column come back as the caret after the pasted text. Returns
+    // the caret's record, `node` when there is nothing to paste, or null when
+    // refused for size (with its message).
+    RecordNode* PasteChain(RecordNode* node, int& index, int& column);
+    // Indents (srcMark spaces under srcType, else a tab) or unindents every
+    // record from firstNode to lastNode. An indent that would make any of
+    // them too long changes none of them: false, with the message.
+    bool ShiftBlock(bool unindent, RecordNode* firstNode, RecordNode* lastNode);
+
+    // --- The inverse operations of Undo (RecordListInverse.cpp) ---
+
+    // Deletes, from `column` of `node`, `breakCount` line breaks and
+    // `byteCount` bytes (a paste). With joinAfter the record split at
+    // `column` is joined again. Returns the caret's record.
+    RecordNode* DeleteForward(RecordNode* node, int column, int byteCount, int breakCount, bool joinAfter);
+    // Links a detached chain back in at `column` of `node` (null `node`:
+    // after the last record); with joinLast its last record is joined with
+    // the record after it. The list owns the chain afterwards. Returns the
+    // record at the insertion point.
+    RecordNode* InsertChain(RecordNode* node, int column, RecordNode* chain, bool joinLast);
+    // Splice for putting back what a record held before: it may reach 65535
+    // bytes and shows no message. False when the arguments do not fit.
+    bool RestoreBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source, int insertCount);
+    // Gives the records from `node` on the lengths and bytes of the chain
+    // `saved`, in order.
+    bool RestoreBlock(RecordNode* node, const RecordNode* saved);
 
     // --- State ---
 

@@ -40,3 +40,7 @@ inline constexpr char kUntitledRecoveryName[] = "Untitled.tbsav";
 // Puts `value` in place of the first "%d" or "%s" of `format`.
 std::string FillIn(const char* format, const std::string& value);
 std::string FillIn(const char* format, long long value);
+
+// Undo found the document different from what its newest entry expects.
+inline constexpr char kMsgUndoOutOfStep[] =
+    "The last change cannot be undone: the records no longer match it.\nThe undo list has been emptied.";

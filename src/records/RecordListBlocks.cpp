@@ -1,0 +1,41 @@
+#include <cstdint>
+#include <cstring>
+
+#include "platform/Platform.h"
+#include "records/RecordList.h"
+#include "records/RecordMessages.h"
+#include "records/RecordRanges.h"
+
+bool CRecordList::ShiftBlock(bool unindent, RecordNode* firstNode, RecordNode* lastNode)
+{
+    if (unindent) {
+        const int tabWidth = BlockTabWidth();
+        for (RecordNode* node = firstNode; node; node = node->next) {
+            int count = 0;
+            while (count < tabWidth && count < node->length && node->data[count] == ' ') ++count;
+            if (count == 0 && node->length > 0 && node->data[0] == '\t') count = 1;
+            if (count > 0) Splice(node, 0, count, nullptr, 0);
+            if (node == lastNode) break;
+        }
+        return true;
+    }
+
+    const int spaces = BlockIndentSpaces();
+    const int width = spaces > 0 ? spaces : 1;
+    // All or nothing, so that the undo entry can take the same indent off
+    // every record of the block.
+    for (RecordNode* node = firstNode; node; node = node->next) {
+        if (node->length + width >= kMaxRecordLength) {
+            ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
+            return false;
+        }
+        if (node == lastNode) break;
+    }
+    std::uint8_t indent[16];
+    std::memset(indent, spaces > 0 ? ' ' : '\t', sizeof indent);
+    for (RecordNode* node = firstNode; node; node = node->next) {
+        Splice(node, 0, 0, indent, width);
+        if (node == lastNode) break;
+    }
+    return true;
+}

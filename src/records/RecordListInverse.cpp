@@ -1,0 +1,93 @@
+#include <algorithm>
+#include <cstring>
+
+#include "records/RecordChain.h"
+#include "records/RecordList.h"
+#include "records/RecordStorage.h"
+
+RecordNode* CRecordList::DeleteForward(RecordNode* node, int column, int byteCount, int breakCount, bool joinAfter)
+{
+    RecordNode* joinTo = nullptr;
+    RecordNode* current = node;
+    if (column != 0) {
+        current = SplitOffTail(*this, node, column);
+        if (!current) return nullptr;
+        joinTo = node;
+    }
+    // Each line break pasted ended a record that is now removed whole.
+    for (; breakCount > 0 && current; --breakCount) {
+        RecordNode* next = current->next;
+        byteCount -= current->length;
+        RemoveRecord(*this, current);
+        current = next;
+    }
+    if (!current) {  // only when the document no longer matches; never in a consistent replay
+        if (!head && !NewRecord(nullptr, nullptr, 0)) return nullptr;
+        current = joinTo ? joinTo : tail;
+        joinTo = nullptr;
+    }
+    if (byteCount > 0) RestoreBytes(current, 0, std::min<int>(byteCount, current->length), nullptr, 0);
+    if (joinTo && joinAfter) {
+        JoinNext(joinTo);
+        return joinTo;
+    }
+    return current;
+}
+
+RecordNode* CRecordList::InsertChain(RecordNode* node, int column, RecordNode* chainHead, bool joinLast)
+{
+    if (!chainHead) return node;
+    const RecordChain chain = MeasureChain(chainHead);
+    RecordNode* before = node;  // the chain goes in front of this record
+    if (node && column != 0) {
+        before = SplitOffTail(*this, node, column);
+        if (!before) {
+            FreeChain(chainHead);
+            return nullptr;
+        }
+    }
+    LinkChain(*this, before, chain);
+    if (joinLast && chain.tail->next) JoinNext(chain.tail);
+    if (node && column != 0) {
+        JoinNext(node);
+        return node;
+    }
+    return chain.head;
+}
+
+bool CRecordList::RestoreBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
+                               int insertCount)
+{
+    const int newLength = node->length - deleteCount + insertCount;
+    if (column < 0 || deleteCount < 0 || insertCount < 0 || column + deleteCount > node->length ||
+        newLength > kMaxRecordLength)
+        return false;
+    if (newLength >= node->capacity && CapacityFor(newLength) > node->capacity && !GrowRecord(node, newLength)) {
+        ReportOutOfMemory();
+        return false;
+    }
+    if (deleteCount != insertCount) {
+        std::memmove(node->data + column + insertCount, node->data + column + deleteCount,
+                     static_cast<std::size_t>(node->length - column - deleteCount));
+    }
+    if (insertCount > 0) std::memcpy(node->data + column, source, static_cast<std::size_t>(insertCount));
+    node->length = static_cast<std::uint16_t>(newLength);
+    totalBytes += insertCount - deleteCount;
+    return true;
+}
+
+bool CRecordList::RestoreBlock(RecordNode* node, const RecordNode* saved)
+{
+    for (; saved; saved = saved->next, node = node->next) {
+        if (!node) return false;
+        if (saved->length >= node->capacity && CapacityFor(saved->length) > node->capacity &&
+            !GrowRecord(node, saved->length)) {
+            ReportOutOfMemory();
+            return false;
+        }
+        if (saved->length > 0) std::memcpy(node->data, saved->data, saved->length);
+        totalBytes += saved->length - node->length;
+        node->length = saved->length;
+    }
+    return true;
+}

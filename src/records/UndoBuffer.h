@@ -1,0 +1,112 @@
+#pragma once
+#include <cstdint>
+
+#include "records/UndoEntry.h"
+
+class CRecordList;
+class IUndoView;
+
+// Reverses a Replace All entry; the find engine provides it. Null from
+// ReverseReplaceAll means the entry does not fit the document (nothing was
+// changed).
+class IReplaceAllUndo {
+public:
+    virtual ~IReplaceAllUndo() = default;
+    // From (line, column) at `node`, replaces every occurrence of the entry's
+    // replacement text by its search text. Returns the caret's record with
+    // line and column set to the caret.
+    virtual RecordNode* ReverseReplaceAll(CRecordList& list, RecordNode* node, std::int32_t& line,
+                                          std::int32_t& column, const UndoEntry& entry) = 0;
+};
+
+// The undo journal: a ring of the last 20 changes, each holding what it takes
+// to reverse it. Small keyboard edits in one place merge into runs of up to
+// 16 bytes. There is no redo. Emptied on open, File > New and every
+// successful save.
+class CUndoBuffer {
+public:
+    static constexpr int kEntries = 20;
+    static constexpr int kMaxRun = 16;
+
+    CUndoBuffer();
+    virtual ~CUndoBuffer();
+    CUndoBuffer(const CUndoBuffer&) = delete;
+    CUndoBuffer& operator=(const CUndoBuffer&) = delete;
+
+    // Frees every entry; nothing can be undone.
+    void Reset();
+    bool CanUndo() const { return current >= 0; }
+
+    // --- Recording (each right after or before the change it reverses) ---
+
+    // `count` bytes typed at (line, column) in insert mode; more than one
+    // when a Tab became spaces.
+    void RecordTyped(std::int32_t line, std::int32_t column, std::int32_t count = 1);
+    // The byte at (line, column) is about to be overwritten; `oldByte` is its
+    // value now.
+    void RecordOverwrite(std::int32_t line, std::int32_t column, std::uint8_t oldByte);
+    // A second hex digit changes the byte at (line, column) again: nothing is
+    // recorded when the newest entry already restores that byte.
+    void RecordOverwriteDigit(std::int32_t line, std::int32_t column, std::uint8_t oldByte);
+    // `byte` was deleted from (line, column) by Delete or Backspace.
+    void RecordDeletedChar(std::int32_t line, std::int32_t column, std::uint8_t byte);
+    // A range starting at (line, column) was removed; the entry owns `chain`
+    // from now on.
+    void RecordRemoval(std::int32_t line, std::int32_t column, RecordNode* chain, bool endsWithBreak);
+    // `byteTotal` bytes with `lineBreaks` line breaks were pasted at
+    // (line, column).
+    void RecordPaste(std::int32_t line, std::int32_t column, std::int32_t byteTotal, std::int32_t lineBreaks);
+    // The record at `line`, `column` bytes long, was joined with the next.
+    void RecordJoin(std::int32_t line, std::int32_t column);
+    // The record at `line` was split at `column` and `indent` bytes were put
+    // at the start of the lower record.
+    void RecordSplit(std::int32_t line, std::int32_t column, std::int32_t indent);
+    // Before a block unindent: keeps copies of the records first to last,
+    // the first being at `line`.
+    void RecordBlockSnapshot(std::int32_t line, const RecordNode* first, const RecordNode* last);
+    // Right after ShiftBlock indented the records firstLine to lastLine: the
+    // indent it used (srcType, srcMark) is kept with the entry.
+    void RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine);
+    // `oldLength` bytes at (line, column) were replaced by `newLength` bytes.
+    void RecordReplace(std::int32_t line, std::int32_t column, std::int32_t newLength,
+                       const std::uint8_t* oldBytes, std::int32_t oldLength);
+    // A Replace All ended at (line, column). `replacement` holds the parsed
+    // replacement followed by its literal flags (2 x replacementLength
+    // bytes); `search` the parsed search text.
+    void RecordReplaceAll(std::int32_t line, std::int32_t column, const std::uint8_t* replacement,
+                          std::int32_t replacementLength, const std::uint8_t* search,
+                          std::int32_t searchLength);
+
+    // --- Replay ---
+
+    // Reverses the newest entry, puts the caret on the change and steps back.
+    // When the journal runs empty the document counts as unmodified again,
+    // unless older changes were lost to the ring. An entry that no longer
+    // fits the document is not applied anywhere: the user is told and the
+    // journal is emptied. False when nothing was reversed.
+    bool Undo(CRecordList& list, IUndoView& view);
+
+    void SetReplaceAllUndo(IReplaceAllUndo* reverser) { replaceAllUndo_ = reverser; }
+
+    // The newest entry, or null when the journal is empty.
+    const UndoEntry* Newest() const { return current >= 0 ? currentEntry : nullptr; }
+    // Index of the newest entry in the ring, -1 when empty.
+    std::int32_t Current() const { return current; }
+
+private:
+    UndoEntry& StartEntry(UndoKind kind, std::int32_t line, std::int32_t column, std::int32_t value);
+    // The newest entry when it has the kind and line given, else null.
+    UndoEntry* NewestOf(UndoKind kind, std::int32_t line);
+    void RecordOverwriteRun(std::int32_t line, std::int32_t column, std::uint8_t oldByte);
+    // A change went unrecorded: older entries would replay at wrong places.
+    void Abandon();
+    static void FreeData(UndoEntry& entry);
+
+    std::int32_t current = -1;
+    UndoEntry entries[kEntries];
+    UndoEntry* currentEntry = nullptr;
+    // Every change since the last Reset is still in the ring, so an empty
+    // journal means the document is as it was then.
+    bool historyComplete = true;
+    IReplaceAllUndo* replaceAllUndo_ = nullptr;
+};

@@ -1,0 +1,243 @@
+#include "records/UndoReplay.h"
+
+#include "app/DocumentHooks.h"
+#include "platform/Platform.h"
+#include "records/RecordChain.h"
+#include "records/RecordList.h"
+#include "records/RecordMessages.h"
+#include "records/UndoBuffer.h"
+#include "records/UndoView.h"
+
+namespace {
+
+bool ColumnInside(const RecordNode* node, std::int32_t column)
+{
+    return node && column >= 0 && column <= node->length;
+}
+
+bool ReplayBytes(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    if (!ColumnInside(node, entry.column)) return false;
+    const RecordNode* run = entry.data;
+    const int runLength = run ? run->length : 0;
+    const std::uint8_t* runBytes = run ? run->data : nullptr;
+    bool fits = false;
+    switch (entry.kind) {
+    case UndoKind::Typed:  // take the typed bytes out
+        fits = entry.value >= 0 && entry.column + entry.value <= node->length &&
+               list.RestoreBytes(node, entry.column, entry.value, nullptr, 0);
+        break;
+    case UndoKind::Overwrite:  // write the old bytes back over the same places
+        fits = entry.column + runLength <= node->length &&
+               list.RestoreBytes(node, entry.column, runLength, runBytes, runLength);
+        break;
+    case UndoKind::DeletedChars:  // put the deleted bytes back
+        fits = list.RestoreBytes(node, entry.column, 0, runBytes, runLength);
+        break;
+    case UndoKind::Replace:  // the new text gives way to the old
+        fits = entry.value >= 0 && entry.column + entry.value <= node->length &&
+               list.RestoreBytes(node, entry.column, entry.value, runBytes, runLength);
+        break;
+    default: break;
+    }
+    result = {node, entry.line, entry.column};
+    return fits;
+}
+
+// Whether the joins of putting the chain back at (node, column) stay within
+// the record limit, as they did before the removal.
+bool RemovalJoinsFit(const RecordNode* node, std::int32_t column, const RecordChain& chain, bool joinLast)
+{
+    if (!node) return true;  // appended after the last record: nothing to join
+    const int rest = node->length - column;
+    if (column != 0 && chain.recordCount == 1)
+        return column + chain.head->length + (joinLast ? rest : 0) <= kMaxRecordLength;
+    if (column != 0 && column + chain.head->length > kMaxRecordLength) return false;
+    return !joinLast || chain.tail->length + rest <= kMaxRecordLength;
+}
+
+bool ReplayRemoval(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    // A cut to the end of the document that started at column 0 took the
+    // last records whole: the chain goes back after the last record.
+    const bool append = !node && entry.line == list.recordCount && entry.column == 0;
+    if (!append && !ColumnInside(node, entry.column)) return false;
+    if (!entry.data) return false;
+    const bool joinLast = entry.value != 0;
+    if (!RemovalJoinsFit(node, entry.column, MeasureChain(entry.data), joinLast)) return false;
+    RecordNode* chain = entry.data;
+    entry.data = nullptr;  // the document owns the records again
+    RecordNode* at = list.InsertChain(node, entry.column, chain, joinLast);
+    result = {at, entry.line, entry.column};
+    return at != nullptr;
+}
+
+bool ReplayPaste(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    if (!ColumnInside(node, entry.column) || entry.value < 0 || entry.lineBreaks < 0) return false;
+    // Walk over the pasted line breaks: each ends a record removed whole.
+    const RecordNode* record = node;
+    int segment = node->length - entry.column;
+    int wholeBytes = 0;
+    for (int k = 0; k < entry.lineBreaks; ++k) {
+        wholeBytes += segment;
+        record = record->next;
+        if (!record) return false;
+        segment = record->length;
+    }
+    const int remaining = entry.value - wholeBytes;
+    if (remaining < 0 || remaining > segment) return false;
+    if (entry.column + segment - remaining > kMaxRecordLength) return false;
+    RecordNode* at = list.DeleteForward(node, entry.column, entry.value, entry.lineBreaks, true);
+    result = {at, entry.line, entry.column};
+    return at != nullptr;
+}
+
+bool ReplayJoin(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    if (!ColumnInside(node, entry.column)) return false;
+    int column = entry.column;
+    RecordNode* upper = list.SplitRecord(node, column, false);
+    if (!upper) return false;
+    result = {upper->next, entry.line + 1, 0};  // the caret goes to the start of the lower record
+    return true;
+}
+
+bool ReplaySplit(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    // The upper record still ends where it was split, and the lower one
+    // starts with the indent that was put there.
+    if (!node || !node->next || entry.column != node->length || entry.value < 0) return false;
+    RecordNode* lower = node->next;
+    if (entry.value > lower->length) return false;
+    if (node->length + lower->length - entry.value > kMaxRecordLength) return false;
+    if (entry.value > 0) list.RestoreBytes(lower, 0, entry.value, nullptr, 0);
+    if (!list.JoinNext(node)) return false;
+    result = {node, entry.line, entry.column};
+    return true;
+}
+
+bool ReplayBlockSnapshot(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    const RecordNode* record = node;
+    for (const RecordNode* saved = entry.data; saved; saved = saved->next) {
+        if (!record) return false;
+        record = record->next;
+    }
+    if (!node || !list.RestoreBlock(node, entry.data)) return false;
+    result = {node, entry.line, 0};
+    return true;
+}
+
+bool StartsWithIndent(const RecordNode* record, int spaces)
+{
+    if (spaces == 0) return record->length > 0 && record->data[0] == '\t';
+    if (record->length < spaces) return false;
+    for (int i = 0; i < spaces; ++i)
+        if (record->data[i] != ' ') return false;
+    return true;
+}
+
+bool ReplayBlockIndent(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
+{
+    // The same indent comes off every record it was put on.
+    const int spaces = entry.value;
+    const int lastLine = entry.column;
+    if (!node || spaces < 0 || lastLine < entry.line) return false;
+    RecordNode* record = node;
+    for (int line = entry.line; line <= lastLine; ++line, record = record->next) {
+        if (!record || !StartsWithIndent(record, spaces)) return false;
+    }
+    const int width = spaces > 0 ? spaces : 1;
+    record = node;
+    for (int line = entry.line; line <= lastLine; ++line, record = record->next)
+        list.RestoreBytes(record, 0, width, nullptr, 0);
+    result = {node, entry.line, 0};
+    return true;
+}
+
+bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* node, IReplaceAllUndo* reverser,
+                      UndoReplayResult& result)
+{
+    if (!reverser || !ColumnInside(node, entry.column) || !entry.data) return false;
+    std::int32_t line = entry.line;
+    std::int32_t column = entry.column;
+    RecordNode* at = reverser->ReverseReplaceAll(list, node, line, column, entry);
+    if (!at) return false;
+    result = {at, line, column};
+    return true;
+}
+
+}  // namespace
+
+bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, IReplaceAllUndo* replaceAllUndo,
+                     UndoReplayResult& result)
+{
+    switch (entry.kind) {
+    case UndoKind::Typed:
+    case UndoKind::Overwrite:
+    case UndoKind::DeletedChars:
+    case UndoKind::Replace: return ReplayBytes(list, entry, node, result);
+    case UndoKind::Removal: return ReplayRemoval(list, entry, node, result);
+    case UndoKind::Paste: return ReplayPaste(list, entry, node, result);
+    case UndoKind::Join: return ReplayJoin(list, entry, node, result);
+    case UndoKind::Split: return ReplaySplit(list, entry, node, result);
+    case UndoKind::BlockSnapshot: return ReplayBlockSnapshot(list, entry, node, result);
+    case UndoKind::BlockIndent: return ReplayBlockIndent(list, entry, node, result);
+    case UndoKind::ReplaceAll: return ReplayReplaceAll(list, entry, node, replaceAllUndo, result);
+    case UndoKind::Free: break;
+    }
+    return false;
+}
+
+bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view)
+{
+    if (current < 0) return false;
+    UndoEntry& entry = *currentEntry;
+
+    // Walk to the change from the caret, never from the head.
+    RecordNode* caret = view.UndoCaretNode();
+    std::int32_t caretRecord = view.UndoCaretRecord();
+    if (!caret) {
+        caret = list.head;
+        caretRecord = 0;
+    }
+    RecordNode* node = entry.line >= 0 && caret ? FindRelative(caret, entry.line - caretRecord) : nullptr;
+    const std::int32_t topRecord = view.UndoTopRecord();
+    const std::int32_t entryLine = entry.line;
+    const bool reachesBack = entry.kind == UndoKind::ReplaceAll;
+
+    UndoReplayResult result;
+    if (!ReplayUndoEntry(list, entry, node, replaceAllUndo_, result)) {
+        // Applied anywhere else it would damage the document; older entries
+        // are out of step as well.
+        Abandon();
+        ShowMessage(kMsgUndoOutOfStep, kCapOops, MbIcon::Warning);
+        return false;
+    }
+
+    // Records from the change on may have been replaced or moved: the first
+    // visible record keeps its index.
+    if (reachesBack || topRecord >= entryLine) {
+        RecordNode* top = FindRelative(result.node, topRecord - result.line);
+        std::int32_t topIndex = topRecord;
+        if (!top) {
+            top = topRecord < result.line ? list.head : list.tail;
+            topIndex = topRecord < result.line ? 0 : list.recordCount - 1;
+        }
+        view.SetUndoTop(top, topIndex);
+    }
+    view.PlaceUndoCaret(result.node, result.line, result.column);
+
+    FreeData(entry);
+    entry = UndoEntry{};
+    current = current == 0 ? kEntries - 1 : current - 1;
+    currentEntry = &entries[current];
+    if (currentEntry->kind == UndoKind::Free) {
+        current = -1;
+        currentEntry = nullptr;
+        // Back where the journal started, unless older changes were lost.
+        if (historyComplete) ClearDocumentModified();
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+#include "records/UndoEntry.h"
+
+class CRecordList;
+class IReplaceAllUndo;
+
+// Where the caret goes after an entry was reversed.
+struct UndoReplayResult {
+    RecordNode* node = nullptr;
+    std::int32_t line = 0;
+    std::int32_t column = 0;
+};
+
+// Reverses `entry` at `node`, the record at entry.line (null when the list
+// has no such record). Every position the entry needs is checked first: when
+// one does not exist, nothing is changed and the answer is false. A Removal
+// entry's chain goes back into the list (entry.data becomes null).
+bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, IReplaceAllUndo* replaceAllUndo,
+                     UndoReplayResult& result);
