@@ -1,0 +1,81 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "EditDoubles.h"
+#include "app/DocumentHooks.h"
+#include "app/Globals.h"
+#include "records/ClipRecords.h"
+#include "records/RecordTestHelpers.h"
+#include "records/UndoBuffer.h"
+#include "support/TestPlatform.h"
+
+// An empty journal and clipboard holder, the document's modified state and a
+// stand-in for the view's caret, for the lifetime of the object.
+class JournalScope {
+public:
+    JournalScope() : savedHooks_(theDocumentHooks)
+    {
+        theUndoBuffer.Reset();
+        theClipRecords.Clear();
+        theDocumentHooks = &hooks;
+    }
+    ~JournalScope()
+    {
+        theUndoBuffer.Reset();
+        theClipRecords.SetTransport(nullptr);
+        theClipRecords.Clear();
+        theDocumentHooks = savedHooks_;
+    }
+    JournalScope(const JournalScope&) = delete;
+    JournalScope& operator=(const JournalScope&) = delete;
+
+    // Caret at (record, byte) and the first visible record at `top`.
+    void CaretAt(const CRecordList& list, int record, int byte = 0, int top = 0)
+    {
+        view.caretNode = FindRelative(list.head, record);
+        view.caretRecord = record;
+        view.caretByte = byte;
+        view.topNode = FindRelative(list.head, top);
+        view.topRecord = top;
+    }
+    bool Undo(CRecordList& list) { return theUndoBuffer.Undo(list, view); }
+
+    TestPlatform platform;
+    edit_sequence::FlagHooks hooks;
+    edit_sequence::StandInView view;
+
+private:
+    IDocumentHooks* savedHooks_;
+};
+
+// Edits made the way the keyboard makes them, each with its undo entry.
+inline void TypeAt(CRecordList& list, int record, int column, const std::string& text)
+{
+    RecordNode* node = FindRelative(list.head, record);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int at = column + static_cast<int>(i);
+        list.Splice(node, at, 0, U(text) + i, 1);
+        theUndoBuffer.RecordTyped(record, at);
+        MarkDocumentModified();
+    }
+}
+
+inline void OverwriteAt(CRecordList& list, int record, int column, std::uint8_t byte)
+{
+    RecordNode* node = FindRelative(list.head, record);
+    theUndoBuffer.RecordOverwrite(record, column, node->data[column]);
+    list.Splice(node, column, 1, &byte, 1);
+    MarkDocumentModified();
+}
+
+inline void DeleteAt(CRecordList& list, int record, int column)
+{
+    RecordNode* node = FindRelative(list.head, record);
+    theUndoBuffer.RecordDeletedChar(record, column, node->data[column]);
+    list.Splice(node, column, 1, nullptr, 0);
+    MarkDocumentModified();
+}
+
+// Backspace with the caret at `caret`: deletes the byte before it.
+inline void BackspaceAt(CRecordList& list, int record, int caret) { DeleteAt(list, record, caret - 1); }
