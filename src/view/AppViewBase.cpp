@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/Globals.h"
+#include "view/CaretMetrics.h"
 #include "view/DisplayColumns.h"
 #include "view/PaneLayout.h"
 #include "view/RecordAccess.h"
@@ -25,13 +26,6 @@ public:
     void UpdateStatus() override {}
     void SetMessage(const std::string&) override {}
 };
-
-// Left of the first cell and above the first row of the data pane.
-constexpr int kTextLeft = 5;
-constexpr int kCaretTop = 2;
-constexpr int kInsertCaretWidth = 2;
-// LocateRow's column for "the end of the record".
-constexpr int kEndOfRecordColumn = 65535;
 
 }  // namespace
 
@@ -247,20 +241,23 @@ RecordNode* CAppViewBase::NodeAt(int record) const
 RecordNode* CAppViewBase::LocateRow(int row, int col, std::int32_t& record,
                                     std::int32_t& rowInRecord, std::int32_t& byte) const
 {
+    // Callers pass the caret's own fields as the results, and NodeAt reads
+    // them: nothing is written until the node is found.
     const int count = RecordCount();
+    int foundRecord = 0;
+    int foundRow = 0;
     if (row < 0 || count == 0) {
-        record = 0;
-        rowInRecord = 0;
         col = 0;
     } else if (row >= TotalRows()) {
-        record = count - 1;
-        rowInRecord = 0;
+        foundRecord = count - 1;
         col = kEndOfRecordColumn;
     } else {
-        record = row / rowsPerRecord;
-        rowInRecord = row % rowsPerRecord;
+        foundRecord = row / rowsPerRecord;
+        foundRow = row % rowsPerRecord;
     }
-    RecordNode* node = NodeAt(record);
+    RecordNode* node = NodeAt(foundRecord);
+    record = foundRecord;
+    rowInRecord = foundRow;
     byte = LocateByte(rec::Bytes(node), rec::Length(node), std::max(col, 0), TabWidth());
     return node;
 }
@@ -346,7 +343,7 @@ void CAppViewBase::UpdateCaret()
         Host().HideCaretNow();
         return;
     }
-    Host().PlaceCaret((caretCol - leftCol) * charWidth + kTextLeft,
+    Host().PlaceCaret((caretCol - leftCol) * charWidth + kCaretLeft,
                       (caretRow - topRow) * charHeight + kCaretTop,
                       insertMode ? kInsertCaretWidth : charWidth, charHeight);
 }

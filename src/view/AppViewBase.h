@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "view/ScrollBarModel.h"
 #include "view/ViewHost.h"
@@ -82,6 +83,41 @@ public:
     void UpdateCaret();
     void HideCaretNow();
 
+    // --- Mouse and selection (CaretSelection.cpp) -----------------------------
+
+    // Moves the caret to the byte nearest a point of the data pane's client
+    // area (rows above the pane and columns left of it count; below and right
+    // it is held to the last visible row and column).
+    void PointToCaret(int x, int y);
+    void OnMouseDown(int x, int y);
+    void OnMouseDrag(int x, int y);
+    void OnMouseUp(int x, int y);
+    // Selects the word (source mode) or the whole record under the point.
+    void OnDoubleClick(int x, int y);
+    // Moves the selection's free end to (record, byte); false when that is
+    // the anchor, which leaves no selection.
+    bool ExtendSelection(RecordNode* node, int record, int byte);
+    // Start and end of the selection onto the caret.
+    void CollapseSelection();
+    // "%d:%d - %d:%d selected" for the current selection.
+    std::string SelectionMessage() const;
+
+    // --- Keyboard (KeyNavigation.cpp, Deletion.cpp) ----------------------------
+
+    // A key other than a modifier, by its PC scan code.
+    void OnKey(bool ctrl, int scanCode);
+    // Deletes the byte at the caret, or joins at a record's end (or, with
+    // caretByte -1 after Backspace, its start). False when nothing changed.
+    bool DeleteAtCaret();
+
+    // --- Typing (Typing.cpp) -----------------------------------------------------
+
+    // A typed character: Backspace (8), Tab (9), Enter (13) or 32 to 126.
+    void OnChar(bool shift, int ch);
+    // Stores one character or hex digit at the caret and advances it; false
+    // when nothing was stored.
+    bool PutChar(int ch);
+
     // --- State ----------------------------------------------------------------
 
     std::int32_t lineWidth = 42;
@@ -125,6 +161,27 @@ protected:
     IViewHost& Host() const;
 
 private:
+    // Up and Down: the record, byte and column at caretRow for the column
+    // the caret had.
+    void LocateCaretRow();
+    // What every movement key and Delete end with: the top record follows
+    // topRow, the selection collapses, the view repaints when it moved, and
+    // the status bar follows.
+    void FinishKey(int oldLeftCol, int oldTopRow);
+    // Deletes the selection (Delete, or typing over it); false with nothing
+    // changed when the remaining parts would join beyond the size limit.
+    bool DeleteSelection();
+    // Tab and Shift+Tab on a selection in source mode with smart indent.
+    void ShiftSelectedBlock(bool unindent);
+    // Keeps topNode and topRecord right across a change of the record
+    // structure: the records firstRecord..lastRecordBefore were replaced by
+    // ones starting with nodeAtFirst, and the records after them moved by
+    // shift places. A top record inside the change becomes nodeAtFirst.
+    void KeepTopAcrossEdit(int firstRecord, int lastRecordBefore, int shift, RecordNode* nodeAtFirst);
+    // The edit's closing steps: document modified, caret in sight, repaint,
+    // status bar.
+    void FinishEdit();
+
     void SetVertBarPosition(int position);
     void SetHorzBarPosition(int position);
     // topRecord and topNode for the current topRow.

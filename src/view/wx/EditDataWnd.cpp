@@ -3,6 +3,7 @@
 #include <wx/caret.h>
 #include <wx/dcclient.h>
 
+#include "platform/KeyScanCodes.h"
 #include "view/AppViewBase.h"
 #include "view/DataPanePainter.h"
 #include "view/wx/PaneDrawing.h"
@@ -10,7 +11,7 @@
 CEditDataWnd::CEditDataWnd(wxWindow* parent, CAppViewBase& view)
     : wxWindow(parent, kId, wxPoint(0, 0), wxSize(100, 100),
                wxWANTS_CHARS | wxBORDER_SUNKEN | wxFULL_REPAINT_ON_RESIZE, "EditData"),
-      view_(view)
+      input(view), view_(view)
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);  // every paint covers the whole pane
     SetBackgroundColour(ToWx(kDataBackground));
@@ -19,8 +20,14 @@ CEditDataWnd::CEditDataWnd(wxWindow* parent, CAppViewBase& view)
     Bind(wxEVT_SIZE, &CEditDataWnd::OnSize, this);
     Bind(wxEVT_SET_FOCUS, &CEditDataWnd::OnSetFocus, this);
     Bind(wxEVT_KILL_FOCUS, &CEditDataWnd::OnKillFocus, this);
-    Bind(wxEVT_LEFT_DOWN, &CEditDataWnd::OnLeftDown, this);
+    Bind(wxEVT_KEY_DOWN, &CEditDataWnd::OnKeyDown, this);
+    Bind(wxEVT_KEY_UP, &CEditDataWnd::OnKeyUp, this);
     Bind(wxEVT_CHAR, &CEditDataWnd::OnChar, this);
+    Bind(wxEVT_LEFT_DOWN, &CEditDataWnd::OnLeftDown, this);
+    Bind(wxEVT_MOTION, &CEditDataWnd::OnMotion, this);
+    Bind(wxEVT_LEFT_UP, &CEditDataWnd::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &CEditDataWnd::OnLeftDoubleClick, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CEditDataWnd::OnCaptureLost, this);
 }
 
 void CEditDataWnd::SetTextFont(const wxFont& font)
@@ -85,18 +92,81 @@ void CEditDataWnd::OnKillFocus(wxFocusEvent& event)
     event.Skip();
 }
 
-// Mouse and keyboard editing come to the view here; until then a click
-// only takes the focus.
-void CEditDataWnd::OnLeftDown(wxMouseEvent& event)
+// --- Keyboard ---------------------------------------------------------------
+
+namespace {
+
+KeyScan ScanOf(const wxKeyEvent& event)
 {
-    ctrlDown = shiftDown = false;
-    SetFocus();
+    return KeyScanCodes().Translate(event.GetRawKeyFlags(), event.GetRawKeyCode());
+}
+
+// The character a CHAR event types; the keypad's own codes as the
+// characters on its keys. Anything else outside ASCII is left for the view
+// to ignore.
+int CharCode(const wxKeyEvent& event)
+{
+    const int code = event.GetKeyCode();
+    if (code >= WXK_NUMPAD0 && code <= WXK_NUMPAD9) return '0' + (code - WXK_NUMPAD0);
+    switch (code) {
+    case WXK_NUMPAD_ENTER: return '\r';
+    case WXK_NUMPAD_TAB: return '\t';
+    case WXK_NUMPAD_SPACE: return ' ';
+    case WXK_NUMPAD_ADD: return '+';
+    case WXK_NUMPAD_SUBTRACT: return '-';
+    case WXK_NUMPAD_MULTIPLY: return '*';
+    case WXK_NUMPAD_DIVIDE: return '/';
+    case WXK_NUMPAD_DECIMAL: return '.';
+    case WXK_NUMPAD_EQUAL: return '=';
+    default: return code;
+    }
+}
+
+}  // namespace
+
+void CEditDataWnd::OnKeyDown(wxKeyEvent& event)
+{
+    input.KeyDown(ScanOf(event));
+    event.Skip();  // the toolkit makes the CHAR event from it
+}
+
+void CEditDataWnd::OnKeyUp(wxKeyEvent& event)
+{
+    input.KeyUp(ScanOf(event));
     event.Skip();
 }
 
 void CEditDataWnd::OnChar(wxKeyEvent& event)
 {
-    // A Tab passed on would move the focus out of the pane.
-    if (event.GetKeyCode() == WXK_TAB) return;
-    event.Skip();
+    // Consumed, Tab included: passed on it would move the focus.
+    input.Char(CharCode(event), event.RawControlDown() && !event.AltDown());
 }
+
+// --- Mouse ------------------------------------------------------------------
+
+void CEditDataWnd::OnLeftDown(wxMouseEvent& event)
+{
+    SetFocus();
+    input.LeftDown(event.GetX(), event.GetY());
+    if (!HasCapture()) CaptureMouse();
+}
+
+void CEditDataWnd::OnMotion(wxMouseEvent& event)
+{
+    input.MouseMove(event.GetX(), event.GetY());
+}
+
+void CEditDataWnd::OnLeftUp(wxMouseEvent& event)
+{
+    const bool dragEnded = input.LeftUp(event.GetX(), event.GetY());
+    if (HasCapture()) ReleaseMouse();
+    if (dragEnded) Refresh(false);
+}
+
+void CEditDataWnd::OnLeftDoubleClick(wxMouseEvent& event)
+{
+    input.DoubleClick(event.GetX(), event.GetY());
+    if (HasCapture()) ReleaseMouse();
+}
+
+void CEditDataWnd::OnCaptureLost(wxMouseCaptureLostEvent&) { input.CaptureLost(); }

@@ -2,13 +2,15 @@
 #include <wx/image.h>
 #include <wx/window.h>
 
+#include "view/DataPaneInput.h"
 #include "view/GlyphAtlas.h"
 #include "view/PixelBuffer.h"
 
 class CAppViewBase;
 
 // The data pane ("EditData"): draws the records on screen from the view's
-// state and will take the keyboard and mouse for editing.
+// state and hands its keyboard and mouse events to the view, through
+// `input`, which keeps the drag and modifier state.
 class CEditDataWnd : public wxWindow {
 public:
     static constexpr int kId = 301;
@@ -25,9 +27,7 @@ public:
     // Paints the pane's picture and copies it to dc in one transfer.
     void PaintTo(wxDC& dc);
 
-    bool dragging = false;
-    bool ctrlDown = false;
-    bool shiftDown = false;
+    CDataPaneInput input;
     bool caretShown = false;
 
 private:
@@ -35,8 +35,14 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnSetFocus(wxFocusEvent& event);
     void OnKillFocus(wxFocusEvent& event);
-    void OnLeftDown(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
     void OnChar(wxKeyEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
     CAppViewBase& view_;
     CGlyphAtlas atlas_;
