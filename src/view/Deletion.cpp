@@ -6,7 +6,7 @@
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "view/AppViewBase.h"
-#include "view/EditJournal.h"
+#include "records/UndoBuffer.h"
 #include "view/RecordAccess.h"
 
 namespace rec = view_records;
@@ -49,18 +49,18 @@ bool CAppViewBase::DeleteAtCaret()
         caretByte = joinColumn;
         --caretRecord;
         KeepTopAcrossEdit(caretRecord, caretRecord + 1, -1, caretNode);
-        edit_journal::RecordJoin(caretRecord, caretByte);
+        theUndoBuffer.RecordJoin(caretRecord, caretByte);
         UpdateVScrollRange();
     } else if (caretByte < length) {
         const std::uint8_t deleted = caretNode->data[caretByte];
         if (!theRecordList->Splice(caretNode, caretByte, 1, nullptr, 0)) return false;
-        edit_journal::RecordDeletedChar(caretRecord, caretByte, deleted);
+        theUndoBuffer.RecordDeletedChar(caretRecord, caretByte, deleted);
     } else {
         // At the end of a record: join the next one to it; at the end of
         // the document there is nothing to delete.
         if (!rec::Next(caretNode) || !JoinWithMessage(caretNode)) return false;
         KeepTopAcrossEdit(caretRecord, caretRecord + 1, -1, caretNode);
-        edit_journal::RecordJoin(caretRecord, caretByte);
+        theUndoBuffer.RecordJoin(caretRecord, caretByte);
         UpdateVScrollRange();
     }
     CaretToDisplay(caretRecord, rowInRecord, caretByte, caretRow, caretCol);

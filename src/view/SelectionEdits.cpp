@@ -1,7 +1,76 @@
-// Edits of the selection: its deletion and the block indent.
-// TEMPORARY: waits for the record list's range operations.
+// Edits of the selection: deleting it (Delete, or typing over it) and the
+// block indent of source mode (Tab and Shift+Tab).
+#include "app/DocumentHooks.h"
+#include "app/Globals.h"
+#include "records/RecordList.h"
+#include "records/RecordRanges.h"
+#include "records/UndoBuffer.h"
 #include "view/AppViewBase.h"
+#include "view/RecordAccess.h"
 
-bool CAppViewBase::DeleteSelection() { return false; }
+namespace rec = view_records;
 
-void CAppViewBase::ShiftSelectedBlock(bool) {}
+bool CAppViewBase::DeleteSelection()
+{
+    if (!theRecordList ||
+        !CheckJoinLength(selStartNode, selStartRecord, selStartByte, selEndRecord, selEndByte))
+        return false;
+    const int first = selStartRecord;
+    const int last = selEndRecord;
+    // The list records the undo entry, which takes the removed records.
+    RecordNode* node = theRecordList->RemoveRange(selStartNode, first, selStartByte, last, selEndByte);
+    if (!node) {
+        // Memory ran out part-way (the program is stopping): hold on to
+        // records that surely exist.
+        node = rec::Head();
+        selStartRecord = selStartByte = 0;
+        topNode = node;
+        topRecord = topRow = 0;
+    } else {
+        // The records first..last became one; those after moved up.
+        KeepTopAcrossEdit(first, last, first - last, node);
+    }
+    selStartNode = selEndNode = caretNode = node;
+    caretRecord = selEndRecord = selStartRecord;
+    caretByte = selEndByte = selStartByte;
+    CaretToDisplay(caretRecord, 0, caretByte, caretRow, caretCol);
+    UpdateVScrollRange();
+    return true;
+}
+
+void CAppViewBase::ShiftSelectedBlock(bool unindent)
+{
+    if (!theRecordList) return;
+    // The block: every record the selection touches, except one whose
+    // column 0 ends it.
+    RecordNode* lastNode = selEndNode;
+    int lastRecord = selEndRecord;
+    if (selEndByte == 0 && lastRecord > selStartRecord) {
+        lastNode = lastNode->prev;
+        --lastRecord;
+    }
+    const std::int64_t bytesBefore = theRecordList->totalBytes;
+    if (unindent) {
+        theUndoBuffer.RecordBlockSnapshot(selStartRecord, selStartNode, lastNode);
+        theRecordList->ShiftBlock(true, selStartNode, lastNode);
+    } else {
+        // Refused as a whole when a record would grow too long (told).
+        if (!theRecordList->ShiftBlock(false, selStartNode, lastNode)) return;
+        theUndoBuffer.RecordBlockIndent(selStartRecord, lastRecord);
+    }
+
+    // The selection covers the whole block, so the shift can be repeated;
+    // the caret goes to its end.
+    selStartByte = 0;
+    selEndNode = caretNode = lastNode;
+    selEndRecord = caretRecord = lastRecord;
+    selEndByte = caretByte = rec::Length(lastNode);
+    caretRow = rowsPerRecord * caretRecord;
+    caretCol = ByteToColumn(caretNode, caretByte);
+
+    // An unindent of records without indent changes nothing.
+    if (theRecordList->totalBytes != bytesBefore) MarkDocumentModified();
+    EnsureCaretVisible(false);
+    Host().InvalidatePane(ViewPane::All);
+    Host().UpdateStatus();
+}

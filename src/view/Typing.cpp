@@ -8,7 +8,7 @@
 #include "records/RecordMessages.h"
 #include "view/AppViewBase.h"
 #include "view/EbcdicTables.h"
-#include "view/EditJournal.h"
+#include "records/UndoBuffer.h"
 #include "view/RecordAccess.h"
 
 namespace rec = view_records;
@@ -59,7 +59,7 @@ void CAppViewBase::OnChar(bool shift, int ch)
             theRecordList->SplitRecord(caretNode, column, sourceMode && theSettings.srcSmart);
         if (upper) {
             // column came back as the indent put before the lower part.
-            edit_journal::RecordSplit(caretRecord, rec::Length(upper), column);
+            theUndoBuffer.RecordSplit(caretRecord, rec::Length(upper), column);
             // A split at byte 0 puts a new empty record above the caret's.
             KeepTopAcrossEdit(caretRecord, caretRecord, 1, upper);
             caretNode = rec::Next(upper);
@@ -99,7 +99,7 @@ bool CAppViewBase::PutChar(int ch)
             if (!theRecordList->Splice(caretNode, caretByte, 0,
                                        reinterpret_cast<const std::uint8_t*>(spaces.data()), count))
                 return false;
-            edit_journal::RecordTyped(caretRecord, caretByte, count);
+            theUndoBuffer.RecordTyped(caretRecord, caretByte, count);
             caretByte += count;
             caretCol = ByteToColumn(caretNode, caretByte);
             return true;
@@ -124,12 +124,12 @@ bool CAppViewBase::PutChar(int ch)
     const bool insert = (insertMode && rowInRecord <= 1) || caretByte == length;
     if (insert) {
         if (!theRecordList->Splice(caretNode, caretByte, 0, &byte, 1)) return false;
-        edit_journal::RecordTyped(caretRecord, caretByte);
+        theUndoBuffer.RecordTyped(caretRecord, caretByte);
     } else {
         const std::uint8_t old = caretNode->data[caretByte];
         if (!theRecordList->Splice(caretNode, caretByte, 1, &byte, 1)) return false;
-        if (rowInRecord == 2) edit_journal::RecordOverwriteDigit(caretRecord, caretByte, old);
-        else edit_journal::RecordOverwrite(caretRecord, caretByte, old);
+        if (rowInRecord == 2) theUndoBuffer.RecordOverwriteDigit(caretRecord, caretByte, old);
+        else theUndoBuffer.RecordOverwrite(caretRecord, caretByte, old);
     }
 
     // High nibble: on to the low nibble of the same byte; low nibble: to the

@@ -87,12 +87,18 @@ TEST(Deletion, JoiningAwayTheTopRecordKeepsTheViewOnLiveRecords)
     EXPECT_TRUE(s.Consistent());
     EXPECT_EQ(9, s.View().caretRecord);
 
-    // The caret above the screen: the records below it move up by one.
+    // The caret above the screen: the records below it move up by one, and
+    // the top follows its record at once, before any scrolling.
     s.PutCaret(2, 0, 8);
     s.View().SetTopRow(20);
-    s.Key(kDelete);
-    EXPECT_TRUE(s.Consistent());
+    const RecordNode* shownOnTop = s.View().topNode;
+    ASSERT_TRUE(s.View().DeleteAtCaret());
     EXPECT_EQ("record 2record 3", s.Text(2));
+    EXPECT_EQ(shownOnTop, s.View().topNode);
+    EXPECT_EQ(19, s.View().topRecord);
+    EXPECT_EQ(19, s.View().topRow);
+    s.View().CollapseSelection();
+    EXPECT_TRUE(s.Consistent());
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ public:
     // Types each character of text as OnChar does.
     void Type(const std::string& text, bool shift = false);
     void Key(int scanCode, bool ctrl = false) { View().OnKey(ctrl, scanCode); }
+    // Edit > Undo as far as the records and the caret go.
+    bool Undo();
     // The view's held nodes sit at the indexes stored beside them, the
     // selection is ordered, and the list is consistent.
     ::testing::AssertionResult Consistent() const;
