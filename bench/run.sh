@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 status=0
 bash bench/view/run.sh "$@" || status=1
 bash bench/records/run.sh || status=1
+bash bench/editing/run.sh "$@" || status=1
 exit $status
