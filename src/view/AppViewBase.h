@@ -63,6 +63,9 @@ public:
     int RecordCount() const;
     // Display rows of the whole document.
     int TotalRows() const { return rowsPerRecord * RecordCount(); }
+    // Whether there are records and the caret is on one: the mouse and the
+    // keyboard do nothing otherwise.
+    bool HasDocument() const { return caretNode && RecordCount() > 0; }
 
     // --- Modes ----------------------------------------------------------------
 

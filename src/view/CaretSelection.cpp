@@ -45,6 +45,7 @@ void CAppViewBase::CollapseSelection()
 
 void CAppViewBase::OnMouseDown(int x, int y)
 {
+    if (!HasDocument()) return;
     PointToCaret(x, y);
     CollapseSelection();
     selAnchorAtStart = true;
@@ -53,6 +54,7 @@ void CAppViewBase::OnMouseDown(int x, int y)
 
 void CAppViewBase::OnMouseDrag(int x, int y)
 {
+    if (!HasDocument()) return;
     PointToCaret(x, y);
     // A drag above or left of the pane scrolls; the next move extends.
     if (EnsureCaretVisible(false)) {
@@ -70,6 +72,7 @@ void CAppViewBase::OnMouseDrag(int x, int y)
 
 void CAppViewBase::OnMouseUp(int x, int y)
 {
+    if (!HasDocument()) return;
     PointToCaret(x, y);
     Host().UpdateStatus();
     if (ExtendSelection(caretNode, caretRecord, caretByte)) {
@@ -112,6 +115,7 @@ bool CAppViewBase::ExtendSelection(RecordNode* node, int record, int byte)
 
 void CAppViewBase::OnDoubleClick(int x, int y)
 {
+    if (!HasDocument()) return;
     PointToCaret(x, y);
     selStartRecord = selEndRecord = caretRecord;
     selStartNode = selEndNode = caretNode;

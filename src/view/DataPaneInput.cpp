@@ -9,7 +9,7 @@ bool* CDataPaneInput::ModifierFlag(int scanCode)
     return nullptr;
 }
 
-void CDataPaneInput::KeyDown(const KeyScan& key)
+void CDataPaneInput::KeyDown(const KeyScan& key, bool altHeld)
 {
     if (bool* flag = ModifierFlag(key.scanCode)) {
         *flag = true;
@@ -17,7 +17,7 @@ void CDataPaneInput::KeyDown(const KeyScan& key)
     }
     // A keypad key that types its digit or point only types: its scan code
     // is that of a navigation key, which must not move the caret as well.
-    if (key.keypadTypes || key.scanCode == scan_code::kNone) return;
+    if (key.keypadTypes || key.scanCode == scan_code::kNone || altHeld) return;
     view_.OnKey(ctrlDown, key.scanCode);
 }
 
@@ -26,12 +26,13 @@ void CDataPaneInput::KeyUp(const KeyScan& key)
     if (bool* flag = ModifierFlag(key.scanCode)) *flag = false;
 }
 
-void CDataPaneInput::Char(int code, bool ctrlHeld)
+void CDataPaneInput::Char(int code, bool ctrlHeld, bool altHeld)
 {
     // Backspace, Tab and Enter (also as Ctrl+H, Ctrl+I, Ctrl+M) and the
     // printable ASCII characters; Escape, Delete (127), the other control
     // codes and everything from 128 up are ignored. Ctrl with a printable
-    // key types nothing.
+    // key types nothing, and Alt with any key belongs to the menus.
+    if (altHeld) return;
     const bool control = code == 8 || code == 9 || code == 13;
     const bool printable = code >= 32 && code <= 126 && !ctrlHeld;
     if (control || printable) view_.OnChar(shiftDown, code);

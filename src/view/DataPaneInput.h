@@ -11,10 +11,11 @@ class CDataPaneInput {
 public:
     explicit CDataPaneInput(CAppViewBase& view) : view_(view) {}
 
-    void KeyDown(const KeyScan& key);
+    // altHeld: the Alt key is down; such keys belong to the menus.
+    void KeyDown(const KeyScan& key, bool altHeld = false);
     void KeyUp(const KeyScan& key);
-    // A typed character code; ctrlHeld: the Ctrl key was down for it.
-    void Char(int code, bool ctrlHeld);
+    // A typed character code, with the Ctrl and Alt keys as they were for it.
+    void Char(int code, bool ctrlHeld, bool altHeld = false);
 
     // Button-down: the window captures the mouse.
     void LeftDown(int x, int y);

@@ -19,6 +19,7 @@ void CAppViewBase::LocateCaretRow()
 
 void CAppViewBase::OnKey(bool ctrl, int scanCode)
 {
+    if (!HasDocument()) return;
     const int oldLeftCol = leftCol;
     const int oldTopRow = topRow;
     const int lastRow = TotalRows() - 1;

@@ -33,7 +33,7 @@ int HexDigitValue(int ch)
 
 void CAppViewBase::OnChar(bool shift, int ch)
 {
-    if (!theRecordList || !caretNode) return;
+    if (!HasDocument() || !theRecordList) return;
     bool removed = false;
     if (HasSelection()) {
         if (sourceMode && ch == kTab && theSettings.srcSmart) {

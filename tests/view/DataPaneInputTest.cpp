@@ -64,6 +64,33 @@ TEST(DataPaneInput, OnlyBackspaceTabEnterAndPrintableCharactersType)
     EXPECT_EQ((std::vector<std::string>{"ab\t~", ""}), s.Texts());
     input.Char(8, false);
     EXPECT_EQ((std::vector<std::string>{"ab\t~"}), s.Texts());
+
+    input.Char('q', false, true);  // Alt+Q and Alt+Enter: the menus'
+    input.Char(13, false, true);
+    input.KeyDown(Key(kHome), true);
+    EXPECT_EQ((std::vector<std::string>{"ab\t~"}), s.Texts());
+    EXPECT_EQ(4, s.View().caretByte);
+}
+
+TEST(DataPaneInput, NothingHappensWithoutADocument)
+{
+    CRecordList* saved = theRecordList;
+    theRecordList = nullptr;
+    {
+        TestView t;
+        CDataPaneInput input(t.view);
+        for (int code : {kDown, kUp, kPageDown, kRight, kLeft, kDelete, kEnd}) input.KeyDown(Key(code));
+        input.Char('a', false);
+        input.Char(8, false);
+        input.Char(13, false);
+        input.LeftDown(30, 40);
+        input.MouseMove(-30, -40);
+        input.LeftUp(30, 40);
+        input.DoubleClick(3, 4);
+        EXPECT_EQ(0, t.view.caretRow);
+        EXPECT_EQ(nullptr, t.view.caretNode);
+    }
+    theRecordList = saved;
 }
 
 

@@ -126,7 +126,7 @@ int CharCode(const wxKeyEvent& event)
 
 void CEditDataWnd::OnKeyDown(wxKeyEvent& event)
 {
-    input.KeyDown(ScanOf(event));
+    input.KeyDown(ScanOf(event), event.AltDown());
     event.Skip();  // the toolkit makes the CHAR event from it
 }
 
@@ -139,7 +139,7 @@ void CEditDataWnd::OnKeyUp(wxKeyEvent& event)
 void CEditDataWnd::OnChar(wxKeyEvent& event)
 {
     // Consumed, Tab included: passed on it would move the focus.
-    input.Char(CharCode(event), event.RawControlDown() && !event.AltDown());
+    input.Char(CharCode(event), event.RawControlDown(), event.AltDown());
 }
 
 // --- Mouse ------------------------------------------------------------------
