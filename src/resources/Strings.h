@@ -3,3 +3,7 @@
 // Texts the program shows in more than one place.
 inline constexpr char kAppTitle[] = "Tabulon";
 inline constexpr char kUntitledName[] = "Untitled";
+
+// The program's help page, opened by Help > Web Help and named in the idle
+// prompt of the status bar.
+inline constexpr char kWebHelpAddress[] = "https://tabulon.example.org/help/";

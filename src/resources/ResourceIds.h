@@ -1,0 +1,81 @@
+#pragma once
+
+// Numeric ids of the program's resources: commands, status-bar indicators,
+// dialogs and their controls, and the one timer. The values are fixed; other
+// parts of the program and stored shell verbs rely on nothing but the names,
+// yet keeping the numbers stable keeps logs and tests comparable.
+
+// The main frame's menu, accelerator table, toolbar, icon and title string.
+inline constexpr int IDR_MAINFRAME = 128;
+
+enum CommandId : int {
+    // File
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE_DOC = 220,
+    ID_FILE_SAVE_AS_DOC = 201,
+    ID_APP_EXIT = 57665,
+    // Edit
+    ID_EDIT_UNDO_LAST = 202,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_ADVANCE = 203,
+    ID_EDIT_FIND = 204,
+    // View
+    ID_VIEW_ASCII = 205,
+    ID_VIEW_HEX = 206,
+    ID_VIEW_SOURCE = 207,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+    ID_VIEW_PROPERTIES = 208,
+    // Tools
+    ID_TOOLS_JUMP = 209,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_TOOLS_OPTIONS = 210,
+    // Help
+    ID_HELP_WEB = 211,
+    ID_APP_ABOUT = 57664,
+    // Bound to keys in the accelerator table but handled nowhere.
+    ID_EDIT_UNDO = 57643,
+    ID_HELP = 57670,
+    ID_CONTEXT_HELP = 57669,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+};
+
+// Status-bar indicators (their string holds the pane's initial text).
+enum IndicatorId : int {
+    ID_INDICATOR_POS = 101,
+    ID_INDICATOR_HEX = 103,
+    ID_INDICATOR_INS = 104,
+    ID_INDICATOR_FMT = 105,
+    ID_INDICATOR_SRC = 106,
+    ID_INDICATOR_CAPS = 59137,
+    ID_INDICATOR_NUM = 59138,
+};
+
+// The idle prompt of the status bar's message pane.
+inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
+
+// Dialogs and their controls.
+inline constexpr int IDD_ABOUTBOX = 400;
+inline constexpr int IDC_BUILD_DATE = 1415;
+
+inline constexpr int IDD_OPEN_EXTENSION = 600;
+inline constexpr int IDC_OPEN_AS_GROUP = 601;
+inline constexpr int IDC_OPEN_AUTO = 602;
+inline constexpr int IDC_OPEN_BINARY = 603;
+inline constexpr int IDC_WIDTH_LABEL = 604;
+inline constexpr int IDC_WIDTH_EDIT = 605;
+inline constexpr int IDC_OPEN_DOS = 606;
+inline constexpr int IDC_OPEN_UNIX = 607;
+
+inline constexpr int IDD_SAVE_EXTENSION = 700;
+inline constexpr int IDC_SAVE_FORMAT = 701;
+
+// The main frame's autosave timer and its period (five minutes).
+inline constexpr int AUTOSAVE_TIMER = 1;
+inline constexpr int kAutoSavePeriodMs = 300000;
