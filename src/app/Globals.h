@@ -5,6 +5,8 @@ class CRecordList;
 class CAppViewBase;
 class CClipRecords;
 class CUndoBuffer;
+class CAppDoc;
+class CMainFrame;
 
 // The program-wide static objects, defined together in one place so that
 // they are constructed in a known order and destroyed in the reverse one.
@@ -14,7 +16,10 @@ extern Settings theSettings;
 extern CClipRecords theClipRecords;
 extern CUndoBuffer theUndoBuffer;
 
-// The current record list (owned by the document) and the one view; null
-// while they do not exist.
+// The current record list (owned by the document), the one view, the one
+// document and the main frame; null while they do not exist. Core code uses
+// only the first two.
 extern CRecordList* theRecordList;
 extern CAppViewBase* theView;
+extern CAppDoc* theDoc;
+extern CMainFrame* theMainFrame;

@@ -25,7 +25,7 @@ void RememberOpenAs(std::int32_t openAs, std::uint16_t* mode, std::int32_t* widt
     switch (openAs) {
     case kOpenAsBinary:
         *mode = 0;
-        if (*width == 0) *width = kDefaultBinaryWidth;
+        if (*width == 0) *width = kDefaultOpenWidth;
         break;
     case kOpenAsDos:
         *mode = 1;

@@ -15,7 +15,7 @@ enum OpenAs : std::int32_t { kOpenAsAuto = 0, kOpenAsBinary = 1, kOpenAsDos = 2,
 extern std::uint16_t lastOpenMode;
 extern std::int32_t lastOpenWidth;
 
-inline constexpr std::int32_t kDefaultBinaryWidth = 64;
+inline constexpr std::int32_t kDefaultOpenWidth = 64;
 inline constexpr std::int32_t kMaxOpenWidth = 65535;
 inline constexpr char kDefaultWidthText[] = "64";
 

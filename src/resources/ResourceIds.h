@@ -79,3 +79,8 @@ inline constexpr int IDC_SAVE_FORMAT = 701;
 // The main frame's autosave timer and its period (five minutes).
 inline constexpr int AUTOSAVE_TIMER = 1;
 inline constexpr int kAutoSavePeriodMs = 300000;
+
+// The toolkit takes command and window ids below 32768 only; the ids of the
+// framework range (57344 and up) are shifted down by 32768 for it. Both
+// ranges stay apart: the program's own ids are small.
+constexpr int ToolkitId(int id) { return id >= 0x8000 ? id - 0x8000 : id; }

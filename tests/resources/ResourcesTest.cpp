@@ -64,3 +64,26 @@ TEST(Resources, ToolbarImagesAreWellFormed)
 }
 
 }  // namespace
+
+namespace {
+
+// Every command reaches the toolkit under an id it accepts, and no two
+// commands share one.
+TEST(Resources, ToolkitIdsAreValidAndDistinct)
+{
+    std::set<int> ids;
+    for (const MenuResource& menu : MainMenuResource())
+        for (const MenuItemResource& item : menu.items)
+            if (item.id != 0) ids.insert(item.id);
+    for (const AcceleratorResource& accel : MainAcceleratorResource()) ids.insert(accel.command);
+    std::set<int> mapped;
+    for (int id : ids) {
+        const int toolkit = ToolkitId(id);
+        EXPECT_GT(toolkit, 0);
+        EXPECT_LT(toolkit, 0x7fff);
+        EXPECT_TRUE(toolkit < 4999 || toolkit > 5999) << id;  // clear of the toolkit's own ids
+        EXPECT_TRUE(mapped.insert(toolkit).second) << id;
+    }
+}
+
+}  // namespace

@@ -1,6 +1,10 @@
 #include "app/wx/AppApp.h"
 
+#include <vector>
+
+#include "app/AppCommandLineInfo.h"
 #include "app/Globals.h"
+#include "app/wx/AboutDlg.h"
 #include "app/wx/AppDoc.h"
 #include "app/wx/AppDocManager.h"
 #include "app/wx/MainFrame.h"
@@ -9,9 +13,18 @@
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxProcessControl.h"
 #include "platform/wx/WxWaitCursor.h"
+#include "resources/ResourceIds.h"
 #include "resources/Strings.h"
 #include "settings/SettingsRegistry.h"
 #include "view/wx/AppView.h"
+
+wxBEGIN_EVENT_TABLE(CAppApp, wxApp)
+    EVT_MENU(ToolkitId(ID_FILE_NEW), CAppApp::OnFileNew)
+    EVT_MENU(ToolkitId(ID_APP_ABOUT), CAppApp::OnAppAbout)
+    EVT_MENU(ToolkitId(ID_FILE_PRINT_SETUP), CAppApp::OnFilePrintSetup)
+wxEND_EVENT_TABLE()
+
+CAppApp& TheApp() { return *static_cast<CAppApp*>(wxApp::GetInstance()); }
 
 CAppApp::CAppApp() = default;
 CAppApp::~CAppApp() { ResetPlatformServices(); }
@@ -29,7 +42,9 @@ void CAppApp::InstallPlatformServices()
     services.registry = registry_.get();
 }
 
-bool CAppApp::OnInit()
+bool CAppApp::OnInit() { return InitInstance(); }
+
+bool CAppApp::InitInstance()
 {
     SetAppName("tabulon");
     SetAppDisplayName(kAppTitle);
@@ -37,16 +52,77 @@ bool CAppApp::OnInit()
     LoadSettings(theSettings, *Platform().registry);
 
     docManager_ = new CAppDocManager;
-    new wxDocTemplate(docManager_, kAppTitle, "*.*", "", "", "Tabulon Document", "Tabulon View",
-                      CLASSINFO(CAppDoc), CLASSINFO(CAppView), wxTEMPLATE_VISIBLE);
+    docTemplate_ = new wxDocTemplate(docManager_, kAppTitle, "*", "", "", "Tabulon Document",
+                                     "Tabulon View", CLASSINFO(CAppDoc), CLASSINFO(CAppView),
+                                     wxTEMPLATE_VISIBLE);
     docManager_->SetMaxDocsOpen(1);
 
-    auto* frame = new CMainFrame(docManager_, nullptr, wxID_ANY, kAppTitle);
+    auto* frame = new CMainFrame;
+    if (!frame->Create(docManager_, kAppTitle)) {
+        frame->Destroy();
+        return false;
+    }
     SetTopWindow(frame);
-    if (!docManager_->CreateNewDocument()) return false;
-    frame->SetSize(wxSize(640, 480));
-    frame->Show(true);
+
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(argv[i].utf8_string());
+    CAppCommandLineInfo info(pendingFlags, pendingWidth);
+    ParseCommandLine(info, args);
+    if (!ProcessShellCommand(info)) return false;
+
+    // The window starts at 640 by 480 pixels wherever the system placed it.
+    frame->SetSize(wxRect(frame->GetPosition(), wxSize(640, 480)));
+    frame->Refresh();
     return true;
+}
+
+bool CAppApp::ProcessShellCommand(const CAppCommandLineInfo& info)
+{
+    const std::string path = info.shellCommand == ShellCommand::FileOpen ? info.fileName : "";
+    return OpenDocumentFile(path) != nullptr;
+}
+
+CAppDoc* CAppApp::CreateTheDocument()
+{
+    // Creating the document also creates its view inside the main frame.
+    auto* doc = static_cast<CAppDoc*>(docTemplate_->CreateDocument(wxString(), 0));
+    if (!doc) return nullptr;
+    doc->SetDocumentName(docTemplate_->GetDocumentName());
+    doc->SetDocumentTemplate(docTemplate_);
+    return doc;
+}
+
+CAppDoc* CAppApp::OpenDocumentFile(const std::string& path)
+{
+    CAppDoc* doc = theDoc;
+    if (!doc) {
+        doc = CreateTheDocument();
+        if (!doc) return nullptr;
+    } else if (!doc->OnSaveModified()) {
+        return nullptr;
+    }
+    const bool ready = path.empty() ? doc->OnNewDocument() : doc->OnOpenDocument(wxString::FromUTF8(path));
+    if (!ready) return nullptr;
+    if (theMainFrame) {
+        theMainFrame->ActivateFrame();
+        theMainFrame->ResetView();
+    }
+    return doc;
+}
+
+void CAppApp::OnFileNew(wxCommandEvent&) { OpenDocumentFile(""); }
+
+void CAppApp::OnAppAbout(wxCommandEvent&)
+{
+    CAboutDlg about(GetTopWindow());
+    about.ShowModal();
+}
+
+// The framework's printer and page set-up dialog, whose choices the print
+// commands then use.
+void CAppApp::OnFilePrintSetup(wxCommandEvent& event)
+{
+    if (docManager_) docManager_->OnPageSetup(event);
 }
 
 int CAppApp::OnRun()
@@ -55,9 +131,15 @@ int CAppApp::OnRun()
     return process_ && process_->QuitRequested() ? process_->ExitCode() : code;
 }
 
-int CAppApp::OnExit()
+int CAppApp::ExitInstance()
 {
     if (theSettings.registryAccess) SaveSettings(theSettings, *Platform().registry);
+    return 0;
+}
+
+int CAppApp::OnExit()
+{
+    ExitInstance();
     delete docManager_;
     docManager_ = nullptr;
     return wxApp::OnExit();

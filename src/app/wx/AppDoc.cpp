@@ -1,8 +1,148 @@
 #include "app/wx/AppDoc.h"
 
+#include <wx/filename.h>
+
+#include "app/AppMessages.h"
+#include "app/Globals.h"
+#include "app/MessageText.h"
+#include "app/wx/AppApp.h"
+#include "app/wx/MainFrame.h"
+#include "platform/CanonicalPath.h"
+#include "platform/Platform.h"
+#include "records/DocumentRecords.h"
+#include "records/OpenMode.h"
+#include "records/RecordList.h"
+#include "records/RecordMessages.h"
+#include "resources/Strings.h"
+
 wxIMPLEMENT_DYNAMIC_CLASS(CAppDoc, wxDocument);
+
+CAppDoc::CAppDoc() { theDoc = this; }
+
+CAppDoc::~CAppDoc()
+{
+    if (theDoc == this) theDoc = nullptr;
+    if (theRecordList == records_.get()) theRecordList = nullptr;
+}
+
+bool CAppDoc::IsModified() const { return wxDocument::IsModified(); }
+
+void CAppDoc::SetModifiedFlag(bool modified) { Modify(modified); }
 
 bool CAppDoc::OnNewDocument()
 {
-    return wxDocument::OnNewDocument();
+    if (IsModified()) return false;
+    CAppApp& app = TheApp();
+    ApplyOpenRequestToView(static_cast<std::uint16_t>(app.pendingFlags));
+    app.pendingFlags = 0;
+    app.pendingWidth = 0;
+    ReplaceRecords(NewUntitledRecords());
+    SetUntitled();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CAppDoc::OnOpenDocument(const wxString& path)
+{
+    CAppApp& app = TheApp();
+    const bool opened = OpenFile(path.utf8_string(), app.pendingFlags, app.pendingWidth);
+    app.pendingFlags = 0;
+    app.pendingWidth = 0;
+    return opened;
+}
+
+bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_t width)
+{
+    if (IsModified()) return false;
+    CWaitCursor wait;
+    ApplyOpenRequestToView(static_cast<std::uint16_t>(flags));
+    std::string resolved = path;
+    CanonicalPath(path, &resolved);
+
+    // The previous records stay in place until the new ones are complete, so
+    // that the view keeps showing a whole document while questions are open.
+    OpenedRecords opened = OpenRecords(resolved, static_cast<std::uint16_t>(flags), width);
+    const bool gotFile = opened.outcome == LoadOutcome::Loaded || opened.outcome == LoadOutcome::Partial;
+    if (opened.outcome == LoadOutcome::CannotOpen)
+        ShowMessage(FillIn(kFmtCannotOpen, resolved), kCapOops, MbIcon::Stop, MbButtons::Ok,
+                    static_cast<wxWindow*>(theMainFrame));
+    ReplaceRecords(std::move(opened.records));
+    if (gotFile) SetPathName(resolved, false);
+    else SetUntitled();
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CAppDoc::MarkModified()
+{
+    if (!IsModified()) SetModifiedFlag(true);
+}
+
+bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
+{
+    if (!records_) return false;
+    bool saved;
+    {
+        CWaitCursor wait;
+        saved = records_->SaveWithMessage(path, mode);
+    }
+    if (!saved) return false;
+    SetModifiedFlag(false);
+    SetPathName(path, true);
+    return true;
+}
+
+bool CAppDoc::OnSaveDocument(const wxString& path)
+{
+    const std::uint16_t mode = records_ ? SaveModeFor(records_->file.mode) : kModeDos;
+    return SaveDocument(path.utf8_string(), mode);
+}
+
+bool CAppDoc::OnSaveModified()
+{
+    if (!IsModified()) return true;
+    std::string name = PathName();
+    if (name.empty()) name = GetTitle().utf8_string();
+    if (name.empty()) name = kUntitledName;
+    const std::string text = FillInPlaceholder(kSaveModifiedFormat, "%1", name);
+    switch (ShowMessage(text, kAppTitle, MbIcon::Warning, MbButtons::YesNoCancel,
+                        static_cast<wxWindow*>(theMainFrame))) {
+    case MbResult::Yes: return Save();
+    case MbResult::No: SetModifiedFlag(false); return true;
+    default: return false;
+    }
+}
+
+bool CAppDoc::AutoSave()
+{
+    if (!IsModified()) return true;
+    if (!records_) return false;
+    CWaitCursor wait;
+    return records_->SaveRecoveryCopy();
+}
+
+std::string CAppDoc::PathName() const { return GetFilename().utf8_string(); }
+
+void CAppDoc::SetPathName(const std::string& path, bool addToRecentFiles)
+{
+    const wxString name = wxString::FromUTF8(path);
+    SetTitle(wxFileName(name).GetFullName());
+    SetDocumentSaved(true);
+    SetFilename(name, true);
+    if (addToRecentFiles && GetDocumentManager()) GetDocumentManager()->AddFileToHistory(name);
+}
+
+void CAppDoc::SetUntitled()
+{
+    SetTitle(kUntitledName);
+    SetDocumentSaved(false);
+    SetFilename(wxString(), true);
+}
+
+void CAppDoc::ReplaceRecords(std::unique_ptr<CRecordList> records)
+{
+    std::unique_ptr<CRecordList> previous = std::move(records_);
+    records_ = std::move(records);
+    theRecordList = records_.get();
+    previous.reset();
 }

@@ -1,27 +1,193 @@
 #include "app/wx/MainFrame.h"
 
+#include <wx/dialog.h>
+#include <wx/iconbndl.h>
 #include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
 
-#include "resources/Strings.h"
+#include "app/AppMessages.h"
+#include "app/Globals.h"
+#include "app/StatusPanes.h"
+#include "app/wx/AppDoc.h"
+#include "app/wx/FrameResources.h"
+#include "records/RecordList.h"
+#include "resources/Images.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "view/AppViewBase.h"
 
-wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
-wxEND_EVENT_TABLE()
+namespace {
 
-CMainFrame::CMainFrame(wxDocManager* manager, wxFrame* parent, wxWindowID id, const wxString& title)
-    : wxDocParentFrame(manager, parent, id, title)
+// Status texts are bytes: UTF-8 where they are valid, otherwise each byte
+// stands for itself (the caret's byte may be any value).
+wxString FromStatusBytes(const std::string& text)
 {
-    BuildMenus();
-    SetMinSize(wxSize(320, 240));
+    wxString utf8 = wxString::FromUTF8(text);
+    if (!utf8.empty() || text.empty()) return utf8;
+    return wxString(text.data(), wxConvISO8859_1, text.size());
 }
 
-void CMainFrame::BuildMenus()
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
+    EVT_TIMER(AUTOSAVE_TIMER, CMainFrame::OnAutoSaveTimer)
+    EVT_IDLE(CMainFrame::OnIdle)
+    EVT_MENU(ToolkitId(ID_FILE_OPEN), CMainFrame::OnFileOpen)
+    EVT_MENU(ToolkitId(ID_FILE_SAVE_DOC), CMainFrame::OnFileSave)
+    EVT_MENU(ToolkitId(ID_FILE_SAVE_AS_DOC), CMainFrame::OnFileSaveAs)
+    EVT_MENU(ToolkitId(ID_APP_EXIT), CMainFrame::OnAppExit)
+    EVT_MENU(ToolkitId(ID_EDIT_UNDO_LAST), CMainFrame::OnEditUndo)
+    EVT_UPDATE_UI(ToolkitId(ID_EDIT_UNDO_LAST), CMainFrame::OnUpdateEditUndo)
+    EVT_MENU(ToolkitId(ID_EDIT_CUT), CMainFrame::OnEditCut)
+    EVT_MENU(ToolkitId(ID_EDIT_COPY), CMainFrame::OnEditCopy)
+    EVT_MENU(ToolkitId(ID_EDIT_PASTE), CMainFrame::OnEditPaste)
+    EVT_MENU(ToolkitId(ID_EDIT_ADVANCE), CMainFrame::OnEditAdvance)
+    EVT_MENU(ToolkitId(ID_EDIT_FIND), CMainFrame::OnEditFind)
+    EVT_MENU(ToolkitId(ID_VIEW_ASCII), CMainFrame::OnViewAscii)
+    EVT_MENU(ToolkitId(ID_VIEW_HEX), CMainFrame::OnViewHex)
+    EVT_UPDATE_UI(ToolkitId(ID_VIEW_HEX), CMainFrame::OnUpdateViewHex)
+    EVT_MENU(ToolkitId(ID_VIEW_SOURCE), CMainFrame::OnViewSource)
+    EVT_UPDATE_UI(ToolkitId(ID_VIEW_SOURCE), CMainFrame::OnUpdateViewSource)
+    EVT_MENU(ToolkitId(ID_VIEW_TOOLBAR), CMainFrame::OnViewToolBar)
+    EVT_UPDATE_UI(ToolkitId(ID_VIEW_TOOLBAR), CMainFrame::OnUpdateViewToolBar)
+    EVT_MENU(ToolkitId(ID_VIEW_STATUS_BAR), CMainFrame::OnViewStatusBar)
+    EVT_UPDATE_UI(ToolkitId(ID_VIEW_STATUS_BAR), CMainFrame::OnUpdateViewStatusBar)
+    EVT_MENU(ToolkitId(ID_VIEW_PROPERTIES), CMainFrame::OnViewProperties)
+    EVT_MENU(ToolkitId(ID_TOOLS_JUMP), CMainFrame::OnToolsJump)
+    EVT_MENU(ToolkitId(ID_FILE_PRINT), CMainFrame::OnFilePrint)
+    EVT_MENU(ToolkitId(ID_FILE_PRINT_PREVIEW), CMainFrame::OnFilePrintPreview)
+    EVT_MENU(ToolkitId(ID_TOOLS_OPTIONS), CMainFrame::OnToolsOptions)
+    EVT_MENU(ToolkitId(ID_HELP_WEB), CMainFrame::OnHelpWeb)
+wxEND_EVENT_TABLE()
+
+CMainFrame::CMainFrame() : autoSaveTimer_(this, AUTOSAVE_TIMER) { theMainFrame = this; }
+
+CMainFrame::~CMainFrame()
 {
-    auto* file = new wxMenu;
-    file->Append(wxID_NEW, "&New\tCtrl+N");
-    file->Append(wxID_OPEN, "&Open...\tCtrl+O");
-    file->AppendSeparator();
-    file->Append(wxID_EXIT, "E&xit");
-    auto* bar = new wxMenuBar;
-    bar->Append(file, "&File");
-    SetMenuBar(bar);
+    autoSaveTimer_.Stop();
+    // The modeless dialogs are children of the frame and go with it.
+    findDialog = nullptr;
+    jumpDialog = nullptr;
+    if (theMainFrame == this) theMainFrame = nullptr;
+}
+
+bool CMainFrame::Create(wxDocManager* manager, const wxString& title)
+{
+    if (!wxDocParentFrame::Create(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(640, 480)))
+        return false;
+    SetIcon(wxIcon(ProgramIcon()));
+    SetMenuBar(BuildMainMenuBar());
+    SetAcceleratorTable(BuildExtraAccelerators());
+    if (!CreateToolBarFromResource()) return false;
+    if (!CreateStatusBarFromResource()) return false;
+    SetMinSize(wxSize(320, 240));
+    return true;
+}
+
+bool CMainFrame::CreateToolBarFromResource()
+{
+    toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_TOP, wxID_ANY, "Toolbar");
+    if (!toolBar) return false;
+    toolBar->SetLabel("Toolbar");
+    AddMainToolbarButtons(toolBar);
+    return toolBar->Realize();
+}
+
+bool CMainFrame::CreateStatusBarFromResource()
+{
+    statusBar = CreateStatusBar(kPaneCount, wxSTB_DEFAULT_STYLE, wxID_ANY);
+    if (!statusBar) return false;
+    // Pane 1 is as wide as its widest text, panes 2 to 7 as wide as pane
+    // 7's "NUM"; pane 0 takes the rest.
+    const int margin = 2 * statusBar->GetBorderX() + 12;
+    const int posWidth = statusBar->GetTextExtent(LoadResourceString(ID_INDICATOR_POS)).x + margin;
+    const int modeWidth = statusBar->GetTextExtent(LoadResourceString(ID_INDICATOR_NUM)).x + margin;
+    const int widths[kPaneCount] = {-1, posWidth, modeWidth, modeWidth, modeWidth, modeWidth,
+                                    modeWidth, modeWidth};
+    statusBar->SetStatusWidths(kPaneCount, widths);
+    SetStatusBarPane(kMessagePane);
+    SetPane(kMessagePane, LoadResourceString(AFX_IDS_IDLEMESSAGE));
+    SetPane(kPositionPane, LoadResourceString(ID_INDICATOR_POS));
+    SetPane(kHexPane, LoadResourceString(ID_INDICATOR_HEX));
+    SetPane(kFormatPane, LoadResourceString(ID_INDICATOR_FMT));
+    SetPane(kSourcePane, LoadResourceString(ID_INDICATOR_SRC));
+    SetPane(kInsertPane, LoadResourceString(ID_INDICATOR_INS));
+    UpdateLockIndicators();
+    return true;
+}
+
+void CMainFrame::SetPane(int pane, const wxString& text)
+{
+    if (statusBar && statusBar->GetStatusText(pane) != text) statusBar->SetStatusText(text, pane);
+}
+
+wxString CMainFrame::PaneText(int pane) const
+{
+    return statusBar ? statusBar->GetStatusText(pane) : wxString();
+}
+
+void CMainFrame::ActivateFrame()
+{
+    Show(true);
+    Raise();
+    layoutReady = true;
+    SendSizeEvent();
+    if (theSettings.autoSave) StartAutoSaveTimer();
+    if (theDoc && theRecordList && !theRecordList->fileName.empty()) {
+        theDoc->SetTitle(wxString::FromUTF8(theRecordList->fileName));
+        if (wxView* view = theDoc->GetFirstView()) view->OnChangeFilename();
+    }
+}
+
+void CMainFrame::ResetView()
+{
+    UpdateModePanes();
+    UpdateStatus();
+    Refresh();
+}
+
+void CMainFrame::UpdateModePanes()
+{
+    const auto texts = ModePaneTexts(theView, theRecordList);
+    for (int i = 0; i < 4; ++i) SetPane(kHexPane + i, texts[i]);
+}
+
+void CMainFrame::UpdateStatus()
+{
+    const CaretPaneTexts texts = CaretStatusTexts(theView);
+    SetPane(kPositionPane, texts.position);
+    SetPane(kMessagePane, FromStatusBytes(texts.message));
+}
+
+void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, FromStatusBytes(text)); }
+
+void CMainFrame::StartAutoSaveTimer() { autoSaveTimer_.Start(kAutoSavePeriodMs); }
+
+void CMainFrame::SetAutoSave(bool on)
+{
+    if (on) StartAutoSaveTimer();
+    else autoSaveTimer_.Stop();
+    theSettings.autoSave = on;
+}
+
+void CMainFrame::OnAutoSaveTimer(wxTimerEvent&)
+{
+    if (!theDoc || !theDoc->IsModified()) return;
+    SetMessage(kAutosaving);
+    const bool saved = theDoc->AutoSave();
+    SetMessage(saved ? kAutosaveComplete : kAutosaveFailed);
+}
+
+void CMainFrame::UpdateLockIndicators()
+{
+    SetPane(kCapsPane, wxGetKeyState(WXK_CAPITAL) ? LoadResourceString(ID_INDICATOR_CAPS) : "");
+    SetPane(kNumPane, wxGetKeyState(WXK_NUMLOCK) ? LoadResourceString(ID_INDICATOR_NUM) : "");
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event)
+{
+    UpdateLockIndicators();
+    event.Skip();
 }

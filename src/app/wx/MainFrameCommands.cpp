@@ -1,0 +1,171 @@
+// The main frame's command handlers and update rules.
+#include "app/wx/MainFrame.h"
+
+#include <wx/log.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include "app/AppMessages.h"
+#include "app/Globals.h"
+#include "app/MessageText.h"
+#include "app/wx/AppApp.h"
+#include "app/wx/AppDoc.h"
+#include "commands/FileDialogChoices.h"
+#include "commands/wx/OpenFileDlg.h"
+#include "commands/wx/SaveFileDlg.h"
+#include "platform/Platform.h"
+#include "records/OpenMode.h"
+#include "records/RecordList.h"
+#include "resources/Strings.h"
+#include "view/AppViewBase.h"
+
+// --- File ---------------------------------------------------------------------
+
+void CMainFrame::OnFileOpen(wxCommandEvent&) { OpenWithPrompt(); }
+
+void CMainFrame::OpenWithPrompt()
+{
+    if (!theDoc) return;
+    COpenFileDlg dialog(this);
+    // Changes the user gives up are dropped only when another file is
+    // actually opened, so that cancelling the dialog loses nothing.
+    bool giveUpChanges = false;
+    if (theDoc->IsModified()) {
+        const std::string name = theRecordList && !theRecordList->fileName.empty()
+                                     ? theRecordList->fileName
+                                     : std::string(kUntitledName);
+        switch (ShowMessage(FillInPlaceholder(kSaveChangesFormat, "%s", name), kSaveChangesCaption, MbIcon::Warning,
+                            MbButtons::YesNoCancel, static_cast<wxWindow*>(this))) {
+        case MbResult::Yes:
+            // A save that failed or was cancelled keeps the document as it
+            // is; offering a file that then could not be opened would only
+            // mislead.
+            if (!SaveCurrentDocument()) return;
+            break;
+        case MbResult::No: giveUpChanges = true; break;
+        default: return;
+        }
+    }
+    if (dialog.ShowModal() != wxID_OK) return;
+    if (giveUpChanges) theDoc->SetModifiedFlag(false);
+    theDoc->OpenFile(dialog.GetPath().utf8_string(), lastOpenMode, lastOpenWidth);
+    ResetView();
+}
+
+void CMainFrame::OnFileSave(wxCommandEvent&) { SaveCurrentDocument(); }
+
+bool CMainFrame::SaveCurrentDocument()
+{
+    if (!theDoc) return false;
+    if (theRecordList && !theRecordList->fileName.empty())
+        return theDoc->OnSaveDocument(wxString::FromUTF8(theRecordList->fileName));
+    return SaveDocumentAs();
+}
+
+void CMainFrame::OnFileSaveAs(wxCommandEvent&) { SaveDocumentAs(); }
+
+bool CMainFrame::SaveDocumentAs()
+{
+    if (!theDoc) return false;
+    CSaveFileDlg dialog(this, theRecordList ? theRecordList->file.mode : kModeDos);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    const bool saved = theDoc->SaveDocument(dialog.GetPath().utf8_string(),
+                                            static_cast<std::uint16_t>(dialog.saveFormat));
+    UpdateModePanes();
+    return saved;
+}
+
+// The framework's exit: it asks about saving a modified document and may be
+// cancelled.
+void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
+
+// --- Edit ---------------------------------------------------------------------
+
+// Undo arrives with the undo journal; until then there is nothing to undo.
+void CMainFrame::OnEditUndo(wxCommandEvent&) {}
+void CMainFrame::OnUpdateEditUndo(wxUpdateUIEvent& event) { event.Enable(false); }
+
+// Clipboard transfer, Find and Replace arrive with their own dialogs and
+// engines.
+void CMainFrame::OnEditCut(wxCommandEvent&) {}
+void CMainFrame::OnEditCopy(wxCommandEvent&) {}
+void CMainFrame::OnEditPaste(wxCommandEvent&) {}
+void CMainFrame::OnEditAdvance(wxCommandEvent&) {}
+void CMainFrame::OnEditFind(wxCommandEvent&) {}
+
+// --- View ---------------------------------------------------------------------
+
+void CMainFrame::OnViewAscii(wxCommandEvent&) {}
+
+void CMainFrame::OnViewHex(wxCommandEvent&) {}
+
+void CMainFrame::OnUpdateViewHex(wxUpdateUIEvent& event)
+{
+    event.Check(theView && theView->rowsPerRecord != 1);
+}
+
+void CMainFrame::OnViewSource(wxCommandEvent&) {}
+
+void CMainFrame::OnUpdateViewSource(wxUpdateUIEvent& event)
+{
+    const bool text = theRecordList && IsTextMode(theRecordList->file.mode);
+    event.Enable(text);
+    event.Check(text && theView && theView->sourceMode);
+}
+
+void CMainFrame::OnViewToolBar(wxCommandEvent&)
+{
+    if (!toolBar) return;
+    toolBar->Show(!toolBar->IsShown());
+    SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateViewToolBar(wxUpdateUIEvent& event)
+{
+    event.Check(toolBar && toolBar->IsShown());
+}
+
+void CMainFrame::OnViewStatusBar(wxCommandEvent&)
+{
+    if (!statusBar) return;
+    statusBar->Show(!statusBar->IsShown());
+    SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
+{
+    event.Check(statusBar && statusBar->IsShown());
+}
+
+// The Properties dialog arrives with its own work.
+void CMainFrame::OnViewProperties(wxCommandEvent&) {}
+
+// --- Tools --------------------------------------------------------------------
+
+// The Jump dialog arrives with its own work.
+void CMainFrame::OnToolsJump(wxCommandEvent&) {}
+
+// Printing goes through the framework's print and preview handling, which
+// asks the view for its printout.
+void CMainFrame::OnFilePrint(wxCommandEvent& event)
+{
+    if (wxDocManager* manager = GetDocumentManager()) manager->OnPrint(event);
+}
+
+void CMainFrame::OnFilePrintPreview(wxCommandEvent& event)
+{
+    if (wxDocManager* manager = GetDocumentManager()) manager->OnPreview(event);
+}
+
+// The Options sheet arrives with its own work.
+void CMainFrame::OnToolsOptions(wxCommandEvent&) {}
+
+// --- Help ---------------------------------------------------------------------
+
+void CMainFrame::OnHelpWeb(wxCommandEvent&)
+{
+    // A failure to start the browser is not reported.
+    wxLogNull quiet;
+    wxLaunchDefaultBrowser(kWebHelpAddress);
+}
