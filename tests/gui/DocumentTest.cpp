@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <wx/timer.h>
+
+#include "app/Globals.h"
+#include "app/wx/AppDoc.h"
+#include "app/wx/MainFrame.h"
+#include "gui/GuiApp.h"
+#include "gui/ShellFixture.h"
+#include "records/RecordList.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+using Document = ShellTest;
+
+TEST_F(Document, FirstChangeMarksTheTitleOnce)
+{
+    EXPECT_EQ("Untitled - Tabulon", Title());
+    const std::uint8_t text[] = {'h', 'i'};
+    ASSERT_TRUE(theRecordList->Splice(theRecordList->head, 0, 0, text, 2));
+    Doc().MarkModified();
+    EXPECT_EQ("Untitled - Tabulon*", Title());
+    Doc().MarkModified();
+    Doc().MarkModified();
+    EXPECT_EQ("Untitled - Tabulon*", Title());
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(Document, SaveAsUnixFromDosWritesLineFeeds)
+{
+    const std::string source = dir.File("dos.txt");
+    const std::string target = dir.File("unix.txt");
+    WriteFileBytes(source, "one\r\ntwo\r\n");
+    ASSERT_TRUE(Doc().OpenFile(source, 0, 0));
+    Frame().ResetView();
+    EXPECT_EQ("DOS", Frame().PaneText(CMainFrame::kFormatPane));
+    Doc().MarkModified();
+
+    ASSERT_TRUE(Doc().SaveDocument(target, 2));
+    Frame().UpdateModePanes();
+    EXPECT_EQ("one\ntwo\n", ReadFileBytes(target));
+    EXPECT_EQ("one\r\ntwo\r\n", ReadFileBytes(source));
+    EXPECT_EQ("UNX", Frame().PaneText(CMainFrame::kFormatPane));
+    EXPECT_EQ("unix.txt - Tabulon", Title());
+    EXPECT_EQ(target, Doc().PathName());
+    EXPECT_EQ(target, theRecordList->fileName);
+    EXPECT_FALSE(Doc().IsModified());
+
+    // File > Save keeps the format now in force.
+    Doc().MarkModified();
+    Command(ID_FILE_SAVE_DOC);
+    EXPECT_EQ("one\ntwo\n", ReadFileBytes(target));
+    EXPECT_EQ("one\ntwo\n", ReadFileBytes(target + ".bak"));
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(Document, FailedSaveAsKeepsTheOldNameAndMark)
+{
+    const std::string source = dir.File("keep.txt");
+    WriteFileBytes(source, "data\n");
+    ASSERT_TRUE(Doc().OpenFile(source, 0, 0));
+    Doc().MarkModified();
+    const std::string title = Title();
+    ASSERT_EQ("keep.txt - Tabulon*", title);
+
+    EXPECT_FALSE(Doc().SaveDocument(dir.File("no/such/folder/x.txt"), 1));
+    EXPECT_EQ("File Error: Cannot save file.\n", Boxes());
+    EXPECT_EQ(title, Title());
+    EXPECT_EQ(source, Doc().PathName());
+    EXPECT_EQ(source, theRecordList->fileName);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ("data\n", ReadFileBytes(source));
+}
+
+TEST_F(Document, OpenRefusedWhileModified)
+{
+    const std::string path = dir.File("a.txt");
+    WriteFileBytes(path, "a\r\n");
+    Doc().MarkModified();
+    const CRecordList* before = theRecordList;
+    EXPECT_FALSE(Doc().OpenFile(path, 0, 0));
+    EXPECT_EQ(before, theRecordList);
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(Document, NewAsksAboutChanges)
+{
+    Doc().MarkModified();
+    const CRecordList* before = theRecordList;
+
+    platform.messageBox.Answer(MbResult::Cancel);
+    Command(ID_FILE_NEW);
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ("Save changes to Untitled?", platform.messageBox.boxes[0].text);
+    EXPECT_EQ("Tabulon", platform.messageBox.boxes[0].caption);
+    EXPECT_EQ(MbIcon::Warning, platform.messageBox.boxes[0].icon);
+    EXPECT_EQ(MbButtons::YesNoCancel, platform.messageBox.boxes[0].buttons);
+    EXPECT_EQ(before, theRecordList);
+    EXPECT_TRUE(Doc().IsModified());
+
+    platform.messageBox.Answer(MbResult::No);
+    Command(ID_FILE_NEW);
+    EXPECT_NE(before, theRecordList);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ("Untitled - Tabulon", Title());
+}
+
+TEST_F(Document, NewOnAFileNamesItInTheQuestionAndSavesOnYes)
+{
+    const std::string path = dir.File("named.txt");
+    WriteFileBytes(path, "x\n");
+    ASSERT_TRUE(Doc().OpenFile(path, 0, 0));
+    const std::uint8_t more[] = {'y'};
+    theRecordList->Splice(theRecordList->head, 1, 0, more, 1);
+    Doc().MarkModified();
+
+    platform.messageBox.Answer(MbResult::Yes);
+    Command(ID_FILE_NEW);
+    EXPECT_EQ("Tabulon: Save changes to " + path + "?\n", Boxes());
+    EXPECT_EQ("xy\n", ReadFileBytes(path));
+    EXPECT_EQ("Untitled - Tabulon", Title());
+}
+
+TEST_F(Document, ExitCanBeCancelled)
+{
+    Doc().MarkModified();
+    platform.messageBox.Answer(MbResult::Cancel);
+    Command(ID_APP_EXIT);
+    GuiApp::ProcessEvents(50);
+    EXPECT_EQ("Tabulon: Save changes to Untitled?\n", Boxes());
+    ASSERT_NE(nullptr, theMainFrame);
+    EXPECT_TRUE(theMainFrame->IsShown());
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+// Sends the autosave timer's tick to the frame.
+void AutoSaveTick()
+{
+    wxTimer timer(theMainFrame, AUTOSAVE_TIMER);
+    wxTimerEvent tick(timer);
+    theMainFrame->ProcessWindowEvent(tick);
+}
+
+TEST_F(Document, AutoSaveTickWritesACopyOfAModifiedDocument)
+{
+    const std::string path = dir.File("auto.txt");
+    WriteFileBytes(path, "a\nb\n");
+    ASSERT_TRUE(Doc().OpenFile(path, 0, 0));
+    Frame().ResetView();
+    const wxString before = Frame().PaneText(CMainFrame::kMessagePane);
+
+    AutoSaveTick();  // unmodified: nothing happens
+    EXPECT_FALSE(FileExists(path + ".tbsav"));
+    EXPECT_EQ(before, Frame().PaneText(CMainFrame::kMessagePane));
+
+    Doc().MarkModified();
+    AutoSaveTick();
+    EXPECT_EQ("a\nb\n", ReadFileBytes(path + ".tbsav"));
+    EXPECT_EQ("Autosave complete", Frame().PaneText(CMainFrame::kMessagePane));
+    EXPECT_EQ("auto.txt - Tabulon*", Title());
+    EXPECT_TRUE(Doc().IsModified());
+
+    // Closing the document without saving removes the copy.
+    Doc().SetModifiedFlag(false);
+    Command(ID_FILE_NEW);
+    EXPECT_FALSE(FileExists(path + ".tbsav"));
+}
+
+TEST_F(Document, AutoSaveFailureIsReportedInTheStatusBar)
+{
+    const std::string sub = dir.File("gone");
+    ASSERT_EQ(0, ::mkdir(sub.c_str(), 0755));
+    WriteFileBytes(sub + "/f.txt", "z\n");
+    ASSERT_TRUE(Doc().OpenFile(sub + "/f.txt", 0, 0));
+    // The folder goes away under the document, so no copy can be written.
+    ASSERT_EQ(0, ::rename(sub.c_str(), dir.File("moved").c_str()));
+    Doc().MarkModified();
+    AutoSaveTick();
+    EXPECT_EQ("Autosave failed", Frame().PaneText(CMainFrame::kMessagePane));
+    EXPECT_EQ("", Boxes());
+    EXPECT_TRUE(Doc().IsModified());
+}
+
+}  // namespace
