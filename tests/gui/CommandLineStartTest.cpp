@@ -13,6 +13,7 @@
 #include "gui/ShellFixture.h"
 #include "platform/CanonicalPath.h"
 #include "records/RecordList.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ TEST_F(CommandLineStart, WidthSwitchOpensBinaryRecords)
     EXPECT_EQ(40, theRecordList->tail->length);
     EXPECT_EQ("BIN", Frame().PaneText(CMainFrame::kFormatPane));
     EXPECT_EQ("[1,1]", Frame().PaneText(CMainFrame::kPositionPane));
+    EXPECT_EQ("80 bytes ['',0x00]", Frame().PaneText(CMainFrame::kMessagePane));
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kSourcePane));  // never for binary
     // The request was for this document only.
     EXPECT_EQ(0u, TheApp().pendingFlags);
     EXPECT_EQ(0, TheApp().pendingWidth);
@@ -48,6 +51,19 @@ TEST_F(CommandLineStart, WidthSwitchOpensBinaryRecords)
     EXPECT_FALSE(Doc().IsModified());
 }
 
+TEST_F(CommandLineStart, ViewSwitchesWithoutFileApplyToTheNewDocument)
+{
+    ASSERT_TRUE(StartWith({"-h", "-s"}));
+    EXPECT_EQ("HEX", Frame().PaneText(CMainFrame::kHexPane));
+    EXPECT_EQ("SRC", Frame().PaneText(CMainFrame::kSourcePane));
+    EXPECT_EQ("DOS", Frame().PaneText(CMainFrame::kFormatPane));
+    EXPECT_EQ("Untitled - Tabulon", Title());
+    // The next File > New follows the settings alone.
+    Command(ID_FILE_NEW);
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kHexPane));
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kSourcePane));
+}
+
 TEST_F(CommandLineStart, SlashPathIsOpenedAsAFile)
 {
     const std::string path = dir.File("unix.txt");
@@ -56,6 +72,7 @@ TEST_F(CommandLineStart, SlashPathIsOpenedAsAFile)
     ASSERT_TRUE(StartWith({path}));
     EXPECT_EQ(2, theRecordList->recordCount);
     EXPECT_EQ("UNX", Frame().PaneText(CMainFrame::kFormatPane));
+    EXPECT_EQ(" 1 byte ['a',0x61]", Frame().PaneText(CMainFrame::kMessagePane));
     EXPECT_EQ("", Boxes());
 }
 

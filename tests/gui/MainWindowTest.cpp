@@ -16,6 +16,9 @@
 #include "records/RecordList.h"
 #include "resources/ResourceIds.h"
 #include "settings/Settings.h"
+#include "view/AppViewBase.h"
+#include "view/wx/AppView.h"
+#include <wx/scrolbar.h>
 
 namespace {
 
@@ -36,6 +39,7 @@ TEST_F(MainWindow, CannotBeMadeSmallerThan320By240)
 {
     const wxSize before = Frame().GetSize();
     EXPECT_EQ(wxSize(320, 240), Frame().GetMinSize());
+    EXPECT_TRUE(Frame().layoutReady);
     Frame().SetSize(100, 100);
     GuiApp::ProcessEvents(100);
     EXPECT_GE(Frame().GetSize().x, 320);
@@ -45,6 +49,25 @@ TEST_F(MainWindow, CannotBeMadeSmallerThan320By240)
         "xprop -id $(xdotool search --onlyvisible --name '^Untitled - Tabulon$' | head -n1) "
         "WM_NORMAL_HINTS");
     EXPECT_NE(std::string::npos, hints.find("minimum size: 320 by 240")) << hints;
+    Frame().SetSize(before);
+    GuiApp::ProcessEvents(100);
+}
+
+// The view lays out only once the frame allows it; activation lays out what
+// was sized before.
+TEST_F(MainWindow, ActivationLaysOutTheView)
+{
+    auto* view = dynamic_cast<CAppView*>(Doc().GetFirstView());
+    ASSERT_NE(nullptr, view);
+    const wxSize before = Frame().GetSize();
+    Frame().layoutReady = false;
+    Frame().SetSize(before.x + 60, before.y + 40);
+    GuiApp::ProcessEvents(100);
+    const int stale = view->dataWidth;
+    Frame().ActivateFrame();
+    EXPECT_TRUE(Frame().layoutReady);
+    EXPECT_EQ(stale + 60, view->dataWidth);
+    EXPECT_EQ(view->form->GetClientSize().x - view->lineWidth - view->vertBar->GetSize().x, view->dataWidth);
     Frame().SetSize(before);
     GuiApp::ProcessEvents(100);
 }
@@ -101,6 +124,47 @@ TEST_F(MainWindow, MenusAndUpdateRules)
     EXPECT_FALSE(bar->FindItem(ToolkitId(ID_VIEW_SOURCE))->IsEnabled());
     EXPECT_FALSE(bar->FindItem(ToolkitId(ID_VIEW_SOURCE))->IsChecked());
     EXPECT_EQ("BIN", Frame().PaneText(CMainFrame::kFormatPane));
+}
+
+TEST_F(MainWindow, StatusFollowsTheCaretRecord)
+{
+    const std::string path = dir.File("twelve.txt");
+    WriteFileBytes(path, "ABCDEFGHIJKL\r\n\r\n");
+    ASSERT_TRUE(Doc().OpenFile(path, 0, 0));
+    Frame().ResetView();
+    EXPECT_EQ("12 bytes ['A',0x41]", Frame().PaneText(CMainFrame::kMessagePane));
+    EXPECT_EQ("[1,1]", Frame().PaneText(CMainFrame::kPositionPane));
+    theView->caretByte = theView->caretCol = 12;
+    Frame().UpdateStatus();
+    EXPECT_EQ("12 bytes [eol]", Frame().PaneText(CMainFrame::kMessagePane));
+    EXPECT_EQ("[1,13]", Frame().PaneText(CMainFrame::kPositionPane));
+}
+
+TEST_F(MainWindow, HexAndSourceCommands)
+{
+    wxMenuBar* bar = Frame().GetMenuBar();
+    Command(ID_VIEW_HEX);
+    EXPECT_EQ("HEX", Frame().PaneText(CMainFrame::kHexPane));
+    Frame().DoMenuUpdates();
+    EXPECT_TRUE(bar->FindItem(ToolkitId(ID_VIEW_HEX))->IsChecked());
+    Command(ID_VIEW_HEX);
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kHexPane));
+
+    Command(ID_VIEW_SOURCE);
+    EXPECT_EQ("SRC", Frame().PaneText(CMainFrame::kSourcePane));
+    Frame().DoMenuUpdates();
+    EXPECT_TRUE(bar->FindItem(ToolkitId(ID_VIEW_SOURCE))->IsChecked());
+    Command(ID_VIEW_SOURCE);
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kSourcePane));
+
+    // Binary documents have no source mode, whatever asks for it.
+    const std::string path = dir.File("b.bin");
+    WriteFileBytes(path, std::string(5, '\0'));
+    ASSERT_TRUE(Doc().OpenFile(path, 0, 0));
+    Frame().ResetView();
+    Command(ID_VIEW_SOURCE);
+    EXPECT_FALSE(theView->sourceMode);
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kSourcePane));
 }
 
 TEST_F(MainWindow, ToolbarAndStatusBarCanBeHidden)

@@ -17,10 +17,15 @@
 
 wxIMPLEMENT_DYNAMIC_CLASS(CAppDoc, wxDocument);
 
-CAppDoc::CAppDoc() { theDoc = this; }
+CAppDoc::CAppDoc()
+{
+    theDoc = this;
+    theDocumentHooks = this;
+}
 
 CAppDoc::~CAppDoc()
 {
+    if (theDocumentHooks == this) theDocumentHooks = nullptr;
     if (theDoc == this) theDoc = nullptr;
     if (theRecordList == records_.get()) theRecordList = nullptr;
 }
@@ -77,6 +82,8 @@ void CAppDoc::MarkModified()
 {
     if (!IsModified()) SetModifiedFlag(true);
 }
+
+void CAppDoc::ClearModified() { SetModifiedFlag(false); }
 
 bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
 {

@@ -4,12 +4,14 @@
 #include <string>
 #include <wx/docview.h>
 
+#include "app/DocumentHooks.h"
+
 class CRecordList;
 
 // The document: one file seen as a list of records. It owns the record list
 // (published as theRecordList), keeps the path name, title and modified
 // flag, and turns opens and saves into calls of the record list.
-class CAppDoc : public wxDocument {
+class CAppDoc : public wxDocument, public IDocumentHooks {
 public:
     CAppDoc();
     ~CAppDoc() override;
@@ -37,7 +39,9 @@ public:
     bool OpenFile(const std::string& path, std::uint32_t flags, std::int32_t width);
 
     // After every change to the records: the first change marks the title.
-    void MarkModified();
+    void MarkModified() override;
+    // The changes are all undone: no longer modified, no mark in the title.
+    void ClearModified() override;
 
     // Writes the records to `path` in `mode` (0 binary, 1 DOS, 2 UNIX). On
     // success the document takes that name and is no longer modified; on

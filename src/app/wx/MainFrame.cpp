@@ -17,6 +17,8 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 #include "view/AppViewBase.h"
+#include "view/wx/AppView.h"
+#include "view/wx/EditDataWnd.h"
 
 namespace {
 
@@ -133,7 +135,13 @@ void CMainFrame::ActivateFrame()
     Show(true);
     Raise();
     layoutReady = true;
+    // The view may have been sized while layout was not yet allowed; lay it
+    // out now rather than wait for the next size change.
     SendSizeEvent();
+    if (auto* view = theDoc ? dynamic_cast<CAppView*>(theDoc->GetFirstView()) : nullptr) {
+        view->LayoutPanes();
+        if (view->dataPane) view->dataPane->SetFocus();
+    }
     if (theSettings.autoSave) StartAutoSaveTimer();
     if (theDoc && theRecordList && !theRecordList->fileName.empty()) {
         theDoc->SetTitle(wxString::FromUTF8(theRecordList->fileName));
@@ -143,9 +151,12 @@ void CMainFrame::ActivateFrame()
 
 void CMainFrame::ResetView()
 {
-    UpdateModePanes();
-    UpdateStatus();
-    Refresh();
+    if (theView) {
+        theView->OnInitialUpdate();
+    } else {
+        UpdateModePanes();
+        UpdateStatus();
+    }
 }
 
 void CMainFrame::UpdateModePanes()
@@ -159,6 +170,10 @@ void CMainFrame::UpdateStatus()
     const CaretPaneTexts texts = CaretStatusTexts(theView);
     SetPane(kPositionPane, texts.position);
     SetPane(kMessagePane, FromStatusBytes(texts.message));
+    if (theView) {
+        theView->UpdateHScrollRange();
+        theView->UpdateCaret();
+    }
 }
 
 void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, FromStatusBytes(text)); }

@@ -96,16 +96,27 @@ void CMainFrame::OnEditFind(wxCommandEvent&) {}
 
 // --- View ---------------------------------------------------------------------
 
-void CMainFrame::OnViewAscii(wxCommandEvent&) {}
+void CMainFrame::OnViewAscii(wxCommandEvent&)
+{
+    if (theView) theView->ToggleAscii();
+}
 
-void CMainFrame::OnViewHex(wxCommandEvent&) {}
+void CMainFrame::OnViewHex(wxCommandEvent&)
+{
+    if (theView) theView->ToggleHex();
+}
 
 void CMainFrame::OnUpdateViewHex(wxUpdateUIEvent& event)
 {
     event.Check(theView && theView->rowsPerRecord != 1);
 }
 
-void CMainFrame::OnViewSource(wxCommandEvent&) {}
+void CMainFrame::OnViewSource(wxCommandEvent&)
+{
+    // The command is disabled for binary documents; an accelerator or a
+    // stale toolbar state must not switch source mode on there either.
+    if (theView && theRecordList && IsTextMode(theRecordList->file.mode)) theView->ToggleSource();
+}
 
 void CMainFrame::OnUpdateViewSource(wxUpdateUIEvent& event)
 {

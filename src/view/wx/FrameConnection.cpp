@@ -1,18 +1,45 @@
 #include "view/wx/FrameConnection.h"
 
-// The main frame does not offer its status panes and layout flag yet; until
-// it does, layout is always allowed and the status calls report that the
-// frame did nothing.
+#include "app/wx/MainFrame.h"
+
+// The view reaches the main frame's status panes and layout flag here; a
+// window that is not the main frame lays out freely and shows no status.
 namespace frame_link {
 
-bool LayoutReady(wxWindow*) { return true; }
+namespace {
+CMainFrame* MainFrameOf(wxWindow* frame) { return dynamic_cast<CMainFrame*>(frame); }
+}  // namespace
 
-void ClearLayoutReady(wxWindow*) {}
+bool LayoutReady(wxWindow* frame)
+{
+    CMainFrame* main = MainFrameOf(frame);
+    return !main || main->layoutReady;
+}
 
-bool UpdateModePanes(wxWindow*) { return false; }
+void ClearLayoutReady(wxWindow* frame)
+{
+    if (CMainFrame* main = MainFrameOf(frame)) main->layoutReady = false;
+}
 
-bool UpdateStatus(wxWindow*) { return false; }
+bool UpdateModePanes(wxWindow* frame)
+{
+    CMainFrame* main = MainFrameOf(frame);
+    if (main) main->UpdateModePanes();
+    return main != nullptr;
+}
 
-bool SetMessage(wxWindow*, const std::string&) { return false; }
+bool UpdateStatus(wxWindow* frame)
+{
+    CMainFrame* main = MainFrameOf(frame);
+    if (main) main->UpdateStatus();
+    return main != nullptr;
+}
+
+bool SetMessage(wxWindow* frame, const std::string& text)
+{
+    CMainFrame* main = MainFrameOf(frame);
+    if (main) main->SetMessage(text);
+    return main != nullptr;
+}
 
 }  // namespace frame_link
