@@ -3,9 +3,8 @@
 // Messages, captions and status texts of the application shell: start-up,
 // the document's open and save bookkeeping, the main frame and autosave.
 
-// Opening a file.
-inline constexpr char kCannotOpenFormat[] = "Cannot open \"%s\".";
-inline constexpr char kCannotOpenCaption[] = "Oops";
+// (The document's own messages, such as "Cannot open", belong to the
+// records subsystem: records/RecordMessages.h.)
 
 // The main frame's question before File > Open.
 inline constexpr char kSaveChangesFormat[] = "Save changes to %s?";

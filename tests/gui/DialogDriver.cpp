@@ -30,14 +30,23 @@ DialogDriver::DialogDriver(const std::string& windowTitle, const std::string& xd
 
 DialogDriver::~DialogDriver()
 {
-    if (pid_ > 0) {
-        for (int i = 0; i < 100 && ::waitpid(pid_, nullptr, WNOHANG) == 0; ++i) GuiApp::ProcessEvents(50);
-        if (::waitpid(pid_, nullptr, WNOHANG) == 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
+    WaitForScript();
     std::system(("rm -rf '" + dir_ + "'").c_str());
 }
 
-bool DialogDriver::Finished() { return FileExists(donePath_); }
+void DialogDriver::WaitForScript()
+{
+    if (pid_ <= 0) return;
+    for (int i = 0; i < 100 && ::waitpid(pid_, nullptr, WNOHANG) == 0; ++i) GuiApp::ProcessEvents(50);
+    if (::waitpid(pid_, nullptr, WNOHANG) == 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+}
+
+bool DialogDriver::Finished()
+{
+    WaitForScript();
+    return FileExists(donePath_);
+}

@@ -13,10 +13,13 @@ public:
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
 
-    // True when the script found the window and sent its keys.
+    // Waits for the script to end; true when it found the window and sent
+    // its keys.
     bool Finished();
 
 private:
+    void WaitForScript();
+
     std::string donePath_;
     std::string dir_;
     int pid_ = -1;

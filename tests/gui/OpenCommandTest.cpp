@@ -121,3 +121,45 @@ TEST_F(OpenCommand, SaveAsDialogWritesTheChosenFile)
 }
 
 }  // namespace
+
+namespace {
+
+// The Open dialog starts from the remembered choice and hands it to the
+// document: here Binary with a width of 16.
+TEST_F(OpenCommand, RememberedBinaryWidthReadsTheChosenFile)
+{
+    const std::string path = dir.File("records.dat");
+    WriteFileBytes(path, std::string(40, 'r'));
+    lastOpenMode = 0;
+    lastOpenWidth = 16;
+    {
+        DialogDriver driver("Open", "xdotool type --delay 20 '" + path + "'\nsleep 0.5\nxdotool key Return");
+        Frame().OpenWithPrompt();
+        EXPECT_TRUE(driver.Finished());
+    }
+    EXPECT_EQ(0, lastOpenMode);
+    EXPECT_EQ(16, lastOpenWidth);
+    EXPECT_EQ(3, theRecordList->recordCount);  // 16, 16 and 8 bytes
+    EXPECT_EQ(8, theRecordList->tail->length);
+    EXPECT_EQ("BIN", Frame().PaneText(CMainFrame::kFormatPane));
+    lastOpenWidth = 0;
+}
+
+// Cancelling keeps the current document whatever the dialog showed.
+TEST_F(OpenCommand, CancelOpensNothing)
+{
+    const CRecordList* before = theRecordList;
+    lastOpenMode = 1;
+    lastOpenWidth = 0;
+    {
+        DialogDriver driver("Open", "xdotool key Escape");
+        Frame().OpenWithPrompt();
+        EXPECT_TRUE(driver.Finished());
+    }
+    EXPECT_EQ(before, theRecordList);
+    EXPECT_EQ(1, lastOpenMode);  // DOS Text stays chosen for next time
+    EXPECT_EQ("", Boxes());
+    lastOpenMode = 0;
+}
+
+}  // namespace
