@@ -10,6 +10,8 @@
 #include "gui/GuiApp.h"
 #include "gui/ShellFixture.h"
 #include "records/RecordList.h"
+#include "records/UndoBuffer.h"
+#include <wx/menu.h>
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -182,6 +184,55 @@ TEST_F(Document, AutoSaveFailureIsReportedInTheStatusBar)
     EXPECT_EQ("Autosave failed", Frame().PaneText(CMainFrame::kMessagePane));
     EXPECT_EQ("", Boxes());
     EXPECT_TRUE(Doc().IsModified());
+}
+
+}  // namespace
+
+namespace {
+
+// Types `text` at the start of the first record, as the keyboard does.
+void TypeAtStart(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        theRecordList->Splice(theRecordList->head, static_cast<int>(i), 0, &byte, 1);
+        theUndoBuffer.RecordTyped(0, static_cast<int>(i));
+        theDoc->MarkModified();
+    }
+}
+
+TEST_F(Document, UndoRestoresTheRecordsAndTheTitle)
+{
+    wxMenuBar* bar = Frame().GetMenuBar();
+    Frame().DoMenuUpdates();
+    EXPECT_FALSE(bar->FindItem(ToolkitId(ID_EDIT_UNDO_LAST))->IsEnabled());
+
+    TypeAtStart("abc");
+    EXPECT_EQ("Untitled - Tabulon*", Title());
+    Frame().DoMenuUpdates();
+    EXPECT_TRUE(bar->FindItem(ToolkitId(ID_EDIT_UNDO_LAST))->IsEnabled());
+
+    Command(ID_EDIT_UNDO_LAST);
+    EXPECT_EQ(0, theRecordList->head->length);
+    EXPECT_EQ("Untitled - Tabulon", Title());
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ("0 bytes [eol]", Frame().PaneText(CMainFrame::kMessagePane));
+    Frame().DoMenuUpdates();
+    EXPECT_FALSE(bar->FindItem(ToolkitId(ID_EDIT_UNDO_LAST))->IsEnabled());
+}
+
+TEST_F(Document, SavingEmptiesTheJournal)
+{
+    TypeAtStart("q");
+    ASSERT_TRUE(theUndoBuffer.CanUndo());
+    ASSERT_TRUE(Doc().SaveDocument(dir.File("q.txt"), 1));
+    EXPECT_FALSE(theUndoBuffer.CanUndo());
+    TypeAtStart("r");
+    ASSERT_TRUE(Doc().OpenFile(dir.File("q.txt"), 0, 0) == false);  // modified: refused
+    Doc().SetModifiedFlag(false);
+    ASSERT_TRUE(Doc().OpenFile(dir.File("q.txt"), 0, 0));
+    EXPECT_FALSE(theUndoBuffer.CanUndo());
+    EXPECT_EQ("q\r\n", ReadFileBytes(dir.File("q.txt")));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
+#include "records/UndoBuffer.h"
 #include "resources/Strings.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CAppDoc, wxDocument);
@@ -44,6 +45,7 @@ bool CAppDoc::OnNewDocument()
     ReplaceRecords(NewUntitledRecords());
     SetUntitled();
     SetModifiedFlag(false);
+    theUndoBuffer.Reset();
     return true;
 }
 
@@ -75,6 +77,7 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     if (gotFile) SetPathName(resolved, false);
     else SetUntitled();
     SetModifiedFlag(false);
+    theUndoBuffer.Reset();
     return true;
 }
 
@@ -95,6 +98,7 @@ bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
     }
     if (!saved) return false;
     SetModifiedFlag(false);
+    theUndoBuffer.Reset();
     SetPathName(path, true);
     return true;
 }

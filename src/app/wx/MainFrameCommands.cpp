@@ -9,6 +9,7 @@
 #include "app/AppMessages.h"
 #include "app/Globals.h"
 #include "app/MessageText.h"
+#include "app/UndoCommand.h"
 #include "app/wx/AppApp.h"
 #include "app/wx/AppDoc.h"
 #include "commands/FileDialogChoices.h"
@@ -17,6 +18,7 @@
 #include "platform/Platform.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
+#include "records/UndoBuffer.h"
 #include "resources/Strings.h"
 #include "view/AppViewBase.h"
 
@@ -82,9 +84,15 @@ void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
 
 // --- Edit ---------------------------------------------------------------------
 
-// Undo arrives with the undo journal; until then there is nothing to undo.
-void CMainFrame::OnEditUndo(wxCommandEvent&) {}
-void CMainFrame::OnUpdateEditUndo(wxUpdateUIEvent& event) { event.Enable(false); }
+void CMainFrame::OnEditUndo(wxCommandEvent&)
+{
+    if (!theView || !theRecordList) return;
+    if (!UndoLastEdit(*theView, *theRecordList, theUndoBuffer)) return;
+    UpdateStatus();
+    Refresh();  // the whole view repaints from its state
+}
+
+void CMainFrame::OnUpdateEditUndo(wxUpdateUIEvent& event) { event.Enable(theUndoBuffer.CanUndo()); }
 
 // Clipboard transfer, Find and Replace arrive with their own dialogs and
 // engines.
