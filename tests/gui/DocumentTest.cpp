@@ -11,6 +11,9 @@
 #include "gui/ShellFixture.h"
 #include "records/RecordList.h"
 #include "records/UndoBuffer.h"
+#include "view/wx/AppView.h"
+#include "view/wx/EditDataWnd.h"
+#include <cstdlib>
 #include <wx/menu.h>
 #include "resources/ResourceIds.h"
 
@@ -233,6 +236,32 @@ TEST_F(Document, SavingEmptiesTheJournal)
     ASSERT_TRUE(Doc().OpenFile(dir.File("q.txt"), 0, 0));
     EXPECT_FALSE(theUndoBuffer.CanUndo());
     EXPECT_EQ("q\r\n", ReadFileBytes(dir.File("q.txt")));
+}
+
+}  // namespace
+
+namespace {
+
+// Real key presses through the X server into the data pane.
+TEST_F(Document, TypingMarksTheTitleOnceAndUpdatesTheStatus)
+{
+    const std::string path = dir.File("typed.txt");
+    WriteFileBytes(path, "hello\r\n");
+    ASSERT_TRUE(Doc().OpenFile(path, 0, 0));
+    Frame().ResetView();
+    auto* view = dynamic_cast<CAppView*>(Doc().GetFirstView());
+    ASSERT_NE(nullptr, view);
+    Frame().Raise();
+    view->dataPane->SetFocus();
+    GuiApp::ProcessEvents(200);
+    ASSERT_EQ(0, std::system("xdotool key --delay 20 53 29"));  // x y
+    GuiApp::ProcessEvents(250);
+
+    EXPECT_EQ("xyhello", std::string(reinterpret_cast<const char*>(theRecordList->head->data),
+                                     theRecordList->head->length));
+    EXPECT_EQ("typed.txt - Tabulon*", Title());
+    EXPECT_EQ("7 bytes ['h',0x68]", Frame().PaneText(CMainFrame::kMessagePane));
+    EXPECT_EQ("[1,3]", Frame().PaneText(CMainFrame::kPositionPane));
 }
 
 }  // namespace

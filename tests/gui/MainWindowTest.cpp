@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <wx/app.h>
+#include <wx/utils.h>
 #include <regex>
 #include <wx/menu.h>
 #include <wx/stattext.h>
@@ -87,6 +90,23 @@ TEST_F(MainWindow, StatusBarHasEightPanes)
     EXPECT_EQ("INS", Frame().PaneText(CMainFrame::kInsertPane));
     Frame().SetMessage("hello");
     EXPECT_EQ("hello", Frame().PaneText(CMainFrame::kMessagePane));
+}
+
+TEST_F(MainWindow, NumLockIndicator)
+{
+    auto pressNumLock = [] {
+        ASSERT_EQ(0, std::system("xdotool key 77"));
+        GuiApp::ProcessEvents(300);
+        wxTheApp->ProcessIdle();
+    };
+    wxTheApp->ProcessIdle();
+    const bool before = wxGetKeyState(WXK_NUMLOCK);
+    EXPECT_EQ(before ? "NUM" : "", Frame().PaneText(CMainFrame::kNumPane));
+    pressNumLock();
+    EXPECT_EQ(before ? "" : "NUM", Frame().PaneText(CMainFrame::kNumPane));
+    pressNumLock();
+    EXPECT_EQ(before ? "NUM" : "", Frame().PaneText(CMainFrame::kNumPane));
+    EXPECT_EQ("", Frame().PaneText(CMainFrame::kCapsPane));
 }
 
 TEST_F(MainWindow, ToolbarButtons)

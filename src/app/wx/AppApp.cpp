@@ -140,6 +140,10 @@ int CAppApp::ExitInstance()
 int CAppApp::OnExit()
 {
     ExitInstance();
+    // Closing the main window has asked about unsaved changes already; a
+    // program ending any other way (a quit request) has no window left to
+    // ask from.
+    if (theDoc) theDoc->SetModifiedFlag(false);
     delete docManager_;
     docManager_ = nullptr;
     return wxApp::OnExit();
