@@ -191,6 +191,7 @@ void CMainFrame::OnAutoSaveTimer(wxTimerEvent&)
 {
     if (!theDoc || !theDoc->IsModified()) return;
     SetMessage(kAutosaving);
+    if (statusBar) statusBar->Update();  // shown while the copy is written
     const bool saved = theDoc->AutoSave();
     SetMessage(saved ? kAutosaveComplete : kAutosaveFailed);
 }
