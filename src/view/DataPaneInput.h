@@ -3,6 +3,13 @@
 
 class CAppViewBase;
 
+// The modifier keys held for an event, as the window system reports them.
+struct KeyModifiers {
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+};
+
 // The data pane's keyboard and mouse state, and the rules that turn its
 // events into calls of the view: the modifier flags kept by scan code, which
 // characters count, and the drag from a button-down to its button-up. The
@@ -11,11 +18,15 @@ class CDataPaneInput {
 public:
     explicit CDataPaneInput(CAppViewBase& view) : view_(view) {}
 
-    // altHeld: the Alt key is down; such keys belong to the menus.
-    void KeyDown(const KeyScan& key, bool altHeld = false);
+    // Keys with Alt, and the main frame's accelerator keys (Shift+Delete,
+    // Ctrl+Insert, ...), are left to the frame.
+    void KeyDown(const KeyScan& key, KeyModifiers held = {});
     void KeyUp(const KeyScan& key);
-    // A typed character code, with the Ctrl and Alt keys as they were for it.
-    void Char(int code, bool ctrlHeld, bool altHeld = false);
+    // A typed character code from the key given. Answers whether it is left
+    // to the frame's accelerators and menus: the pane does not use it, and
+    // it comes with Ctrl or Alt or from an accelerator key (Ctrl+H, Ctrl+S,
+    // Alt+Backspace, F1, ...). Other unused characters stop at the pane.
+    bool Char(int code, const KeyScan& key = {}, KeyModifiers held = {});
 
     // Button-down: the window captures the mouse.
     void LeftDown(int x, int y);

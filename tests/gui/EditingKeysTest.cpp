@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -8,6 +9,9 @@
 #include <wx/utils.h>
 
 #include "app/Globals.h"
+#include "app/wx/AppDoc.h"
+#include "app/wx/MainFrame.h"
+#include "gui/ShellFixture.h"
 #include "gui/GuiApp.h"
 #include "records/RecordList.h"
 #include "support/TempDir.h"
@@ -16,53 +20,56 @@
 
 namespace {
 
-CAppView* View() { return dynamic_cast<CAppView*>(theView); }
+// Status pane 1 for a 1-based record and column.
+std::string PositionText(int record, int column)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "[%d,%d]", record, column);
+    return text;
+}
 
-// A file read into a record list and shown in the view with the keyboard in
-// the data pane; the previous list comes back afterwards.
-class EditedFile {
-public:
-    explicit EditedFile(const std::string& bytes) : saved_(theRecordList)
+// A file opened as a document, with the keyboard in the data pane.
+class Editing : public ShellTest {
+protected:
+    CAppView* Open(const std::string& bytes)
     {
-        const std::string path = dir_.File("data.txt");
+        path = dir.File("data.txt");
         WriteFileBytes(path, bytes);
-        loaded_ = list_.Load(path, 0, 0) == 0;
-        theRecordList = &list_;
-        View()->insertMode = true;
-        View()->OnInitialUpdate();
-        GuiApp::MainFrame()->Raise();
-        View()->dataPane->SetFocus();
+        if (!Doc().OpenFile(path, 0, 0)) return nullptr;
+        Frame().ResetView();
+        view = dynamic_cast<CAppView*>(Doc().GetFirstView());
+        if (!view) return nullptr;
+        Frame().Raise();
+        view->dataPane->SetFocus();
         GuiApp::ProcessEvents(200);
+        return view;
     }
-    ~EditedFile()
+    void TearDown() override
     {
-        theRecordList = saved_;
-        if (View()) {
-            View()->rowsPerRecord = 1;
-            View()->insertMode = true;
-            View()->OnInitialUpdate();
+        if (view) {
+            view->insertMode = true;
+            if (view->rowsPerRecord == 3) view->ToggleHex();
         }
-        GuiApp::ProcessEvents(50);
+        ShellTest::TearDown();
     }
-    bool Loaded() const { return loaded_; }
-    std::vector<std::string> Records() const
+    // Ctrl+S, then the file's bytes.
+    std::string SavedBytes()
     {
-        std::vector<std::string> out;
-        for (const RecordNode* n = list_.head; n; n = n->next)
-            out.emplace_back(reinterpret_cast<const char*>(n->data), n->length);
-        return out;
+        PressKeys("37+39");
+        return ReadFileBytes(path);
     }
+    std::string Position() { return Frame().PaneText(CMainFrame::kPositionPane).utf8_string(); }
+    std::string Message() { return Frame().PaneText(CMainFrame::kMessagePane).utf8_string(); }
 
-private:
-    TempDir dir_;
-    CRecordList list_;
-    CRecordList* saved_;
-    bool loaded_ = false;
+    static void PressKeys(const std::string& keycodes);
+
+    std::string path;
+    CAppView* view = nullptr;
 };
 
 // Real key presses through the X server, by hardware keycode (Xvfb's evdev
 // map), as a keyboard would send them.
-void PressKeys(const std::string& keycodes)
+void Editing::PressKeys(const std::string& keycodes)
 {
     ASSERT_EQ(0, std::system(("xdotool key --delay 20 " + keycodes).c_str()));
     GuiApp::ProcessEvents(250);
@@ -70,74 +77,70 @@ void PressKeys(const std::string& keycodes)
 
 bool NumLockOn() { return wxGetKeyState(WXK_NUMLOCK); }
 
-TEST(EditingKeys, TypingEnterBackspaceAndOverwrite)
+TEST_F(Editing, TypingEnterBackspaceInsertAndSave)
 {
-    EditedFile file("hello\r\nworld\r\n");
-    ASSERT_TRUE(file.Loaded());
-    ASSERT_TRUE(View()->dataPane->HasFocus());
-    // x y Enter z BackSpace q, then Insert and "A" over the w of world.
+    ASSERT_NE(nullptr, Open("hello\r\nworld\r\n"));
+    ASSERT_TRUE(view->dataPane->HasFocus());
+    // x y Enter z BackSpace q, then Down, Home, Insert and Shift+A over the w.
     PressKeys("53 29 36 52 22 24");
-    EXPECT_EQ((std::vector<std::string>{"xy", "qhello", "world"}), file.Records());
+    EXPECT_EQ("[2,2]", Position());
+    EXPECT_EQ('*', Title().back());
     PressKeys("116 110 118 50+38");
-    EXPECT_FALSE(View()->insertMode);
-    EXPECT_EQ((std::vector<std::string>{"xy", "qhello", "Aorld"}), file.Records());
+    EXPECT_FALSE(view->insertMode);
+    EXPECT_EQ("OVR", Frame().PaneText(CMainFrame::kInsertPane));
+    EXPECT_EQ("xy\r\nqhello\r\nAorld\r\n", SavedBytes());
+    EXPECT_NE('*', Title().back());
 }
 
-TEST(EditingKeys, HexDigitsOnTheNibbleRows)
+TEST_F(Editing, HexDigitsOnTheNibbleRows)
 {
-    EditedFile file("AB\r\n");
-    ASSERT_TRUE(file.Loaded());
-    View()->ToggleHex();
+    ASSERT_NE(nullptr, Open("AB\r\nCD\r\n"));
+    view->ToggleHex();
     GuiApp::ProcessEvents(100);
-    PressKeys("116 16 41");  // Down to the high nibbles, then 7 and F
-    EXPECT_EQ((std::vector<std::string>{"\x7F" "AB"}), file.Records());
-    EXPECT_EQ(1, View()->caretByte);
+    PressKeys("116 16 41");  // Down to the high nibbles, 7 and F: a new byte 7F
+    EXPECT_EQ("[1,2]", Position());
+    PressKeys("118 116 116 116 116 10");  // overwrite; low nibble of D; 1 over its 4
+    EXPECT_EQ("\x7F" "AB\r\nCA\r\n", SavedBytes());
 }
 
-TEST(EditingKeys, NavigationKeysMoveTheCaret)
+TEST_F(Editing, NavigationKeysMoveTheCaret)
 {
     std::string text;
     for (int i = 0; i < 100; ++i) text += "line " + std::to_string(i) + "\r\n";
-    EditedFile file(text);
-    ASSERT_TRUE(file.Loaded());
-    CAppView* v = View();
+    ASSERT_NE(nullptr, Open(text));
     PressKeys("115");  // End
-    EXPECT_EQ(6, v->caretByte);
+    EXPECT_EQ("[1,7]", Position());
     PressKeys("110 114 114");  // Home, Right, Right
-    EXPECT_EQ(2, v->caretByte);
+    EXPECT_EQ("[1,3]", Position());
     PressKeys("116 116 111");  // Down, Down, Up
-    EXPECT_EQ(1, v->caretRecord);
+    EXPECT_EQ("[2,3]", Position());
     PressKeys("117");  // Page Down
-    EXPECT_EQ(1 + v->pageRows, v->caretRecord);
-    EXPECT_EQ(v->pageRows, v->topRow);
+    EXPECT_EQ(PositionText(2 + view->pageRows, 3), Position());
+    EXPECT_EQ(view->pageRows, view->topRow);
     PressKeys("112 113");  // Page Up, Left
-    EXPECT_EQ(1, v->caretRecord);
-    EXPECT_EQ(1, v->caretByte);
+    EXPECT_EQ("[2,2]", Position());
     PressKeys("37+117");  // Ctrl+Page Down
-    EXPECT_EQ(99, v->caretRecord);
+    EXPECT_EQ("[100,1]", Position());
     PressKeys("105+112");  // right Ctrl+Page Up
-    EXPECT_EQ(0, v->caretRecord);
-    EXPECT_FALSE(v->dataPane->input.ctrlDown);
+    EXPECT_EQ("[1,1]", Position());
+    EXPECT_FALSE(view->dataPane->input.ctrlDown);
+    EXPECT_NE('*', Title().back());  // moving changes nothing
 }
 
-TEST(EditingKeys, KeypadActsAsNavigationOrTypesWithNumLock)
+TEST_F(Editing, KeypadActsAsNavigationOrTypesWithNumLock)
 {
-    EditedFile file("abc\r\ndef\r\n");
-    ASSERT_TRUE(file.Loaded());
-    CAppView* v = View();
+    ASSERT_NE(nullptr, Open("abc\r\ndef\r\n"));
     if (NumLockOn()) PressKeys("77");
     ASSERT_FALSE(NumLockOn());
     PressKeys("88 85");  // keypad 2 and 6: Down, Right
-    EXPECT_EQ(1, v->caretRecord);
-    EXPECT_EQ(1, v->caretByte);
+    EXPECT_EQ("[2,2]", Position());
 
     PressKeys("77");  // NumLock on
     ASSERT_TRUE(NumLockOn());
     PressKeys("80");  // keypad 8 types 8 and stays on its record
+    EXPECT_EQ("[2,3]", Position());
     PressKeys("77");
-    EXPECT_EQ((std::vector<std::string>{"abc", "d8ef"}), file.Records());
-    EXPECT_EQ(1, v->caretRecord);
-    EXPECT_EQ(2, v->caretByte);
+    EXPECT_EQ("abc\r\nd8ef\r\n", SavedBytes());
 }
 
 // Screen position of the middle of a cell of the data pane.
@@ -155,11 +158,10 @@ void Mouse(const std::string& actions)
 
 std::string At(const wxPoint& p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
 
-TEST(EditingMouse, ClickDragAndDoubleClickSelect)
+TEST_F(Editing, ClickDragAndDoubleClickSelect)
 {
-    EditedFile file("first record\r\nsecond record\r\nthird record\r\nlast\r\n");
-    ASSERT_TRUE(file.Loaded());
-    CAppView* v = View();
+    CAppView* v = Open("first record\r\nsecond record\r\nthird record\r\nlast\r\n");
+    ASSERT_NE(nullptr, v);
     Mouse("mousemove " + At(CellOnScreen(v, 5, 2)) + " click 1");
     EXPECT_EQ(2, v->caretRecord);
     EXPECT_EQ(5, v->caretByte);
@@ -172,6 +174,7 @@ TEST(EditingMouse, ClickDragAndDoubleClickSelect)
     EXPECT_EQ(2, v->selStartByte);
     EXPECT_EQ(2, v->selEndRecord);
     EXPECT_EQ(5, v->selEndByte);
+    EXPECT_EQ("1:3 - 3:5 selected", Message());
     EXPECT_FALSE(v->dataPane->caretShown);  // hidden while there is a selection
 
     Mouse("mousemove " + At(CellOnScreen(v, 3, 1)) + " click --repeat 2 --delay 80 1");
@@ -179,6 +182,9 @@ TEST(EditingMouse, ClickDragAndDoubleClickSelect)
     EXPECT_EQ(0, v->selStartByte);
     EXPECT_EQ(2, v->selEndRecord);
     EXPECT_EQ(0, v->selEndByte);
+    EXPECT_EQ("2:1 - 3:0 selected", Message());
+    PressKeys("119");  // Delete takes the record with its line break
+    EXPECT_EQ("[2,1]", Position());
 
     Mouse("sleep 0.6 click 1");  // a plain click clears it and brings the caret back
     EXPECT_FALSE(v->HasSelection());
@@ -187,6 +193,7 @@ TEST(EditingMouse, ClickDragAndDoubleClickSelect)
     ASSERT_NE(nullptr, v->dataPane->GetCaret());
     EXPECT_EQ(wxSize(v->charWidth, v->charHeight), v->dataPane->GetCaret()->GetSize());
     PressKeys("118");
+    EXPECT_EQ("first record\r\nthird record\r\nlast\r\n", SavedBytes());
 }
 
 }  // namespace

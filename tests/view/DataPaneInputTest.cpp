@@ -39,7 +39,7 @@ TEST(DataPaneInput, KeypadDigitWithNumLockOnlyTypes)
     CDataPaneInput input(s.View());
     s.PutCaret(1, 0, 1);
     input.KeyDown(Key(kUp, true));  // keypad 8, NumLock on
-    input.Char('8', false);
+    input.Char('8');
     EXPECT_EQ((std::vector<std::string>{"abc", "d8ef"}), s.Texts());
     EXPECT_EQ(1, s.View().caretRecord);
 
@@ -52,24 +52,44 @@ TEST(DataPaneInput, OnlyBackspaceTabEnterAndPrintableCharactersType)
     EditScene s({"ab"});
     CDataPaneInput input(s.View());
     s.PutCaret(0, 0, 2);
-    for (int code : {27, 127, 128, 200, 255, 1, 3, 0, 315})  // Escape, Delete, high, Ctrl+A ...
-        input.Char(code, false);
-    input.Char('x', true);  // Ctrl with a printable key
+    for (int code : {27, 127, 128, 200, 255, 1, 3, 0, 315})  // Escape, Delete, high, ...
+        EXPECT_FALSE(input.Char(code));                       // stop at the pane
+    const KeyModifiers ctrl{true, false, false};
+    EXPECT_TRUE(input.Char('x', {}, ctrl));  // Ctrl with a printable key: the frame's
+    EXPECT_TRUE(input.Char(8, {}, ctrl));    // Ctrl+H: the hex view's accelerator
+    EXPECT_TRUE(input.Char(0, Key(0x3B)));   // F1: help
     EXPECT_EQ("ab", s.Text(0));
     EXPECT_EQ(0, s.document.modified);
 
-    input.Char(9, true);  // Ctrl+I is Tab
-    input.Char('~', false);
-    input.Char(13, true);  // Ctrl+M is Enter
+    EXPECT_FALSE(input.Char(9, {}, ctrl));  // Ctrl+I is Tab
+    input.Char('~');
+    EXPECT_FALSE(input.Char(13, {}, ctrl));  // Ctrl+M is Enter
     EXPECT_EQ((std::vector<std::string>{"ab\t~", ""}), s.Texts());
-    input.Char(8, false);
+    input.Char(8);
     EXPECT_EQ((std::vector<std::string>{"ab\t~"}), s.Texts());
 
-    input.Char('q', false, true);  // Alt+Q and Alt+Enter: the menus'
-    input.Char(13, false, true);
-    input.KeyDown(Key(kHome), true);
+    const KeyModifiers alt{false, false, true};
+    EXPECT_TRUE(input.Char('q', {}, alt));  // Alt+Q and Alt+Backspace: the menus'
+    EXPECT_TRUE(input.Char(8, {}, alt));
+    input.KeyDown(Key(kHome), alt);
     EXPECT_EQ((std::vector<std::string>{"ab\t~"}), s.Texts());
     EXPECT_EQ(4, s.View().caretByte);
+}
+
+TEST(DataPaneInput, TheFramesAcceleratorKeysAreLeftToTheFrame)
+{
+    EditScene s({"abcd"});
+    CDataPaneInput input(s.View());
+    s.PutCaret(0, 0, 1);
+    input.KeyDown(Key(kLeftShift));
+    input.KeyDown(Key(kDelete), {false, true, false});  // Shift+Delete: Cut
+    input.KeyDown(Key(kInsert), {false, true, false});  // Shift+Insert: Paste
+    input.KeyUp(Key(kLeftShift));
+    input.KeyDown(Key(kCtrl));
+    input.KeyDown(Key(kInsert), {true, false, false});  // Ctrl+Insert: Copy
+    input.KeyDown(Key(kDelete), {true, false, false});  // Ctrl+Delete is no accelerator
+    EXPECT_EQ("acd", s.Text(0));
+    EXPECT_TRUE(s.View().insertMode);
 }
 
 TEST(DataPaneInput, NothingHappensWithoutADocument)
@@ -80,9 +100,9 @@ TEST(DataPaneInput, NothingHappensWithoutADocument)
         TestView t;
         CDataPaneInput input(t.view);
         for (int code : {kDown, kUp, kPageDown, kRight, kLeft, kDelete, kEnd}) input.KeyDown(Key(code));
-        input.Char('a', false);
-        input.Char(8, false);
-        input.Char(13, false);
+        input.Char('a');
+        input.Char(8);
+        input.Char(13);
         input.LeftDown(30, 40);
         input.MouseMove(-30, -40);
         input.LeftUp(30, 40);

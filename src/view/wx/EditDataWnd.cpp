@@ -101,6 +101,11 @@ KeyScan ScanOf(const wxKeyEvent& event)
     return KeyScanCodes().Translate(event.GetRawKeyFlags(), event.GetRawKeyCode());
 }
 
+KeyModifiers ModifiersOf(const wxKeyEvent& event)
+{
+    return KeyModifiers{event.RawControlDown(), event.ShiftDown(), event.AltDown()};
+}
+
 // The character a CHAR event types; the keypad's own codes as the
 // characters on its keys. Anything else outside ASCII is left for the view
 // to ignore.
@@ -126,7 +131,7 @@ int CharCode(const wxKeyEvent& event)
 
 void CEditDataWnd::OnKeyDown(wxKeyEvent& event)
 {
-    input.KeyDown(ScanOf(event), event.AltDown());
+    input.KeyDown(ScanOf(event), ModifiersOf(event));
     event.Skip();  // the toolkit makes the CHAR event from it
 }
 
@@ -138,8 +143,9 @@ void CEditDataWnd::OnKeyUp(wxKeyEvent& event)
 
 void CEditDataWnd::OnChar(wxKeyEvent& event)
 {
-    // Consumed, Tab included: passed on it would move the focus.
-    input.Char(CharCode(event), event.RawControlDown(), event.AltDown());
+    // Passed on, a key goes to the frame's accelerators, but a plain one
+    // (an arrow, Tab) would move the focus out of the pane.
+    if (input.Char(CharCode(event), ScanOf(event), ModifiersOf(event))) event.Skip();
 }
 
 // --- Mouse ------------------------------------------------------------------
