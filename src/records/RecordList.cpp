@@ -61,7 +61,14 @@ bool CRecordList::Splice(RecordNode* node, int column, int deleteCount, const st
         ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
         return false;
     }
-    if (newLength >= node->capacity && !GrowRecord(node, newLength)) {
+    return ReplaceBytes(node, column, deleteCount, source, insertCount);
+}
+
+bool CRecordList::ReplaceBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
+                               int insertCount)
+{
+    const int newLength = node->length - deleteCount + insertCount;
+    if (newLength >= node->capacity && CapacityFor(newLength) > node->capacity && !GrowRecord(node, newLength)) {
         ReportOutOfMemory();
         return false;
     }

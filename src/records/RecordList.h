@@ -138,6 +138,9 @@ public:
     std::uint8_t workBuffer[kMaxRecordLength];
 
 private:
+    // The byte move shared by Splice and RestoreBytes, once their checks
+    // passed: grows the buffer as needed and keeps totalBytes exact.
+    bool ReplaceBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source, int insertCount);
     int LoadRecords(const std::string& path);
     int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom);
     void DeleteRecoveryCopy();

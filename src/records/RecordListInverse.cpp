@@ -62,18 +62,7 @@ bool CRecordList::RestoreBytes(RecordNode* node, int column, int deleteCount, co
     if (column < 0 || deleteCount < 0 || insertCount < 0 || column + deleteCount > node->length ||
         newLength > kMaxRecordLength)
         return false;
-    if (newLength >= node->capacity && CapacityFor(newLength) > node->capacity && !GrowRecord(node, newLength)) {
-        ReportOutOfMemory();
-        return false;
-    }
-    if (deleteCount != insertCount) {
-        std::memmove(node->data + column + insertCount, node->data + column + deleteCount,
-                     static_cast<std::size_t>(node->length - column - deleteCount));
-    }
-    if (insertCount > 0) std::memcpy(node->data + column, source, static_cast<std::size_t>(insertCount));
-    node->length = static_cast<std::uint16_t>(newLength);
-    totalBytes += insertCount - deleteCount;
-    return true;
+    return ReplaceBytes(node, column, deleteCount, source, insertCount);
 }
 
 bool CRecordList::RestoreBlock(RecordNode* node, const RecordNode* saved)

@@ -2,37 +2,7 @@
 
 #include "records/RecordTestHelpers.h"
 #include "records/UndoBuffer.h"
-#include "records/UndoView.h"
-
-namespace {
-
-// The view as Undo sees it.
-class UndoViewOf : public IUndoView {
-public:
-    explicit UndoViewOf(CAppViewBase& view) : v_(view) {}
-    RecordNode* UndoCaretNode() const override { return v_.caretNode; }
-    std::int32_t UndoCaretRecord() const override { return v_.caretRecord; }
-    RecordNode* UndoTopNode() const override { return v_.topNode; }
-    std::int32_t UndoTopRecord() const override { return v_.topRecord; }
-    void SetUndoTop(RecordNode* node, std::int32_t record) override
-    {
-        v_.topNode = node;
-        v_.topRecord = record;
-    }
-    void PlaceUndoCaret(RecordNode* node, std::int32_t record, std::int32_t byte) override
-    {
-        v_.caretNode = node;
-        v_.caretRecord = record;
-        v_.caretByte = byte;
-        v_.CaretToDisplay(record, 0, byte, v_.caretRow, v_.caretCol);
-        v_.CollapseSelection();
-    }
-
-private:
-    CAppViewBase& v_;
-};
-
-}  // namespace
+#include "view/ViewUndoAdapter.h"
 
 EditScene::EditScene(const std::vector<std::string>& records, int cols, int rows)
     : savedSettings_(theSettings),
@@ -57,7 +27,7 @@ EditScene::~EditScene()
 
 bool EditScene::Undo()
 {
-    UndoViewOf undoView(View());
+    CViewUndoAdapter undoView(View());
     return theUndoBuffer.Undo(List(), undoView);
 }
 
