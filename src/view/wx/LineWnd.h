@@ -1,21 +1,14 @@
 #pragma once
-#include <wx/bitmap.h>
-#include <wx/window.h>
-
-class CAppViewBase;
+#include "view/wx/GreyPaneWnd.h"
 
 // The line-number pane ("Line") left of the data pane.
-class CLineWnd : public wxWindow {
+class CLineWnd : public CGreyPaneWnd {
 public:
     static constexpr int kId = 302;
 
     CLineWnd(wxWindow* parent, CAppViewBase& view);
 
-    void PaintTo(wxDC& dc);
-
-private:
-    void OnPaint(wxPaintEvent& event);
-
-    CAppViewBase& view_;
-    wxBitmap bitmap_;
+protected:
+    void DrawPane(wxDC& dc) override;
+    wxRect EdgeRect() const override;
 };

@@ -1,22 +1,15 @@
 #pragma once
-#include <wx/bitmap.h>
-#include <wx/window.h>
-
-class CAppViewBase;
+#include "view/wx/GreyPaneWnd.h"
 
 // The column ruler ("Ruler") above the data pane; it measures the caret
 // record.
-class CRulerWnd : public wxWindow {
+class CRulerWnd : public CGreyPaneWnd {
 public:
     static constexpr int kId = 303;
 
     CRulerWnd(wxWindow* parent, CAppViewBase& view);
 
-    void PaintTo(wxDC& dc);
-
-private:
-    void OnPaint(wxPaintEvent& event);
-
-    CAppViewBase& view_;
-    wxBitmap bitmap_;
+protected:
+    void DrawPane(wxDC& dc) override;
+    wxRect EdgeRect() const override;
 };
