@@ -5,13 +5,13 @@
 // Input: byte 0 picks the open request, byte 1 the answer to the long-line
 // question and an optional long run, byte 2 the binary width; the rest is
 // the file.
-#include <cstdio>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 #include "FuzzEntry.h"
 #include "platform/Platform.h"
+#include "platform/posix/PosixFiles.h"
 #include "records/RecordList.h"
 
 namespace {
@@ -33,25 +33,6 @@ std::string ScratchPath(const char* name)
 {
     const char* dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     return std::string(dir) + "/tabulon-fuzz-" + std::to_string(::getpid()) + "-" + name;
-}
-
-bool WriteAll(const std::string& path, const std::string& bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::string bytes;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return bytes;
-    char buf[65536];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.append(buf, n);
-    std::fclose(f);
-    return bytes;
 }
 
 // True when `out` is `in` with at most `allowed` copies of `terminator`
@@ -100,7 +81,7 @@ TABULON_FUZZ_ENTRY(load_save)
     Platform().messageBox = &box;
 
     const std::string inPath = ScratchPath("in"), outPath = ScratchPath("out");
-    FUZZ_CHECK(WriteAll(inPath, file));
+    FUZZ_CHECK(WriteFileAtomically(inPath, file));
     {
         CRecordList list;
         const std::uint16_t modeRequest = request <= 3 ? request : 0;
@@ -115,7 +96,8 @@ TABULON_FUZZ_ENTRY(load_save)
         FUZZ_CHECK(count == list.recordCount && bytes == list.totalBytes);
 
         FUZZ_CHECK(list.Save(true, outPath, list.file.mode) == 0);
-        const std::string out = ReadAll(outPath);
+        std::string out;
+        FUZZ_CHECK(ReadWholeFile(outPath, &out) == ReadResult::Ok);
         const std::uint16_t mode = list.file.mode;
         if (mode == 0) {
             FUZZ_CHECK(out == file);  // binary: nothing added
