@@ -5,16 +5,7 @@
 # build/bench-data/). Needs the build in build/ and xvfb-run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-file="${1:-}"
-if [[ -z "$file" ]]; then
-  file="$root/build/bench-data/view-bench.txt"
-  if [[ ! -s "$file" ]]; then
-    mkdir -p "$(dirname "$file")"
-    # Records of 20 to 130 printable bytes, DOS line ends: about 200 MB.
-    awk 'BEGIN { srand(7); line = ""; for (i = 0; i < 130; i++) line = line sprintf("%c", 33 + (i * 7) % 90);
-                 for (r = 0; r < 2600000; r++) printf "%07d %s\r\n", r, substr(line, 1, 12 + int(rand() * 110)) }' > "$file"
-  fi
-fi
+file="${1:-$(bash "$root/bench/lib/view-bench-file.sh")}"
 cmake --build "$root/build" --target view_bench -j2 >/dev/null
 GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 xvfb-run -a -s "-screen 0 1600x1300x24" \
   "$root/build/bench/view/view_bench" "$file"
