@@ -1,5 +1,7 @@
 #include "records/RecordFile.h"
 
+#include "records/RecordNode.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -202,6 +204,10 @@ int ContentLength(std::uint16_t mode, const std::uint8_t* bytes, int length)
 {
     if (mode & kModeDos) {
         if (length >= 2 && bytes[length - 1] == kLf && bytes[length - 2] == kCr) return length - 2;
+        // A DOS record ends in a bare LF only at the end of the file, where
+        // that LF is the final line break, or when it was cut at the record
+        // limit from a longer line, where the LF is data.
+        if (length >= 1 && length < kMaxRecordLength && bytes[length - 1] == kLf) return length - 1;
     } else if (mode & kModeUnix) {
         if (length >= 1 && bytes[length - 1] == kLf) return length - 1;
     }

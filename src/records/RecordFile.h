@@ -63,6 +63,7 @@ private:
 };
 
 // The bytes of a delivered record without its line terminator: UNIX drops a
-// final LF, DOS (and both bits) a final CR LF pair. A bare LF is data in DOS
-// mode and stays.
+// final LF, DOS (and both bits) a final CR LF pair, or the bare LF that ends
+// the file. A bare LF inside a DOS record, or ending a piece cut at the
+// record limit, is data and stays.
 int ContentLength(std::uint16_t mode, const std::uint8_t* bytes, int length);

@@ -60,7 +60,10 @@ public:
     // Writes every record to `path` in `mode` (DOS, UNIX or binary). Without
     // noBookkeeping a backup "%s.bak" of the old file is made first, the
     // autosave copy is deleted and `fileName` becomes `path`. 0 on success,
-    // 1 on failure; a failed save leaves the old file as it was.
+    // 1 on failure. A failed save keeps the document's mode and width; a
+    // save that replaces the file leaves it as it was, one that rewrites it
+    // in place (a folder without write permission, other hard links) may
+    // leave it partly written, with the backup holding the old bytes.
     int Save(bool noBookkeeping, const std::string& path, std::uint16_t mode);
     // Save with the bookkeeping; tells the user when it fails.
     bool SaveWithMessage(const std::string& path, std::uint16_t mode);
@@ -142,7 +145,10 @@ private:
     // passed: grows the buffer as needed and keeps totalBytes exact.
     bool ReplaceBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source, int insertCount);
     int LoadRecords(const std::string& path);
-    int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom);
+    int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
+                     const std::string& backupName);
+    // Bytes a save in `mode` writes; uses workBuffer when tabs are expanded.
+    std::uint64_t SavedSize(std::uint16_t mode, bool expandTabs);
     void DeleteRecoveryCopy();
 };
 

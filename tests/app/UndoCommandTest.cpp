@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UndoCommand.h"
+#include "platform/KeyScanCodes.h"
 #include "records/UndoTestSupport.h"
 #include "view/ViewTestSupport.h"
 
@@ -53,6 +54,37 @@ TEST(UndoCommand, ScrollsTheChangeIntoSight)
     EXPECT_LE(test.view.topRow, 70);
     EXPECT_GT(test.view.topRow + test.view.pageRows, 70);
     EXPECT_EQ(test.view.topRow, test.view.topRecord);
+}
+
+TEST(UndoCommand, PutsBackTheScrollRangeOfTheRecordsItRestores)
+{
+    JournalScope journal;
+    TestDocument doc(NumberedRecords(100));
+    TestView test(80, 10);
+    CAppViewBase& view = test.view;
+    // Records 10 to 89 deleted: 20 records are left.
+    view.ExtendSelection(doc.List().head, 0, 0);
+    RecordNode* start = doc.List().head;
+    for (int i = 0; i < 10; ++i) start = start->next;
+    RecordNode* end = start;
+    for (int i = 0; i < 80; ++i) end = end->next;
+    view.CollapseSelection();
+    view.caretNode = start;
+    view.caretRecord = 10;
+    view.caretByte = 0;
+    view.CollapseSelection();
+    ASSERT_TRUE(view.ExtendSelection(end, 90, 0));
+    view.OnKey(false, scan_code::kDelete);
+    ASSERT_EQ(20, doc.List().recordCount);
+    ASSERT_EQ(19, test.host.vertScroll.maximum);
+
+    ASSERT_TRUE(UndoLastEdit(view, doc.List(), theUndoBuffer));
+    ASSERT_EQ(100, doc.List().recordCount);
+    EXPECT_EQ(99, test.host.vertScroll.maximum);
+    // Paging to the end keeps the bar with the view.
+    view.OnKey(true, scan_code::kPageDown);
+    EXPECT_EQ(99, view.caretRecord);
+    EXPECT_EQ(view.topRow, test.host.vertScroll.position);
 }
 
 }  // namespace

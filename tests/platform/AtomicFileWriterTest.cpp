@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "platform/posix/AtomicFileWriter.h"
+#include "platform/posix/BackupCopy.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST(AtomicFileWriter, TheTargetChangesOnlyOnCommit)
     const std::string path = dir.File("f");
     WriteFileBytes(path, "old");
     CAtomicFileWriter writer;
-    ASSERT_TRUE(writer.Begin(path));
+    ASSERT_EQ(CAtomicFileWriter::Outcome::Ready, writer.Begin(path));
     const std::string big(3 << 20, 'n');  // more than the write buffer
     EXPECT_TRUE(writer.Write(big.data(), big.size()));
     EXPECT_EQ("old", ReadFileBytes(path));
@@ -49,7 +50,7 @@ TEST(AtomicFileWriter, AbandoningLeavesNoTrace)
     WriteFileBytes(path, "old");
     {
         CAtomicFileWriter writer;
-        ASSERT_TRUE(writer.Begin(path));
+        ASSERT_EQ(CAtomicFileWriter::Outcome::Ready, writer.Begin(path));
         writer.Write("new", 3);
     }  // never committed
     EXPECT_EQ("old", ReadFileBytes(path));
@@ -61,11 +62,11 @@ TEST(AtomicFileWriter, NewFilesFollowTheUmaskOrAModelFile)
     TempDir dir;
     const mode_t saved = ::umask(027);
     CAtomicFileWriter writer;
-    ASSERT_TRUE(writer.Begin(dir.File("plain")));
+    ASSERT_EQ(CAtomicFileWriter::Outcome::Ready, writer.Begin(dir.File("plain")));
     ASSERT_TRUE(writer.Commit());
     WriteFileBytes(dir.File("model"), "");
     ::chmod(dir.File("model").c_str(), 0600);
-    ASSERT_TRUE(writer.Begin(dir.File("private"), dir.File("model")));
+    ASSERT_EQ(CAtomicFileWriter::Outcome::Ready, writer.Begin(dir.File("private"), dir.File("model")));
     ASSERT_TRUE(writer.Commit());
     ::umask(saved);
     EXPECT_EQ(0640u, StatOf(dir.File("plain")).st_mode & 07777);
@@ -84,7 +85,7 @@ TEST(BackupCopy, LinksTheOldFileAndReplacesTheOlderBackupOnlyWhenInstalled)
 
     // Replacing the file leaves the prepared copy with the old bytes.
     CAtomicFileWriter writer;
-    ASSERT_TRUE(writer.Begin(path));
+    ASSERT_EQ(CAtomicFileWriter::Outcome::Ready, writer.Begin(path));
     writer.Write("v2", 2);
     ASSERT_TRUE(writer.Commit());
     EXPECT_TRUE(backup.Install());

@@ -99,8 +99,16 @@ TEST(LoadModes, DosKeepsABareLfAsData)
     Loaded l = LoadBytes("a\nb\r\n", kModeDos);
     EXPECT_EQ(kModeDos, l.list->file.mode);
     EXPECT_EQ((Strings{"a\nb"}), Records(*l.list));
-    // Also at the very end of the file, where there is no CR before it.
-    EXPECT_EQ((Strings{"x", "y\n"}), Records(*LoadBytes("x\r\ny\n", kModeDos).list));
+    // At the very end of the file a bare LF is the final line break, so the
+    // save writes CR LF in its place; a piece cut at the record limit keeps
+    // its final LF as data.
+    EXPECT_EQ((Strings{"x", "y"}), Records(*LoadBytes("x\r\ny\n", kModeDos).list));
+    EXPECT_EQ((Strings{"x", ""}), Records(*LoadBytes("x\r\n\n", kModeDos).list));
+    const std::string piece = std::string(65534, 'p') + "\n";
+    TestPlatform platform;
+    platform.messageBox.Answer(MbResult::No);
+    Loaded cut = LoadBytes(std::string(65535, 'a') + piece, kModeDos);  // answered No: divided
+    EXPECT_EQ((Strings{std::string(65535, 'a'), piece}), Records(*cut.list));
 }
 
 TEST(LoadModes, ACrLfSplitBetweenTwoReadsStillEndsTheLine)

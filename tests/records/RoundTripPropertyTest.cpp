@@ -51,6 +51,8 @@ TEST(RoundTrip, LoadingAndSavingInTheSameModeGivesTheSameBytes)
             ASSERT_TRUE(ListIsConsistent(list));
             ASSERT_EQ(0, list.Save(false, out, form.mode));
             std::string expected = bytes;
+            // DOS reads a bare LF at the very end as the final line break.
+            if (form.mode == kModeDos && EndsWith(expected, "\n") && !EndsWith(expected, "\r\n")) expected.pop_back();
             if (!expected.empty() && !EndsWith(expected, form.terminator)) expected += form.terminator;
             if (expected.empty() && form.mode != kModeBinary) expected = form.terminator;  // one empty record
             ASSERT_EQ(expected, ReadFileBytes(out)) << "round " << round << " mode " << form.mode;

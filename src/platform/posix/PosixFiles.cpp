@@ -3,6 +3,9 @@
 #include "platform/posix/AtomicFileWriter.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,5 +42,51 @@ bool MakeParentDirectories(const std::string& path)
 bool WriteFileAtomically(const std::string& path, const std::string& text)
 {
     CAtomicFileWriter writer;
-    return writer.Begin(path) && writer.Write(text.data(), text.size()) && writer.Commit();
+    return writer.Begin(path) == CAtomicFileWriter::Outcome::Ready && writer.Write(text.data(), text.size()) &&
+           writer.Commit();
+}
+
+std::string ResolveLinkTarget(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            std::string resolved(real);
+            std::free(real);
+            return resolved;
+        }
+    }
+    return path;
+}
+
+int CreateUniqueFile(const std::string& beside, std::string* name)
+{
+    static unsigned serial = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[64];
+        std::snprintf(suffix, sizeof suffix, ".tmp%ld-%u-%ld", static_cast<long>(::getpid()), ++serial,
+                      static_cast<long>(std::time(nullptr) % 100000));
+        *name = beside + suffix;
+        const int fd = ::open(name->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+void SyncFolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {}, second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
 }
