@@ -17,6 +17,7 @@
 #include "resources/Strings.h"
 #include "settings/SettingsRegistry.h"
 #include "view/wx/AppView.h"
+#include "platform/wx/WxPaths.h"
 
 wxBEGIN_EVENT_TABLE(CAppApp, wxApp)
     EVT_MENU(ToolkitId(ID_FILE_NEW), CAppApp::OnFileNew)
@@ -65,7 +66,13 @@ bool CAppApp::InitInstance()
     SetTopWindow(frame);
 
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(argv[i].utf8_string());
+    // The program's entry hands over the arguments as the system's bytes;
+    // the toolkit's own copies drop names that are not valid text.
+    if (rawArguments.empty()) {
+        for (int i = 1; i < argc; ++i) args.push_back(PathFromWx(argv[i]));
+    } else {
+        args.assign(rawArguments.begin() + 1, rawArguments.end());
+    }
     CAppCommandLineInfo info(pendingFlags, pendingWidth);
     ParseCommandLine(info, args);
     if (!ProcessShellCommand(info)) return false;
@@ -101,7 +108,7 @@ CAppDoc* CAppApp::OpenDocumentFile(const std::string& path)
     } else if (!doc->OnSaveModified()) {
         return nullptr;
     }
-    const bool ready = path.empty() ? doc->OnNewDocument() : doc->OnOpenDocument(wxString::FromUTF8(path));
+    const bool ready = path.empty() ? doc->OnNewDocument() : doc->OnOpenDocument(PathToWx(path));
     if (!ready) return nullptr;
     if (theMainFrame) {
         theMainFrame->ActivateFrame();

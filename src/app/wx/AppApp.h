@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <wx/app.h>
+#include <vector>
 
 class wxDocManager;
 class wxDocTemplate;
@@ -47,6 +48,10 @@ public:
     // binary record width.
     std::uint32_t pendingFlags = 0;
     std::int32_t pendingWidth = 0;
+
+    // The program's arguments as the system passed them, program name first;
+    // set by the entry point before the toolkit starts.
+    static inline std::vector<std::string> rawArguments;
 
 private:
     void InstallPlatformServices();

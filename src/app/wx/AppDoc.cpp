@@ -1,7 +1,5 @@
 #include "app/wx/AppDoc.h"
 
-#include <wx/filename.h>
-
 #include "app/AppMessages.h"
 #include "app/Globals.h"
 #include "app/MessageText.h"
@@ -15,6 +13,7 @@
 #include "records/RecordMessages.h"
 #include "records/UndoBuffer.h"
 #include "resources/Strings.h"
+#include "platform/wx/WxPaths.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CAppDoc, wxDocument);
 
@@ -52,7 +51,7 @@ bool CAppDoc::OnNewDocument()
 bool CAppDoc::OnOpenDocument(const wxString& path)
 {
     CAppApp& app = TheApp();
-    const bool opened = OpenFile(path.utf8_string(), app.pendingFlags, app.pendingWidth);
+    const bool opened = OpenFile(PathFromWx(path), app.pendingFlags, app.pendingWidth);
     app.pendingFlags = 0;
     app.pendingWidth = 0;
     return opened;
@@ -106,7 +105,7 @@ bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
 bool CAppDoc::OnSaveDocument(const wxString& path)
 {
     const std::uint16_t mode = records_ ? SaveModeFor(records_->file.mode) : kModeDos;
-    return SaveDocument(path.utf8_string(), mode);
+    return SaveDocument(PathFromWx(path), mode);
 }
 
 bool CAppDoc::OnSaveModified()
@@ -132,12 +131,12 @@ bool CAppDoc::AutoSave()
     return records_->SaveRecoveryCopy();
 }
 
-std::string CAppDoc::PathName() const { return GetFilename().utf8_string(); }
+std::string CAppDoc::PathName() const { return PathFromWx(GetFilename()); }
 
 void CAppDoc::SetPathName(const std::string& path, bool addToRecentFiles)
 {
-    const wxString name = wxString::FromUTF8(path);
-    SetTitle(wxFileName(name).GetFullName());
+    const wxString name = PathToWx(path);
+    SetTitle(TextToWx(path.substr(path.rfind('/') + 1)));
     SetDocumentSaved(true);
     SetFilename(name, true);
     if (addToRecentFiles && GetDocumentManager()) GetDocumentManager()->AddFileToHistory(name);

@@ -19,6 +19,7 @@
 #include "view/AppViewBase.h"
 #include "view/wx/AppView.h"
 #include "view/wx/EditDataWnd.h"
+#include "platform/wx/WxPaths.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ void CMainFrame::ActivateFrame()
     }
     if (theSettings.autoSave) StartAutoSaveTimer();
     if (theDoc && theRecordList && !theRecordList->fileName.empty()) {
-        theDoc->SetTitle(wxString::FromUTF8(theRecordList->fileName));
+        theDoc->SetTitle(TextToWx(theRecordList->fileName));
         if (wxView* view = theDoc->GetFirstView()) view->OnChangeFilename();
     }
 }

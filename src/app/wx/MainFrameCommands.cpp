@@ -21,6 +21,8 @@
 #include "records/UndoBuffer.h"
 #include "resources/Strings.h"
 #include "view/AppViewBase.h"
+#include "commands/wx/FileDialogPath.h"
+#include "platform/wx/WxPaths.h"
 
 // --- File ---------------------------------------------------------------------
 
@@ -51,7 +53,7 @@ void CMainFrame::OpenWithPrompt()
     }
     if (dialog.ShowModal() != wxID_OK) return;
     if (giveUpChanges) theDoc->SetModifiedFlag(false);
-    theDoc->OpenFile(dialog.GetPath().utf8_string(), lastOpenMode, lastOpenWidth);
+    theDoc->OpenFile(ChosenPath(dialog), lastOpenMode, lastOpenWidth);
     ResetView();
 }
 
@@ -61,7 +63,7 @@ bool CMainFrame::SaveCurrentDocument()
 {
     if (!theDoc) return false;
     if (theRecordList && !theRecordList->fileName.empty())
-        return theDoc->OnSaveDocument(wxString::FromUTF8(theRecordList->fileName));
+        return theDoc->OnSaveDocument(PathToWx(theRecordList->fileName));
     return SaveDocumentAs();
 }
 
@@ -72,7 +74,7 @@ bool CMainFrame::SaveDocumentAs()
     if (!theDoc) return false;
     CSaveFileDlg dialog(this, theRecordList ? theRecordList->file.mode : kModeDos);
     if (dialog.ShowModal() != wxID_OK) return false;
-    const bool saved = theDoc->SaveDocument(dialog.GetPath().utf8_string(),
+    const bool saved = theDoc->SaveDocument(ChosenPath(dialog),
                                             static_cast<std::uint16_t>(dialog.saveFormat));
     UpdateModePanes();
     return saved;

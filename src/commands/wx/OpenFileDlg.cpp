@@ -4,6 +4,7 @@
 #include <wx/filedlgcustomize.h>
 
 #include "commands/FileDialogChoices.h"
+#include "commands/wx/FileDialogLabel.h"
 #include "platform/Platform.h"
 #include "resources/Strings.h"
 
@@ -14,14 +15,14 @@ public:
 
     void AddCustomControls(wxFileDialogCustomize& customizer) override
     {
-        customizer.AddStaticText("Open As");
+        customizer.AddStaticText(FileDialogLabel("Open As"));
         // Shown with Binary next to its Width; the index of each button in
         // the group is fixed (Auto 0, Binary 1, DOS Text 2, UNIX Text 3).
-        buttons_[kOpenAsAuto] = customizer.AddRadioButton("&Auto");
-        buttons_[kOpenAsDos] = customizer.AddRadioButton("&DOS Text");
-        buttons_[kOpenAsUnix] = customizer.AddRadioButton("&UNIX Text");
-        buttons_[kOpenAsBinary] = customizer.AddRadioButton("&Binary");
-        widthLabel_ = customizer.AddStaticText("&Width");
+        buttons_[kOpenAsAuto] = customizer.AddRadioButton(FileDialogLabel("&Auto"));
+        buttons_[kOpenAsDos] = customizer.AddRadioButton(FileDialogLabel("&DOS Text"));
+        buttons_[kOpenAsUnix] = customizer.AddRadioButton(FileDialogLabel("&UNIX Text"));
+        buttons_[kOpenAsBinary] = customizer.AddRadioButton(FileDialogLabel("&Binary"));
+        widthLabel_ = customizer.AddStaticText(FileDialogLabel("&Width"));
         widthEdit_ = customizer.AddTextCtrl();
         widthEdit_->SetValue(wxString::Format("%d", static_cast<int>(lastOpenWidth)));
         for (int i = 0; i < 4; ++i) {

@@ -3,6 +3,7 @@
 #include <wx/filedlgcustomize.h>
 
 #include "commands/FileDialogChoices.h"
+#include "commands/wx/FileDialogLabel.h"
 
 // The "Format" panel inside the system dialog.
 class CSaveFileDlg::Panel : public wxFileDialogCustomizeHook {
@@ -11,7 +12,7 @@ public:
 
     void AddCustomControls(wxFileDialogCustomize& customizer) override
     {
-        customizer.AddStaticText("&Format:");
+        customizer.AddStaticText(FileDialogLabel("&Format:"));
         wxString names[kSaveFormatCount];
         for (int i = 0; i < kSaveFormatCount; ++i) names[i] = kSaveFormatNames[i];
         list_ = customizer.AddChoice(kSaveFormatCount, names);

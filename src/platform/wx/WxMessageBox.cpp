@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
+#include "platform/wx/WxPaths.h"
 
 MbResult CWxMessageBox::Show(const std::string& text, const std::string& caption, MbIcon icon,
                              MbButtons buttons, WindowHandle owner)
@@ -20,7 +21,7 @@ MbResult CWxMessageBox::Show(const std::string& text, const std::string& caption
     case MbIcon::Information: style |= wxICON_INFORMATION; break;
     }
     wxWindow* parent = owner ? static_cast<wxWindow*>(owner) : wxTheApp->GetTopWindow();
-    wxMessageDialog dialog(parent, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+    wxMessageDialog dialog(parent, TextToWx(text), TextToWx(caption), style);
     switch (dialog.ShowModal()) {
     case wxID_OK: return MbResult::Ok;
     case wxID_YES: return MbResult::Yes;

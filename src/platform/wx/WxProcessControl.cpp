@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
+#include "platform/wx/WxPaths.h"
 
 void CWxProcessControl::RequestQuit(int exitCode)
 {
@@ -18,10 +19,10 @@ void CWxProcessControl::RequestQuit(int exitCode)
 
 std::string CWxProcessControl::ProgramPath()
 {
-    return wxStandardPaths::Get().GetExecutablePath().utf8_string();
+    return PathFromWx(wxStandardPaths::Get().GetExecutablePath());
 }
 
 std::string CWxProcessControl::ProgramName()
 {
-    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetFullName().utf8_string();
+    return PathFromWx(wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetFullName());
 }

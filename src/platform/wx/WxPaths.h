@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <wx/string.h>
+
+// File names cross into the toolkit and back without losing a byte: the
+// core keeps them as the system's bytes, which need not be valid UTF-8. The
+// toolkit's file-name conversion turns bytes it cannot decode into escapes
+// that it turns back on the way out (its file dialogs use the same one).
+wxString PathToWx(const std::string& path);
+std::string PathFromWx(const wxString& path);
+
+// Text for a label, title or message: invalid UTF-8 shows as U+FFFD.
+wxString TextToWx(const std::string& text);

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <unistd.h>
+#include <wx/filedlg.h>
+#include <wx/modalhook.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/timer.h>
+
+#include "app/Globals.h"
+#include "app/wx/AppDoc.h"
+#include "app/wx/MainFrame.h"
+#include "gui/DialogDriver.h"
+#include "gui/GuiApp.h"
+#include "gui/ShellFixture.h"
+#include "records/RecordList.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+using FileDialogs = ShellTest;
+
+void CollectLabels(wxWindow* window, std::string* labels)
+{
+    for (wxWindow* child : window->GetChildren()) {
+        if (dynamic_cast<wxStaticText*>(child) || dynamic_cast<wxRadioButton*>(child))
+            *labels += child->GetLabel().utf8_string() + "|";
+        CollectLabels(child, labels);
+    }
+}
+
+// Remembers the file dialog the program shows.
+class FileDialogHook : public wxModalDialogHook {
+public:
+    FileDialogHook() { Register(); }
+    ~FileDialogHook() override { Unregister(); }
+    wxFileDialog* dialog = nullptr;
+
+protected:
+    int Enter(wxDialog* shown) override
+    {
+        if (auto* file = dynamic_cast<wxFileDialog*>(shown)) dialog = file;
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// Runs `show` (which shows a file dialog) and, once the dialog is up, takes
+// the labels of the panel's controls and cancels it.
+std::string PanelLabels(const std::function<void()>& show)
+{
+    std::string labels;
+    FileDialogHook hook;
+    wxTimer timer;
+    int ticks = 0;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (++ticks < 3) return;  // let the panel come up
+        timer.Stop();
+        if (!hook.dialog) {
+            labels = "no file dialog was seen";
+            if (std::system("xdotool key Escape") != 0) labels += " and Escape failed";
+            return;
+        }
+        CollectLabels(hook.dialog, &labels);
+        hook.dialog->EndModal(wxID_CANCEL);
+    });
+    timer.Start(500);
+    show();
+    return labels;
+}
+
+TEST_F(FileDialogs, PanelLabelsShowNoMnemonicMarker)
+{
+    // What the toolkit draws: it shows "&" literally in these panels.
+    EXPECT_EQ("Open As|Auto|DOS Text|UNIX Text|Binary|Width|", PanelLabels([&] { Frame().OpenWithPrompt(); }));
+    EXPECT_EQ("Format:|", PanelLabels([&] { Command(ID_FILE_SAVE_AS_DOC); }));
+}
+
+// Runs the test body in a folder, so that the file dialog opens there.
+class InFolder {
+public:
+    explicit InFolder(const std::string& folder) : saved_(::getcwd(nullptr, 0))
+    {
+        EXPECT_EQ(0, ::chdir(folder.c_str()));
+    }
+    ~InFolder()
+    {
+        EXPECT_EQ(0, ::chdir(saved_));
+        std::free(saved_);
+    }
+
+private:
+    char* saved_;
+};
+
+TEST_F(FileDialogs, ANameThatIsNotUtf8OpensFromTheDialogAndSavesUnderItsBytes)
+{
+    const std::string path = dir.File("caf\xE9.txt");
+    WriteFileBytes(path, "v\n");
+    {
+        InFolder here(dir.Path());
+        DialogDriver driver("Open", "xdotool key Down; sleep 0.3; xdotool key Return");
+        Frame().OpenWithPrompt();
+        EXPECT_TRUE(driver.Finished());
+    }
+    ASSERT_EQ(path, theRecordList->fileName);
+    EXPECT_EQ("caf\xEF\xBF\xBD.txt - Tabulon", Title());
+    const std::uint8_t x = 'x';
+    theRecordList->Splice(theRecordList->head, 0, 0, &x, 1);
+    Doc().MarkModified();
+    Command(ID_FILE_SAVE_DOC);
+    EXPECT_EQ("", Boxes());
+    EXPECT_EQ("xv\n", ReadFileBytes(path));
+    EXPECT_EQ("v\n", ReadFileBytes(path + ".bak"));
+}
+
+}  // namespace
