@@ -140,7 +140,8 @@ std::string AddMimeAssociation(const std::string& text, const std::string& mimeT
     });
     if (added) return JoinLines(lines);
 
-    const std::string newLine = mimeType + "=" + desktopId + ";";
+    std::string newLine = mimeType;
+    newLine.append("=").append(desktopId).append(";");
     // Else a new line after the last association of the first group.
     std::ptrdiff_t insertAt = -1;
     bool inAdded = false;
@@ -156,7 +157,8 @@ std::string AddMimeAssociation(const std::string& text, const std::string& mimeT
     }
     if (insertAt >= 0) {
         // The line before may be the last of a text without a final newline.
-        if (lines[static_cast<std::size_t>(insertAt) - 1].end.empty()) lines[static_cast<std::size_t>(insertAt) - 1].end = "\n";
+        Line& before = lines[static_cast<std::size_t>(insertAt) - 1];
+        if (before.end.empty()) before.end.push_back('\n');
         lines.insert(lines.begin() + insertAt, Line{newLine, "\n"});
         return JoinLines(lines);
     }
@@ -164,7 +166,8 @@ std::string AddMimeAssociation(const std::string& text, const std::string& mimeT
     std::string out = text;
     if (!out.empty() && out.back() != '\n') out += '\n';
     if (!out.empty()) out += '\n';
-    return out + "[" + kAddedGroup + "]\n" + newLine + "\n";
+    out.append("[").append(kAddedGroup).append("]\n").append(newLine).append("\n");
+    return out;
 }
 
 std::string RemoveMimeAssociation(const std::string& text, const std::string& mimeType,

@@ -80,7 +80,23 @@ protected:
         return true;
     }
 
-    XdgSandbox sandbox;
+    long KeyOf(CFileTypesDlg& dialog, const std::string& type)
+    {
+        for (const auto& [key, entry] : dialog.list.Entries())
+            if (entry.typeName == type) return key;
+        ADD_FAILURE() << "no row for " << type;
+        return -1;
+    }
+
+    long RowOf(CFileTypesDlg& dialog, long key)
+    {
+        for (long row = 0; row < dialog.listCtrl->GetItemCount(); ++row)
+            if (static_cast<long>(dialog.listCtrl->GetItemData(row)) == key) return row;
+        ADD_FAILURE() << "no row with key " << key;
+        return -1;
+    }
+
+    XdgSandbox sandbox{true};
     CFreedesktopFileTypes fileTypes;
     CFreedesktopShortcuts shortcuts;
     RecordingHost host;
@@ -258,10 +274,9 @@ TEST_F(FileTypesDialog, ListsTypesAndAppliesTheBoxes)
 
     theSettings.exePath = TABULON_EXE;
     CFileTypesDlg dialog(&Frame());
-    ASSERT_EQ(3, dialog.listCtrl->GetItemCount());
-    EXPECT_EQ("c file", dialog.listCtrl->GetItemText(0, CFileTypeList::kDescriptionColumn));
+    const long c = KeyOf(dialog, "text/x-csrc");
+    const long row = RowOf(dialog, c);
     EXPECT_FALSE(dialog.enableBox->IsEnabled());
-    const long c = dialog.RowKeys()[0];
     dialog.SelectRows({c});
     EXPECT_EQ("  .c .h", dialog.extensionsField->GetValue());
     EXPECT_TRUE(dialog.enableBox->IsEnabled());
@@ -276,14 +291,16 @@ TEST_F(FileTypesDialog, ListsTypesAndAppliesTheBoxes)
     EXPECT_TRUE(dialog.applyButton->IsEnabled());
     dialog.ApplyNow();
     EXPECT_FALSE(dialog.applyButton->IsEnabled());
-    EXPECT_EQ("X", dialog.listCtrl->GetItemText(0, CFileTypeList::kEnabledColumn));
-    EXPECT_EQ("X", dialog.listCtrl->GetItemText(0, CFileTypeList::kHexColumn));
-    EXPECT_EQ("BINARY-128", dialog.listCtrl->GetItemText(0, CFileTypeList::kModeColumn));
+    EXPECT_EQ("X", dialog.listCtrl->GetItemText(row, CFileTypeList::kEnabledColumn));
+    EXPECT_EQ("X", dialog.listCtrl->GetItemText(row, CFileTypeList::kHexColumn));
+    EXPECT_EQ("BINARY-128", dialog.listCtrl->GetItemText(row, CFileTypeList::kModeColumn));
     EXPECT_TRUE(FileExists(CFreedesktopFileTypes::VerbEntryPath("text/x-csrc")));
 
-    // Sorting by a heading keeps the selection with its row.
-    dialog.SortBy(CFileTypeList::kSourceColumn);
+    // Sorting by a heading keeps the selection with its row; the one
+    // enabled row comes first.
+    dialog.SortBy(CFileTypeList::kEnabledColumn);
     EXPECT_EQ(std::vector<long>{c}, dialog.SelectedKeys());
+    EXPECT_EQ(c, dialog.RowKeys()[0]);
 }
 
 TEST_F(FileTypesDialog, BoxesFollowASelectionMadeWithoutTheMouseSoOkKeepsOtherVerbs)
@@ -291,12 +308,13 @@ TEST_F(FileTypesDialog, BoxesFollowASelectionMadeWithoutTheMouseSoOkKeepsOtherVe
     theSettings.exePath = TABULON_EXE;
     ASSERT_TRUE(fileTypes.WriteVerb("text/x-csrc", "\"" TABULON_EXE "\" -d %f"));
     CFileTypesDlg dialog(&Frame());
-    const std::vector<long> rows = dialog.RowKeys();  // c file, Data file, Plain
-    dialog.SelectRows({rows[1]});
+    const long data = KeyOf(dialog, "application/x-data");
+    dialog.SelectRows({data});
     EXPECT_EQ(wxCHK_UNCHECKED, dialog.enableBox->Get3StateValue());
     // Arrow keys move the selection to the enabled DOS row.
-    dialog.listCtrl->SetItemState(1, 0, wxLIST_STATE_SELECTED);
-    dialog.listCtrl->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    dialog.listCtrl->SetItemState(RowOf(dialog, data), 0, wxLIST_STATE_SELECTED);
+    dialog.listCtrl->SetItemState(RowOf(dialog, KeyOf(dialog, "text/x-csrc")), wxLIST_STATE_SELECTED,
+                                  wxLIST_STATE_SELECTED);
     GuiApp::ProcessEvents(50);
     EXPECT_EQ(wxCHK_CHECKED, dialog.enableBox->Get3StateValue());
     EXPECT_EQ(wxCHK_CHECKED, dialog.openModeBoxes[kDosBox]->Get3StateValue());

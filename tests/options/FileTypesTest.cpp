@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "options/FileTypeControls.h"
 #include "options/FileTypeList.h"
 #include "options/VerbCommandLine.h"
@@ -12,10 +14,18 @@
 
 namespace {
 
-constexpr char kProgram[] = "/opt/my-data/tabulon";
-
 class FileTypes : public ::testing::Test {
 protected:
+    // The system lists a verb only when its program exists; its folder has
+    // a hyphen that must not be read as a switch.
+    void SetUp() override
+    {
+        program = sandbox.dir.File("my-data/tabulon");
+        std::filesystem::create_directories(sandbox.dir.File("my-data"));
+        WriteFileBytes(program, "#!/bin/sh\n");
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    }
+
     CFileTypeList Load()
     {
         CFileTypeList list;
@@ -41,7 +51,7 @@ protected:
 
     std::vector<long> Apply(CFileTypeList& list, const std::vector<long>& keys, const FileTypeControls& controls)
     {
-        return ApplyFileTypeControls(list, keys, controls, kProgram, fileTypes);
+        return ApplyFileTypeControls(list, keys, controls, program, fileTypes);
     }
 
     // Enables a type with the given open-mode box (and width text).
@@ -67,6 +77,7 @@ protected:
     XdgSandbox sandbox;
     TestPlatform platform;
     CFreedesktopFileTypes fileTypes;
+    std::string program;
 };
 
 TEST_F(FileTypes, ExtensionsOfOneTypeShareARowAndOddGlobsAreSkipped)
@@ -92,7 +103,7 @@ TEST_F(FileTypes, EnablingHexBinaryWritesAVerbTheSystemLists)
 
     std::vector<std::string> args;
     ASSERT_TRUE(SplitExecLine(ExecOf("text/x-csrc"), &args));
-    EXPECT_EQ((std::vector<std::string>{kProgram, "-h", "-w", "128", "%f"}), args);
+    EXPECT_EQ((std::vector<std::string>{program, "-h", "-w", "128", "%f"}), args);
     const std::string entry = ReadFileBytes(CFreedesktopFileTypes::VerbEntryPath("text/x-csrc"));
     std::string noDisplay;
     EXPECT_TRUE(ReadDesktopEntryKey(entry, "NoDisplay", &noDisplay));

@@ -37,13 +37,15 @@ void Write(const std::string& path, const std::string& text)
 
 }  // namespace
 
-XdgSandbox::XdgSandbox()
+XdgSandbox::XdgSandbox(bool keepSystemData)
 {
-    std::filesystem::create_directories(Home());
+    const char* systemData = std::getenv("XDG_DATA_DIRS");
+    const std::string system = systemData && *systemData ? systemData : "/usr/local/share:/usr/share";
+    std::filesystem::create_directories(ConfigHome());
     Set("HOME", Home());
     Set("XDG_DATA_HOME", DataHome());
     Set("XDG_CONFIG_HOME", ConfigHome());
-    Set("XDG_DATA_DIRS", SystemData());
+    Set("XDG_DATA_DIRS", keepSystemData ? SystemData() + ":" + system : SystemData());
     saved_.emplace("XDG_DESKTOP_DIR", std::getenv("XDG_DESKTOP_DIR")
                                           ? std::optional<std::string>(std::getenv("XDG_DESKTOP_DIR"))
                                           : std::nullopt);

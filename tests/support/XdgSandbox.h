@@ -15,7 +15,10 @@
 // plus lines a reader must skip (odd globs, bad type names, junk).
 class XdgSandbox {
 public:
-    XdgSandbox();
+    // With `keepSystemData` the system's data folders stay after the
+    // sandbox's own in $XDG_DATA_DIRS (the toolkit needs them for its icons
+    // and image loaders).
+    explicit XdgSandbox(bool keepSystemData = false);
     ~XdgSandbox();
     XdgSandbox(const XdgSandbox&) = delete;
     XdgSandbox& operator=(const XdgSandbox&) = delete;
