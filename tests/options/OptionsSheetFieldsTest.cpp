@@ -4,6 +4,7 @@
 
 #include "options/FieldValidation.h"
 #include "options/OptionsPages.h"
+#include "platform/posix/FileRegistry.h"
 #include "platform/posix/FreedesktopFileTypes.h"
 #include "platform/posix/FreedesktopShortcuts.h"
 #include "settings/SettingsRegistry.h"
@@ -118,6 +119,27 @@ TEST(OptionsSheetFields, SetupStepsSwitchRegistryAndAutosave)
     ASSERT_EQ(4u, platform.messageBox.boxes.size());
     EXPECT_EQ("Could not remove Tabulon from the Registry?", platform.messageBox.boxes[3].text);
     EXPECT_EQ("Doh!!!", platform.messageBox.boxes[3].caption);
+}
+
+TEST(OptionsSheetFields, SwitchingRegistryAccessOnSetsADamagedStoreAside)
+{
+    XdgSandbox sandbox;
+    TestPlatform platform;
+    const std::string path = sandbox.dir.File("registry.reg");
+    WriteFileBytes(path, "not a registry\n");
+    CFileRegistry store(path);
+    CFreedesktopFileTypes fileTypes;
+    CFreedesktopShortcuts shortcuts;
+    RecordingHost host;
+    Settings settings;
+    SetupPageValues setup = SetupPageValues::From(settings);
+    setup.registryAccess = true;
+    setup.ApplyTo(settings, store, fileTypes, shortcuts, host);
+    EXPECT_EQ("not a registry\n", ReadFileBytes(path + ".unreadable"));
+    Settings reloaded;
+    CFileRegistry again(path);
+    LoadSettings(reloaded, again);
+    EXPECT_TRUE(reloaded.registryAccess);
 }
 
 }  // namespace
