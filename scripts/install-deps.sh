@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  libglib2.0-bin desktop-file-utils xdg-user-dirs
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(vim-nox)

@@ -35,7 +35,35 @@ public:
     std::string ProgramName() override { return "tabulon"; }
 };
 
+class NoFileTypesService : public IFileTypes {
+public:
+    std::vector<SystemFileType> ListFileTypes() override { return {}; }
+    bool WriteVerb(const std::string&, const std::string&) override { return false; }
+    bool RemoveVerb(const std::string&) override { return false; }
+    bool RemoveAllVerbs() override { return true; }
+};
+
+class NoShortcutsService : public IShortcuts {
+public:
+    std::string DesktopShortcutPath() override { return {}; }
+    std::string MenuShortcutPath() override { return {}; }
+    bool CreateShortcut(const std::string&, const std::string&, const std::string&) override { return false; }
+    bool DeleteShortcut(const std::string&) override { return true; }
+};
+
 }  // namespace
+
+IFileTypes* NoFileTypes()
+{
+    static NoFileTypesService service;
+    return &service;
+}
+
+IShortcuts* NoShortcuts()
+{
+    static NoShortcutsService service;
+    return &service;
+}
 
 namespace {
 

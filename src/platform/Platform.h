@@ -1,8 +1,15 @@
 #pragma once
+#include "platform/FileTypes.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessControl.h"
 #include "platform/Registry.h"
+#include "platform/Shortcuts.h"
 #include "platform/WaitCursor.h"
+
+// Stand-ins for the file-type and shortcut services: they list nothing and
+// refuse every write, so that nothing reaches the user's files by accident.
+IFileTypes* NoFileTypes();
+IShortcuts* NoShortcuts();
 
 // The platform services in use. The program installs its real
 // implementations at start-up; tests install doubles. Until then each
@@ -12,6 +19,8 @@ struct PlatformServices {
     IWaitCursor* waitCursor;
     IProcessControl* process;
     IRegistry* registry;
+    IFileTypes* fileTypes = NoFileTypes();
+    IShortcuts* shortcuts = NoShortcuts();
 };
 
 PlatformServices& Platform();

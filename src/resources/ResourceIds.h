@@ -76,6 +76,58 @@ inline constexpr int IDC_OPEN_UNIX = 607;
 inline constexpr int IDD_SAVE_EXTENSION = 700;
 inline constexpr int IDC_SAVE_FORMAT = 701;
 
+// The Options sheet's pages: Printing, Source and Setup.
+inline constexpr int IDD_TOOLS_PRINT = 1000;
+inline constexpr int IDC_PRINT_FILE = 1001;
+inline constexpr int IDC_PRINT_PAGE = 1002;
+inline constexpr int IDC_PRINT_LINE = 1003;
+inline constexpr int IDC_PRINT_RULER = 1004;
+inline constexpr int IDC_PRINT_FONT = 1005;
+inline constexpr int IDC_PRINT_FONT_SPIN = 1006;
+// Left, Right, Top and Bottom margin: edit, spin; the next margin two on.
+inline constexpr int IDC_PRINT_LEFT = 1007;
+inline constexpr int IDC_PRINT_LEFT_SPIN = 1008;
+inline constexpr int IDC_PRINT_RIGHT = 1009;
+inline constexpr int IDC_PRINT_RIGHT_SPIN = 1010;
+inline constexpr int IDC_PRINT_TOP = 1011;
+inline constexpr int IDC_PRINT_TOP_SPIN = 1012;
+inline constexpr int IDC_PRINT_BOTTOM = 1013;
+inline constexpr int IDC_PRINT_BOTTOM_SPIN = 1014;
+
+inline constexpr int IDD_TOOLS_SOURCE = 1100;
+inline constexpr int IDC_SRC_SMART = 1101;
+inline constexpr int IDC_SRC_TYPE = 1102;
+inline constexpr int IDC_SRC_SAVE = 1103;
+inline constexpr int IDC_SRC_MARK = 1104;
+inline constexpr int IDC_SRC_MARK_SPIN = 1105;
+
+inline constexpr int IDD_TOOLS_SETUP = 1200;
+inline constexpr int IDC_AUTO_HEX = 1201;
+inline constexpr int IDC_AUTO_SOURCE = 1202;
+inline constexpr int IDC_REGISTRY_ACCESS = 1203;
+inline constexpr int IDC_INSTALL_SHORTCUTS = 1204;
+inline constexpr int IDC_FILE_ASSOCIATIONS = 1205;
+inline constexpr int IDC_AUTO_SAVE = 1206;
+
+inline constexpr int IDD_INSTALL_PATH = 1300;
+inline constexpr int IDC_INSTALL_PATH = 1301;
+inline constexpr int IDC_INSTALL_BROWSE = 1302;
+
+inline constexpr int IDD_FILE_TYPES = 1400;
+inline constexpr int IDC_TYPE_LIST = 1401;
+inline constexpr int IDC_TYPE_EXTENSIONS = 1402;
+inline constexpr int IDC_TYPE_ENABLE = 1403;
+inline constexpr int IDC_TYPE_VIEW_GROUP = 1404;
+inline constexpr int IDC_TYPE_HEX = 1405;
+inline constexpr int IDC_TYPE_SOURCE = 1406;
+inline constexpr int IDC_TYPE_OPEN_GROUP = 1407;
+inline constexpr int IDC_TYPE_AUTO = 1408;
+inline constexpr int IDC_TYPE_BINARY = 1409;
+inline constexpr int IDC_TYPE_DOS = 1410;
+inline constexpr int IDC_TYPE_UNIX = 1411;
+inline constexpr int IDC_TYPE_WIDTH_LABEL = 1412;
+inline constexpr int IDC_TYPE_WIDTH = 1413;
+
 // The main frame's autosave timer and its period (five minutes).
 inline constexpr int AUTOSAVE_TIMER = 1;
 inline constexpr int kAutoSavePeriodMs = 300000;

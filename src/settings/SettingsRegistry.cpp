@@ -188,3 +188,9 @@ bool RemoveRegistration(IRegistry& reg)
     }
     return ok;
 }
+
+bool RemoveRegistration(IRegistry& registry, IFileTypes& fileTypes)
+{
+    const bool keys = RemoveRegistration(registry);
+    return fileTypes.RemoveAllVerbs() && keys;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/FileTypes.h"
 #include "platform/Registry.h"
 #include "settings/Settings.h"
 
@@ -16,3 +17,6 @@ void SaveSettings(const Settings& settings, IRegistry& registry);
 // Deletes the program's key, the maker's key when it is left empty, and the
 // program's shell verbs under HKEY_CLASSES_ROOT. True on full success.
 bool RemoveRegistration(IRegistry& registry);
+// The same, and every verb of the program on the system's file types. The
+// verbs are removed even when the keys could not all be.
+bool RemoveRegistration(IRegistry& registry, IFileTypes& fileTypes);

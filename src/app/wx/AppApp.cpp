@@ -10,6 +10,8 @@
 #include "app/wx/MainFrame.h"
 #include "platform/Platform.h"
 #include "platform/posix/FileRegistry.h"
+#include "platform/posix/FreedesktopFileTypes.h"
+#include "platform/posix/FreedesktopShortcuts.h"
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxProcessControl.h"
 #include "platform/wx/WxWaitCursor.h"
@@ -41,6 +43,10 @@ void CAppApp::InstallPlatformServices()
     services.waitCursor = waitCursor_.get();
     services.process = process_.get();
     services.registry = registry_.get();
+    static CFreedesktopFileTypes fileTypes;
+    static CFreedesktopShortcuts shortcuts;
+    services.fileTypes = &fileTypes;
+    services.shortcuts = &shortcuts;
 }
 
 bool CAppApp::OnInit() { return InitInstance(); }

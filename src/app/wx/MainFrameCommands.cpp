@@ -15,6 +15,7 @@
 #include "commands/FileDialogChoices.h"
 #include "commands/wx/OpenFileDlg.h"
 #include "commands/wx/SaveFileDlg.h"
+#include "options/wx/OptionsCommand.h"
 #include "platform/Platform.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
@@ -179,8 +180,7 @@ void CMainFrame::OnFilePrintPreview(wxCommandEvent& event)
     if (wxDocManager* manager = GetDocumentManager()) manager->OnPreview(event);
 }
 
-// The Options sheet arrives with its own work.
-void CMainFrame::OnToolsOptions(wxCommandEvent&) {}
+void CMainFrame::OnToolsOptions(wxCommandEvent&) { RunOptionsCommand(this); }
 
 // --- Help ---------------------------------------------------------------------
 

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+class IShortcuts;
+
+// The pieces of the shortcut installation that need no window.
+
+// The path the Installation Path dialog proposes: the stored program path,
+// else the current folder followed by "/tabulon".
+std::string InitialInstallPath(const std::string& exePath, const std::string& currentFolder);
+// Whether a chosen file is the program: its name, without the folder, is
+// "tabulon" in any letter case.
+bool IsProgramFile(const std::string& path);
+// Whether a regular file exists at the path.
+bool ProgramFileExists(const std::string& path);
+
+// Creates the desktop shortcut and the menu shortcut to `programPath` and
+// reports the outcome once ("Installation completed successfully" or
+// "Error occurred during installation"). True when both were made.
+bool CreateProgramShortcuts(const std::string& programPath, IShortcuts& shortcuts, void* owner = nullptr);
