@@ -10,6 +10,9 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  # Printing: the Courier twin for print and preview, and the tools that
+  # turn a printed PostScript file back into text for the tests.
+  fonts-urw-base35 ghostscript poppler-utils
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(vim-nox)

@@ -76,6 +76,10 @@ inline constexpr int IDC_OPEN_UNIX = 607;
 inline constexpr int IDD_SAVE_EXTENSION = 700;
 inline constexpr int IDC_SAVE_FORMAT = 701;
 
+inline constexpr int IDD_PROPERTIES = 900;
+inline constexpr int IDC_PROPERTIES_TAB = 901;
+inline constexpr int IDC_PROPERTIES_TEXT = 902;
+
 // The main frame's autosave timer and its period (five minutes).
 inline constexpr int AUTOSAVE_TIMER = 1;
 inline constexpr int kAutoSavePeriodMs = 300000;

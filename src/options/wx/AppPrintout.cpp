@@ -1,5 +1,6 @@
 #include "options/wx/AppPrintout.h"
 
+#include <cstdlib>
 #include <wx/dc.h>
 #include <wx/dcps.h>
 
@@ -17,6 +18,21 @@ wxString RunText(const std::string& text)
     const wxString utf8 = wxString::FromUTF8(text);
     if (!utf8.empty() || text.empty()) return utf8;
     return wxString(text.data(), wxConvISO8859_1, text.size());
+}
+
+// A screen font at the preview's small sizes is hinted away from its
+// proportions; it is scaled so that a run still spans its cells. PostScript
+// devices print the font itself (their text extents are only estimates).
+void FitToCells(wxDC& dc, wxFont& font, const PrintFont& printFont)
+{
+    if (wxDynamicCast(&dc, wxPostScriptDC)) return;
+    constexpr int kSample = 100;
+    wxCoord width = 0;
+    dc.GetTextExtent(wxString('M', kSample), &width, nullptr);
+    const int wanted = kSample * printFont.charWidth;
+    if (width <= 0 || std::abs(width - wanted) * 2 <= printFont.charWidth) return;
+    font.SetFractionalPointSize(printFont.points * wanted / width);
+    dc.SetFont(font);
 }
 
 }  // namespace
@@ -126,8 +142,10 @@ bool CAppPrintout::OnPrintPage(int page)
     NoteLastPage();
 
     PrepareDC(*dc);
-    const wxFont font = PrintFontFor(theSettings.printFont).Font();
+    const PrintFont& printFont = PrintFontFor(theSettings.printFont);
+    wxFont font = printFont.Font();
     dc->SetFont(font);
+    FitToCells(*dc, font, printFont);
     dc->SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     for (const PrintRun& run : lastPrinted_.runs) {
         dc->SetTextForeground(wxColour(RedOf(run.colour), GreenOf(run.colour), BlueOf(run.colour)));
