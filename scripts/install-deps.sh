@@ -11,6 +11,9 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core
   libglib2.0-bin desktop-file-utils xdg-user-dirs
+  # Printing: the Courier twin for print and preview, and the tools that
+  # turn a printed PostScript file back into text for the tests.
+  fonts-urw-base35 ghostscript poppler-utils
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(vim-nox)

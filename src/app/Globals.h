@@ -7,10 +7,13 @@ class CClipRecords;
 class CUndoBuffer;
 class CAppDoc;
 class CMainFrame;
+class CPageTable;
 
 // The program-wide static objects, defined together in one place so that
 // they are constructed in a known order and destroyed in the reverse one.
 extern Settings theSettings;
+// Where each printed page starts (options/PageTable.h).
+extern CPageTable thePageTable;
 // The clipboard holder and the undo journal (records/ClipRecords.h,
 // records/UndoBuffer.h).
 extern CClipRecords theClipRecords;

@@ -127,6 +127,9 @@ inline constexpr int IDC_TYPE_DOS = 1410;
 inline constexpr int IDC_TYPE_UNIX = 1411;
 inline constexpr int IDC_TYPE_WIDTH_LABEL = 1412;
 inline constexpr int IDC_TYPE_WIDTH = 1413;
+inline constexpr int IDD_PROPERTIES = 900;
+inline constexpr int IDC_PROPERTIES_TAB = 901;
+inline constexpr int IDC_PROPERTIES_TEXT = 902;
 
 // The main frame's autosave timer and its period (five minutes).
 inline constexpr int AUTOSAVE_TIMER = 1;

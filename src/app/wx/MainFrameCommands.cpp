@@ -16,6 +16,7 @@
 #include "commands/wx/OpenFileDlg.h"
 #include "commands/wx/SaveFileDlg.h"
 #include "options/wx/OptionsCommand.h"
+#include "options/wx/PropertiesDlg.h"
 #include "platform/Platform.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
@@ -160,8 +161,11 @@ void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event)
     event.Check(statusBar && statusBar->IsShown());
 }
 
-// The Properties dialog arrives with its own work.
-void CMainFrame::OnViewProperties(wxCommandEvent&) {}
+void CMainFrame::OnViewProperties(wxCommandEvent&)
+{
+    CPropertiesDlg dialog(this);
+    dialog.ShowModal();
+}
 
 // --- Tools --------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include <wx/settings.h>
 
 #include "app/Globals.h"
+#include "options/wx/AppPrintout.h"
 #include "view/PaneLayout.h"
 #include "view/wx/EditDataWnd.h"
 #include "view/wx/FrameConnection.h"
@@ -133,6 +134,8 @@ void CAppView::OnChangeFilename()
     if (doc->IsModified()) title += "*";
     frame->SetLabel(title);
 }
+
+wxPrintout* CAppView::OnCreatePrintout() { return CreateDocumentPrintout(); }
 
 void CAppView::LayoutPanes()
 {

@@ -31,6 +31,8 @@ public:
     void OnDraw(wxDC* dc) override;
     // The frame shows "<document> - Tabulon", with "*" once modified.
     void OnChangeFilename() override;
+    // The document's pages for Print and Print Preview.
+    wxPrintout* OnCreatePrintout() override;
 
     // Places the panes and bars in the form's client area (once the frame
     // allows layout) and sets the page size from the data pane.

@@ -1,0 +1,73 @@
+#include "options/PropertiesReport.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "records/OpenMode.h"
+#include "records/RecordList.h"
+
+namespace {
+
+constexpr char kUntitledReportName[] = "(Untitled)";
+constexpr char kNotAvailable[] = "(N/A)\r\n";
+
+const char* TypeText(std::uint16_t mode)
+{
+    if (mode & kModeDos) return "DOS (CR-LF)";
+    if (mode & kModeUnix) return "UNIX (LF)";
+    return "Binary";
+}
+
+// The C library's text of a time ("Wed Jun 30 21:49:08 1993\n"), or nothing
+// when it cannot convert it.
+void AppendTime(std::string& report, std::int64_t seconds)
+{
+    const std::time_t value = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    if (!localtime_r(&value, &local)) return;
+    char text[64];
+    if (!asctime_r(&local, text)) return;
+    report += text;
+}
+
+}  // namespace
+
+DocumentFacts FactsOf(const CRecordList* list)
+{
+    DocumentFacts facts;
+    if (!list) return facts;
+    facts.path = list->fileName;
+    facts.mode = list->file.mode;
+    facts.recordCount = list->recordCount;
+    facts.totalBytes = list->totalBytes;
+    facts.createTime = list->file.status.createTime;
+    facts.modifyTime = list->file.status.modifyTime;
+    facts.accessTime = list->file.status.accessTime;
+    return facts;
+}
+
+std::string PropertiesReport(const DocumentFacts& facts)
+{
+    std::string report = "Name: ";
+    report += facts.path.empty() ? kUntitledReportName : facts.path;
+    report += "\r\n\r\nType: ";
+    report += TypeText(facts.mode);
+    char number[32];
+    std::snprintf(number, sizeof number, "%d\r\n", static_cast<int>(facts.recordCount));
+    report += "\r\nTotal number of lines: ";
+    report += number;
+    std::snprintf(number, sizeof number, "%d", static_cast<int>(facts.totalBytes));
+    report += "Total record bytes: ";
+    report += number;
+    report += "\r\n\r\nFile Information\r\n    Created: ";
+    const bool noFile = facts.createTime == 0;
+    if (noFile) report += kNotAvailable;
+    else AppendTime(report, facts.createTime);
+    report += "    Modified: ";
+    if (noFile) report += kNotAvailable;
+    else AppendTime(report, facts.modifyTime);
+    report += "    Accessed: ";
+    if (noFile) report += kNotAvailable;
+    else AppendTime(report, facts.accessTime);
+    return report;
+}
