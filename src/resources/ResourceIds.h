@@ -76,6 +76,13 @@ inline constexpr int IDC_OPEN_UNIX = 607;
 inline constexpr int IDD_SAVE_EXTENSION = 700;
 inline constexpr int IDC_SAVE_FORMAT = 701;
 
+inline constexpr int IDD_ADVANCE = 800;
+inline constexpr int IDC_ADVANCE_START = 801;
+inline constexpr int IDC_ADVANCE_END = 802;
+inline constexpr int IDC_ADVANCE_CUT = 803;
+inline constexpr int IDC_ADVANCE_COPY = 804;
+inline constexpr int IDC_ADVANCE_CLOSE = 805;
+
 // The main frame's autosave timer and its period (five minutes).
 inline constexpr int AUTOSAVE_TIMER = 1;
 inline constexpr int kAutoSavePeriodMs = 300000;

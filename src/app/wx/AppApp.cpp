@@ -8,11 +8,13 @@
 #include "app/wx/AppDoc.h"
 #include "app/wx/AppDocManager.h"
 #include "app/wx/MainFrame.h"
+#include "commands/wx/WxClipboardTransport.h"
 #include "platform/Platform.h"
 #include "platform/posix/FileRegistry.h"
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxProcessControl.h"
 #include "platform/wx/WxWaitCursor.h"
+#include "records/ClipRecords.h"
 #include "resources/ResourceIds.h"
 #include "resources/Strings.h"
 #include "settings/SettingsRegistry.h"
@@ -27,7 +29,11 @@ wxEND_EVENT_TABLE()
 CAppApp& TheApp() { return *static_cast<CAppApp*>(wxApp::GetInstance()); }
 
 CAppApp::CAppApp() = default;
-CAppApp::~CAppApp() { ResetPlatformServices(); }
+CAppApp::~CAppApp()
+{
+    theClipRecords.SetTransport(nullptr);
+    ResetPlatformServices();
+}
 
 void CAppApp::InstallPlatformServices()
 {
@@ -40,6 +46,8 @@ void CAppApp::InstallPlatformServices()
     services.waitCursor = waitCursor_.get();
     services.process = process_.get();
     services.registry = registry_.get();
+    clipboard_ = std::make_unique<CWxClipboardTransport>();
+    theClipRecords.SetTransport(clipboard_.get());
 }
 
 bool CAppApp::OnInit() { return InitInstance(); }
@@ -140,6 +148,9 @@ int CAppApp::ExitInstance()
 int CAppApp::OnExit()
 {
     ExitInstance();
+    // A copy outlives the program where the desktop keeps the clipboard.
+    if (clipboard_) clipboard_->Flush();
+    theClipRecords.SetTransport(nullptr);
     // Closing the main window has asked about unsaved changes already; a
     // program ending any other way (a quit request) has no window left to
     // ask from.
