@@ -140,6 +140,24 @@ TEST_F(Clipboard, TextOfOtherProgramsPastesAsRecords)
     }
 }
 
+TEST_F(Clipboard, LargeTransfersGoBothWays)
+{
+    // Well beyond what one X request carries: the toolkit sends it in parts.
+    std::string big;
+    for (int i = 0; i < 30000; ++i) big += std::string(99, static_cast<char>('a' + i % 26)) + "\n";
+    Open(big);
+    Select(0, 0, 30000, 0);
+    Command(ID_EDIT_COPY);
+    EXPECT_EQ(std::to_string(5 + 30000 * 101) + "\n", Run("xclip -selection clipboard -t KELVOX -o | wc -c"));
+
+    PutText(big);
+    Open("");
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ("30000 line(s) pasted from Clipboard", Message());
+    EXPECT_EQ(30001, theRecordList->recordCount);
+    EXPECT_EQ(30000 * 99, theRecordList->totalBytes);
+}
+
 TEST_F(Clipboard, AZeroByteSurvivesCopyAndPasteAndUndoRestoresTheDocument)
 {
     const std::string withZero("a\0b", 3);
