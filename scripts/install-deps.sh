@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libwxgtk3.2-dev
   libgtest-dev libgmock-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils xclip imagemagick
   clang libclang-rt-14-dev
   fonts-dejavu-core
   libglib2.0-bin desktop-file-utils xdg-user-dirs

@@ -8,8 +8,9 @@
 // the reverse order, after the application object's exit handling:
 //   1. the settings block with its defaults;
 //   2. the print page table (CPageTable);
-//   3. the clipboard holder (CClipRecords), which registers the private
-//      clipboard format once clipboard transfer exists;
+//   3. the clipboard holder (CClipRecords); the private clipboard format
+//      is registered by the system clipboard's transport, which the
+//      application object installs;
 //   4. the undo journal (CUndoBuffer);
 //   5. the application object, created by the toolkit's entry point.
 // Later objects may use earlier ones, so new ones go into their slot here.

@@ -101,6 +101,9 @@ public:
     // the caret's record, `node` when there is nothing to paste, or null when
     // refused for size (with its message).
     RecordNode* PasteChain(RecordNode* node, int& index, int& column);
+    // PasteChain without reading the clipboard: inserts what the holder
+    // holds now.
+    RecordNode* PasteHeld(RecordNode* node, int& index, int& column);
     // Indents (srcMark spaces under srcType, else a tab) or unindents every
     // record from firstNode to lastNode. An indent that would make any of
     // them too long changes none of them: false, with the message.

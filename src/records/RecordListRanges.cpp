@@ -149,7 +149,12 @@ bool CRecordList::CopyRange(RecordNode* startNode, int startIndex, int startColu
 RecordNode* CRecordList::PasteChain(RecordNode* node, int& index, int& column)
 {
     theClipRecords.GetFromClipboard();
-    if (!theClipRecords.HasRecords() || column < 0 || column > node->length) return node;
+    return PasteHeld(node, index, column);
+}
+
+RecordNode* CRecordList::PasteHeld(RecordNode* node, int& index, int& column)
+{
+    if (!node || !theClipRecords.HasRecords() || column < 0 || column > node->length) return node;
     RecordChain chain = MeasureChain(theClipRecords.head);
     chain.endsWithBreak = theClipRecords.endsWithBreak;
     if (chain.head->length + node->length > kMaxRecordLength) {

@@ -76,6 +76,19 @@ inline constexpr int IDC_OPEN_UNIX = 607;
 inline constexpr int IDD_SAVE_EXTENSION = 700;
 inline constexpr int IDC_SAVE_FORMAT = 701;
 
+// Edit > Advance Clipboard.
+inline constexpr int IDD_ADVANCE = 800;
+inline constexpr int IDC_ADVANCE_START = 801;
+inline constexpr int IDC_ADVANCE_END = 802;
+inline constexpr int IDC_ADVANCE_CUT = 803;
+inline constexpr int IDC_ADVANCE_COPY = 804;
+inline constexpr int IDC_ADVANCE_CLOSE = 805;
+
+// View > Properties.
+inline constexpr int IDD_PROPERTIES = 900;
+inline constexpr int IDC_PROPERTIES_TAB = 901;
+inline constexpr int IDC_PROPERTIES_TEXT = 902;
+
 // The Options sheet's pages: Printing, Source and Setup.
 inline constexpr int IDD_TOOLS_PRINT = 1000;
 inline constexpr int IDC_PRINT_FILE = 1001;
@@ -127,9 +140,7 @@ inline constexpr int IDC_TYPE_DOS = 1410;
 inline constexpr int IDC_TYPE_UNIX = 1411;
 inline constexpr int IDC_TYPE_WIDTH_LABEL = 1412;
 inline constexpr int IDC_TYPE_WIDTH = 1413;
-inline constexpr int IDD_PROPERTIES = 900;
-inline constexpr int IDC_PROPERTIES_TAB = 901;
-inline constexpr int IDC_PROPERTIES_TEXT = 902;
+
 
 // The main frame's autosave timer and its period (five minutes).
 inline constexpr int AUTOSAVE_TIMER = 1;

@@ -8,6 +8,7 @@
 #include "app/wx/AppDoc.h"
 #include "app/wx/AppDocManager.h"
 #include "app/wx/MainFrame.h"
+#include "commands/wx/WxClipboardTransport.h"
 #include "platform/Platform.h"
 #include "platform/posix/FileRegistry.h"
 #include "platform/posix/FreedesktopFileTypes.h"
@@ -15,6 +16,7 @@
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxProcessControl.h"
 #include "platform/wx/WxWaitCursor.h"
+#include "records/ClipRecords.h"
 #include "resources/ResourceIds.h"
 #include "resources/Strings.h"
 #include "settings/SettingsRegistry.h"
@@ -30,7 +32,11 @@ wxEND_EVENT_TABLE()
 CAppApp& TheApp() { return *static_cast<CAppApp*>(wxApp::GetInstance()); }
 
 CAppApp::CAppApp() = default;
-CAppApp::~CAppApp() { ResetPlatformServices(); }
+CAppApp::~CAppApp()
+{
+    theClipRecords.SetTransport(nullptr);
+    ResetPlatformServices();
+}
 
 void CAppApp::InstallPlatformServices()
 {
@@ -47,6 +53,8 @@ void CAppApp::InstallPlatformServices()
     static CFreedesktopShortcuts shortcuts;
     services.fileTypes = &fileTypes;
     services.shortcuts = &shortcuts;
+    clipboard_ = std::make_unique<CWxClipboardTransport>();
+    theClipRecords.SetTransport(clipboard_.get());
 }
 
 bool CAppApp::OnInit() { return InitInstance(); }
@@ -153,6 +161,9 @@ int CAppApp::ExitInstance()
 int CAppApp::OnExit()
 {
     ExitInstance();
+    // A copy outlives the program where the desktop keeps the clipboard.
+    if (clipboard_) clipboard_->Flush();
+    theClipRecords.SetTransport(nullptr);
     // Closing the main window has asked about unsaved changes already; a
     // program ending any other way (a quit request) has no window left to
     // ask from.

@@ -13,6 +13,7 @@ class CFileRegistry;
 class CWxMessageBox;
 class CWxWaitCursor;
 class CWxProcessControl;
+class CWxClipboardTransport;
 
 // The application object: brings the program up, carries the command line's
 // open request to the first document, and writes the settings back at exit.
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<CWxWaitCursor> waitCursor_;
     std::unique_ptr<CWxProcessControl> process_;
     std::unique_ptr<CFileRegistry> registry_;
+    std::unique_ptr<CWxClipboardTransport> clipboard_;
     wxDocManager* docManager_ = nullptr;
     wxDocTemplate* docTemplate_ = nullptr;
 

@@ -12,7 +12,9 @@
 #include "app/UndoCommand.h"
 #include "app/wx/AppApp.h"
 #include "app/wx/AppDoc.h"
+#include "commands/ClipboardCommands.h"
 #include "commands/FileDialogChoices.h"
+#include "commands/wx/AdvanceDlg.h"
 #include "commands/wx/OpenFileDlg.h"
 #include "commands/wx/SaveFileDlg.h"
 #include "options/wx/OptionsCommand.h"
@@ -98,12 +100,49 @@ void CMainFrame::OnEditUndo(wxCommandEvent&)
 
 void CMainFrame::OnUpdateEditUndo(wxUpdateUIEvent& event) { event.Enable(theUndoBuffer.CanUndo()); }
 
-// Clipboard transfer, Find and Replace arrive with their own dialogs and
-// engines.
-void CMainFrame::OnEditCut(wxCommandEvent&) {}
-void CMainFrame::OnEditCopy(wxCommandEvent&) {}
-void CMainFrame::OnEditPaste(wxCommandEvent&) {}
-void CMainFrame::OnEditAdvance(wxCommandEvent&) {}
+// Clipboard transfer: the commands change the document (all but Copy), then
+// the status bar follows the caret and pane 0 tells what moved.
+static void ShowClipboardResult(CMainFrame& frame, const std::string& message, bool documentChanged)
+{
+    if (documentChanged) frame.UpdateStatus();
+    frame.SetMessage(message);
+    frame.Refresh();
+}
+
+void CMainFrame::OnEditCut(wxCommandEvent&)
+{
+    std::string message;
+    if (theView && theRecordList && CutSelection(*theView, *theRecordList, message))
+        ShowClipboardResult(*this, message, true);
+}
+
+void CMainFrame::OnEditCopy(wxCommandEvent&)
+{
+    std::string message;
+    if (theView && theRecordList && CopySelection(*theView, *theRecordList, message)) SetMessage(message);
+}
+
+void CMainFrame::OnEditPaste(wxCommandEvent&)
+{
+    std::string message;
+    if (theView && theRecordList && PasteClipboard(*theView, *theRecordList, message))
+        ShowClipboardResult(*this, message, true);
+}
+
+void CMainFrame::OnEditAdvance(wxCommandEvent&)
+{
+    if (!theView || !theRecordList || !theView->HasDocument()) return;
+    CAdvanceDlg dialog(this, theView->caretRecord + 1, 0, theRecordList->recordCount);
+    if (dialog.ShowModal() != wxID_OK) return;
+    std::string message;
+    if (TransferRecords(*theView, *theRecordList, dialog.startRecord, dialog.endRecord, dialog.copyChosen,
+                        message))
+        ShowClipboardResult(*this, message, !dialog.copyChosen);
+    else
+        Refresh();
+}
+
+// Find and Replace arrives with its own dialog and engine.
 void CMainFrame::OnEditFind(wxCommandEvent&) {}
 
 // --- View ---------------------------------------------------------------------

@@ -1,0 +1,158 @@
+#include "commands/ClipboardCommands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/Globals.h"
+#include "commands/ClipboardMessages.h"
+#include "platform/Platform.h"
+#include "records/ClipRecords.h"
+#include "records/RecordList.h"
+#include "records/RecordMessages.h"
+#include "records/RecordRanges.h"
+#include "view/AppViewBase.h"
+
+namespace {
+
+std::string CopiedMessage(int startRecord, int startByte, int endRecord, int endByte, int count)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, kFmtCopied, startRecord + 1, startByte + 1, endRecord + 1, endByte, count);
+    return text;
+}
+
+// Puts the caret at (node, record, byte) after the records changed, with the
+// selection collapsed onto it. The first visible record keeps its index as
+// far as the document still reaches; its node is looked up again, as the
+// one shown before may have left the document.
+void PlaceCaretAfterEdit(CAppViewBase& view, CRecordList& list, RecordNode* node, int record, int byte)
+{
+    view.caretNode = node;
+    view.caretRecord = record;
+    view.caretByte = byte;
+    view.CollapseSelection();
+    view.selAnchorAtStart = true;
+    view.caretRow = view.rowsPerRecord * record;
+    view.caretCol = view.ByteToColumn(node, byte);
+    const int lastRow = std::max(view.rowsPerRecord * list.recordCount - 1, 0);
+    view.topRow = std::clamp<int>(view.topRow, 0, lastRow);
+    view.topRecord = view.topRow / view.rowsPerRecord;
+    view.topNode = nullptr;
+    view.topNode = view.NodeAt(view.topRecord);
+    view.vertScroll.position = view.topRow;
+    view.UpdateVScrollRange();
+    view.EnsureCaretVisible(false);
+}
+
+// Cut of the view's selection (checked non-empty by the callers).
+bool CutViewSelection(CAppViewBase& view, CRecordList& list, std::string& message)
+{
+    const int startRecord = view.selStartRecord;
+    const int startByte = view.selStartByte;
+    // A refused join is told here and changes nothing.
+    if (!CheckJoinLength(view.selStartNode, startRecord, startByte, view.selEndRecord, view.selEndByte))
+        return false;
+    RecordNode* node = list.CutRange(view.selStartNode, startRecord, startByte, view.selEndRecord, view.selEndByte);
+    if (node) {
+        PlaceCaretAfterEdit(view, list, node, startRecord, startByte);
+    } else {
+        // Nothing follows the removed records: the caret goes to the end.
+        PlaceCaretAfterEdit(view, list, list.tail, list.recordCount - 1, list.tail ? list.tail->length : 0);
+    }
+    message = FillIn(kFmtMoved, theClipRecords.recordCount);
+    return true;
+}
+
+// Whether the holder's first record still fits the record the selection
+// leaves behind once it is removed; tells the user when not.
+bool PasteFitsAfterRemoval(const CAppViewBase& view)
+{
+    if (!theClipRecords.HasRecords()) return true;
+    const RecordNode* endNode = view.selEndNode ? view.selEndNode
+                                                : FindRelative(view.selStartNode, view.selEndRecord - view.selStartRecord);
+    const int kept = view.selStartByte + (endNode ? std::max(endNode->length - view.selEndByte, 0) : 0);
+    if (theClipRecords.head->length + kept <= kMaxRecordLength) return true;
+    ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
+    return false;
+}
+
+}  // namespace
+
+bool CopySelection(CAppViewBase& view, CRecordList& list, std::string& message)
+{
+    if (!view.HasSelection() || !view.selStartNode) return false;
+    if (!list.CopyRange(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
+                        view.selEndByte))
+        return false;
+    message = CopiedMessage(view.selStartRecord, view.selStartByte, view.selEndRecord, view.selEndByte,
+                            theClipRecords.recordCount);
+    return true;
+}
+
+bool CutSelection(CAppViewBase& view, CRecordList& list, std::string& message)
+{
+    if (!view.HasSelection() || !view.selStartNode) return false;
+    return CutViewSelection(view, list, message);
+}
+
+bool PasteClipboard(CAppViewBase& view, CRecordList& list, std::string& message)
+{
+    if (!view.HasDocument()) return false;
+    // Read first: nothing changes until the clipboard has been decoded.
+    theClipRecords.GetFromClipboard();
+    if (view.HasSelection()) {
+        if (!CheckJoinLength(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
+                             view.selEndByte) ||
+            !PasteFitsAfterRemoval(view))
+            return false;
+        RecordNode* node = list.RemoveRange(view.selStartNode, view.selStartRecord, view.selStartByte,
+                                            view.selEndRecord, view.selEndByte);
+        if (!node) return false;  // out of memory: the program is stopping
+        view.caretNode = node;
+        view.caretRecord = view.selStartRecord;
+        view.caretByte = view.selStartByte;
+        view.CollapseSelection();
+    }
+    const int count = theClipRecords.HasRecords() ? theClipRecords.recordCount : 0;
+    int record = view.caretRecord;
+    int byte = view.caretByte;
+    RecordNode* node = list.PasteHeld(view.caretNode, record, byte);
+    if (!node) {
+        // Refused for size (told); the caret stays where the text would go.
+        PlaceCaretAfterEdit(view, list, view.caretNode, view.caretRecord, view.caretByte);
+        return false;
+    }
+    PlaceCaretAfterEdit(view, list, node, record, byte);
+    message = FillIn(kFmtPasted, count);
+    return true;
+}
+
+bool TransferRecords(CAppViewBase& view, CRecordList& list, int startRecord, int endRecord, bool copy,
+                     std::string& message)
+{
+    const int first = startRecord - 1;
+    if (first < 0 || first >= list.recordCount || endRecord < startRecord || endRecord > list.recordCount)
+        return false;
+    view.selStartRecord = first;
+    view.selStartByte = 0;
+    view.selStartNode = view.NodeAt(first);
+    // An end index equal to the record count means the end of the document.
+    view.selEndRecord = endRecord;
+    view.selEndByte = 0;
+    view.selEndNode = endRecord < list.recordCount ? view.NodeAt(endRecord) : nullptr;
+    view.selAnchorAtStart = true;
+    if (!copy) return CutViewSelection(view, list, message);
+
+    const bool copied = list.CopyRange(view.selStartNode, first, 0, endRecord, 0);
+    if (copied) message = CopiedMessage(first, 0, endRecord, 0, theClipRecords.recordCount);
+    if (!view.selEndNode) {
+        // The view's selection stays inside the document: it ends with the
+        // last record's bytes.
+        view.selEndRecord = list.recordCount - 1;
+        view.selEndNode = list.tail;
+        view.selEndByte = list.tail ? list.tail->length : 0;
+        if (!view.HasSelection()) view.CollapseSelection();
+    }
+    view.UpdateCaret();
+    return copied;
+}

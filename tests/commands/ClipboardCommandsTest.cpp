@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "commands/AdvanceRange.h"
+#include "commands/ClipboardCodec.h"
+#include "commands/ClipboardCommands.h"
+#include "records/ClipRecords.h"
+#include "view/EditTestSupport.h"
+
+namespace {
+
+using V = std::vector<std::string>;
+
+// Without a transport the holder stands for the clipboard: what it holds is
+// what Paste finds.
+struct ClipScene : EditScene {
+    explicit ClipScene(const V& records) : EditScene(records) {}
+    ~ClipScene() { theClipRecords.Clear(); }
+    void Hold(const std::string& text)
+    {
+        LoadClipForm(theClipRecords, ClipForm::Text, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    }
+    bool Paste() { return PasteClipboard(View(), List(), message); }
+    std::string message;
+};
+
+TEST(ClipboardCommands, PasteJoinsAtTheCaretAndUndoRestoresTheRecords)
+{
+    ClipScene s({"123456", "end"});
+    s.Hold("a\r\nb");
+    s.PutCaret(0, 0, 3);
+    ASSERT_TRUE(s.Paste());
+    EXPECT_EQ("2 line(s) pasted from Clipboard", s.message);
+    EXPECT_EQ((V{"123a", "b456", "end"}), s.Texts());
+    EXPECT_EQ(1, s.View().caretRecord);
+    EXPECT_EQ(1, s.View().caretByte);  // after the b
+    // Text ending with a line break leaves the caret at the start of the
+    // record holding what followed it; a selection is replaced.
+    s.Hold("x\r\n");
+    s.Select(1, 1, 1, 2);
+    ASSERT_TRUE(s.Paste());
+    EXPECT_EQ((V{"123a", "bx", "56", "end"}), s.Texts());
+    EXPECT_EQ(2, s.View().caretRecord);
+    EXPECT_EQ(0, s.View().caretByte);
+    EXPECT_TRUE(s.Consistent());
+    while (s.Undo()) {}
+    EXPECT_EQ((V{"123456", "end"}), s.Texts());
+}
+
+TEST(ClipboardCommands, PasteAfterCutOrCopyWhenTheClipboardHadNothing)
+{
+    ClipScene s({"ab", "cd"});
+    s.Select(0, 0, 0, 1);
+    ASSERT_TRUE(CutSelection(s.View(), s.List(), s.message));
+    EXPECT_EQ("1 line(s) moved to Clipboard", s.message);
+    s.PutCaret(1, 0, 1);
+    ASSERT_TRUE(s.Paste());  // the cut records went to the undo journal
+    EXPECT_EQ("0 line(s) pasted from Clipboard", s.message);
+    s.Select(1, 0, 1, 2);
+    ASSERT_TRUE(CopySelection(s.View(), s.List(), s.message));
+    s.PutCaret(0, 0, 1);
+    ASSERT_TRUE(s.Paste());  // a copy stays with the holder
+    EXPECT_EQ((V{"bcd", "cd"}), s.Texts());
+}
+
+TEST(ClipboardCommands, ARefusedPasteLeavesTheDocumentAndTheSelection)
+{
+    ClipScene s({std::string(40000, 'a'), "bbbb"});
+    s.Hold(std::string(30000, 'x'));
+    s.Select(0, 39990, 1, 2);  // the 39990 + 2 bytes left cannot take 30000 more
+    EXPECT_FALSE(s.Paste());
+    EXPECT_EQ(40004, s.List().totalBytes);
+    EXPECT_TRUE(s.View().HasSelection());
+    EXPECT_EQ(1u, s.platform.messageBox.boxes.size());
+    EXPECT_EQ(0, s.document.modified);
+}
+
+TEST(ClipboardCommands, AdvanceCutToTheLastRecordAndTheRangeCheck)
+{
+    ClipScene s(NumberedRecords(10));
+    ASSERT_TRUE(TransferRecords(s.View(), s.List(), 8, 10, false, s.message));
+    EXPECT_EQ("3 line(s) moved to Clipboard", s.message);
+    EXPECT_EQ(7, s.List().recordCount);
+    EXPECT_EQ(6, s.View().caretRecord);
+    EXPECT_EQ(8, s.View().caretByte);  // the end of "record 6"
+    EXPECT_TRUE(s.Consistent());
+
+    auto check = [&](std::int32_t start, std::int32_t end) {
+        const bool passed = ValidateRange(start, end, 7);
+        std::string all = passed ? "pass " + std::to_string(end) : "fail";
+        for (const auto& box : s.platform.messageBox.boxes) all += "\n" + box.caption + ": " + box.text;
+        s.platform.messageBox.boxes.clear();
+        return all;
+    };
+    EXPECT_EQ("fail\nInvalid Entry: Invalid starting position.\n"
+              "Past Last Record: Ending position will be set at the last record.",
+              check(0, 0));
+    EXPECT_EQ("fail\nInvalid Entries: Starting position must come before\nthe ending position.", check(5, 2));
+    EXPECT_EQ("pass 7\nPast Last Record: Ending position will be set at the last record.", check(3, 0));
+    EXPECT_EQ("fail\nPast Last Record: Ending position will be set at the last record.\n"
+              "Invalid Entry: Starting position is past the last record (7).",
+              check(9, 0));
+    s.platform.messageBox.Answer(MbResult::Cancel);
+    EXPECT_EQ("fail\nPast Last Record: Ending position will be set at the last record.", check(3, 40));
+
+    std::int32_t value = 0;
+    EXPECT_TRUE(ParseRecordEntry(" 42 ", value) && value == 42);
+    for (const char* bad : {"", "x", "4 2", "3000000000"}) EXPECT_FALSE(ParseRecordEntry(bad, value)) << bad;
+}
+
+}  // namespace
