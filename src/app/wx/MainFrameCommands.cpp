@@ -13,6 +13,8 @@
 #include "app/wx/AppApp.h"
 #include "app/wx/AppDoc.h"
 #include "commands/FileDialogChoices.h"
+#include "commands/wx/FindReplaceDlg.h"
+#include "commands/wx/JumpDlg.h"
 #include "commands/wx/OpenFileDlg.h"
 #include "commands/wx/SaveFileDlg.h"
 #include "platform/Platform.h"
@@ -94,13 +96,22 @@ void CMainFrame::OnEditUndo(wxCommandEvent&)
 
 void CMainFrame::OnUpdateEditUndo(wxUpdateUIEvent& event) { event.Enable(theUndoBuffer.CanUndo()); }
 
-// Clipboard transfer, Find and Replace arrive with their own dialogs and
-// engines.
+// Clipboard transfer arrives with its own dialogs and engines.
 void CMainFrame::OnEditCut(wxCommandEvent&) {}
 void CMainFrame::OnEditCopy(wxCommandEvent&) {}
 void CMainFrame::OnEditPaste(wxCommandEvent&) {}
 void CMainFrame::OnEditAdvance(wxCommandEvent&) {}
-void CMainFrame::OnEditFind(wxCommandEvent&) {}
+
+// The modeless dialogs are made on first use and shown again afterwards.
+void CMainFrame::OnEditFind(wxCommandEvent&)
+{
+    auto* dialog = dynamic_cast<CFindReplaceDlg*>(findDialog);
+    if (!dialog) findDialog = dialog = new CFindReplaceDlg(this);
+    dialog->Show();
+    dialog->Raise();
+    dialog->SetFocus();
+    dialog->TakeSelection();
+}
 
 // --- View ---------------------------------------------------------------------
 
@@ -162,8 +173,13 @@ void CMainFrame::OnViewProperties(wxCommandEvent&) {}
 
 // --- Tools --------------------------------------------------------------------
 
-// The Jump dialog arrives with its own work.
-void CMainFrame::OnToolsJump(wxCommandEvent&) {}
+void CMainFrame::OnToolsJump(wxCommandEvent&)
+{
+    if (!jumpDialog) jumpDialog = new CJumpDlg(this);
+    jumpDialog->Show();
+    jumpDialog->Raise();
+    jumpDialog->SetFocus();
+}
 
 // Printing goes through the framework's print and preview handling, which
 // asks the view for its printout.
