@@ -19,7 +19,7 @@ void AddToHistory(std::vector<std::string>& items, const std::string& text)
     if (text.empty()) return;
     const auto same = std::find_if(items.begin(), items.end(),
                                    [&](const std::string& item) { return SameIgnoringCase(item, text); });
-    if (same == items.begin()) return;
+    if (same == items.begin() && same != items.end()) return;  // at the top already
     if (same != items.end()) items.erase(same);
     items.insert(items.begin(), text);
     if (items.size() > kHistoryLength) items.resize(kHistoryLength);
