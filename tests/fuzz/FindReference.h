@@ -102,11 +102,11 @@ struct ReplaceAllOutcome {
 };
 
 // Replace All by hand: a cursor goes round the document once from where the
-// search would start; a match inside one record that touches no byte put in
-// before is replaced (unless its record would reach 65535 bytes), and the
-// cursor goes on after the new text (forward) or before the match
-// (backward). The end of the round follows the replacements made in its
-// record.
+// search would start; a match inside one record whose bytes are a run of the
+// document as it was (no byte put in, no gap left by a replacement) is
+// replaced, unless its record would reach 65535 bytes, and the cursor goes
+// on after the new text (forward) or before the match (backward). The end
+// of the round follows the replacements made in its record.
 inline ReplaceAllOutcome ReplaceAll(Document doc, const FindPattern& pattern, const std::string& replacement,
                                     bool asciiView, bool forward, Place from, int skip)
 {
@@ -115,8 +115,10 @@ inline ReplaceAllOutcome ReplaceAll(Document doc, const FindPattern& pattern, co
     const int L = pattern.length;
     const int R = static_cast<int>(replacement.size());
     const int count = static_cast<int>(doc.size());
-    std::vector<std::vector<bool>> put(doc.size());
-    for (int r = 0; r < count; ++r) put[r].assign(doc[r].size(), false);
+    // Where each byte stood at the start; -1 for bytes put in.
+    std::vector<std::vector<int>> origin(doc.size());
+    for (int r = 0; r < count; ++r)
+        for (int c = 0; c < static_cast<int>(doc[r].size()); ++c) origin[r].push_back(c);
     if (L == 0 || count == 0) {
         out.doc = doc;
         return out;
@@ -155,7 +157,7 @@ inline ReplaceAllOutcome ReplaceAll(Document doc, const FindPattern& pattern, co
         const int c = cursor.column;
         Place end;
         bool usable = c + L <= len(r) && MatchAt(doc, accept, cursor, end);
-        for (int k = 0; usable && k < L; ++k) usable = !put[r][c + k];
+        for (int k = 0; usable && k < L; ++k) usable = origin[r][c] >= 0 && origin[r][c + k] == origin[r][c] + k;
         if (!usable) {
             cursor.column += forward ? 1 : -1;
             continue;
@@ -165,8 +167,8 @@ inline ReplaceAllOutcome ReplaceAll(Document doc, const FindPattern& pattern, co
             ++out.refused;
         } else {
             doc[r].replace(static_cast<std::size_t>(c), static_cast<std::size_t>(L), replacement);
-            put[r].erase(put[r].begin() + c, put[r].begin() + c + L);
-            put[r].insert(put[r].begin() + c, static_cast<std::size_t>(R), true);
+            origin[r].erase(origin[r].begin() + c, origin[r].begin() + c + L);
+            origin[r].insert(origin[r].begin() + c, static_cast<std::size_t>(R), -1);
             ++out.replaced;
             out.last = {r, c};
             // The end of the round moves with the text before it.
