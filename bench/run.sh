@@ -7,4 +7,5 @@ status=0
 bash bench/view/run.sh "$@" || status=1
 bash bench/records/run.sh || status=1
 bash bench/editing/run.sh "$@" || status=1
+bash bench/find/run.sh "$@" || status=1
 exit $status

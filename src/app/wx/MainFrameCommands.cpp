@@ -107,9 +107,7 @@ void CMainFrame::OnEditFind(wxCommandEvent&)
 {
     auto* dialog = dynamic_cast<CFindReplaceDlg*>(findDialog);
     if (!dialog) findDialog = dialog = new CFindReplaceDlg(this);
-    dialog->Show();
-    dialog->Raise();
-    dialog->SetFocus();
+    dialog->ShowAndFocus();
     dialog->TakeSelection();
 }
 
@@ -175,10 +173,9 @@ void CMainFrame::OnViewProperties(wxCommandEvent&) {}
 
 void CMainFrame::OnToolsJump(wxCommandEvent&)
 {
-    if (!jumpDialog) jumpDialog = new CJumpDlg(this);
-    jumpDialog->Show();
-    jumpDialog->Raise();
-    jumpDialog->SetFocus();
+    auto* dialog = dynamic_cast<CJumpDlg*>(jumpDialog);
+    if (!dialog) jumpDialog = dialog = new CJumpDlg(this);
+    dialog->ShowAndFocus();
 }
 
 // Printing goes through the framework's print and preview handling, which

@@ -125,15 +125,22 @@ void CFindReplaceDlg::ShowState()
     replaceBox_->Enable(logic.replaceBoxEnabled);
 }
 
+void CFindReplaceDlg::ShowAndFocus()
+{
+    Show();
+    Raise();
+    searchBox_->SetFocus();
+    searchBox_->SelectAll();
+}
+
 void CFindReplaceDlg::TakeSelection()
 {
     if (!theView || !logic.TakeSelection(*theView)) return;
     filling_ = true;
     searchBox_->ChangeValue(wxString::FromUTF8(logic.searchText));
     filling_ = false;
-    ShowState();
-    searchBox_->SetFocus();
     searchBox_->SelectAll();
+    ShowState();
 }
 
 void CFindReplaceDlg::CaretMoved()

@@ -16,6 +16,8 @@ public:
     explicit CFindReplaceDlg(wxWindow* parent);
     ~CFindReplaceDlg() override;
 
+    // Shows the dialog in front with the keyboard in the search box.
+    void ShowAndFocus();
     // The view's selection within one record becomes the search text.
     void TakeSelection();
     // The caret moved or the records changed: the match is gone.

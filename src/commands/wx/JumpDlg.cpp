@@ -46,6 +46,12 @@ CJumpDlg::CJumpDlg(wxWindow* parent) : wxDialog(parent, IDD_JUMP, kJumpCaption)
     TransferDataToWindow();
     CentreOnParent();
     EnableControls();
+}
+
+void CJumpDlg::ShowAndFocus()
+{
+    Show();
+    Raise();
     mode_->SetFocus();
 }
 

@@ -17,6 +17,9 @@ class CJumpDlg : public wxDialog {
 public:
     explicit CJumpDlg(wxWindow* parent);
 
+    // Shows the dialog in front with the keyboard in the Mode box.
+    void ShowAndFocus();
+
     bool TransferDataToWindow() override;
     // Reads the controls into the fields; false (with the message shown)
     // when the Value box does not hold a number.
