@@ -204,6 +204,15 @@ TEST(FindReplace, ReplacementsTheSizeLimitRefusesAreSkippedWithOneMessage)
     EXPECT_EQ(Box(kCapLineTooLong, kMsgRecordTooLarge), scene.Boxes());
     EXPECT_EQ("bb.bb", scene.Text(1));
     EXPECT_EQ(65534, scene.List().head->length);
+    // A single Replace the limit refuses changes nothing, journals nothing
+    // and moves on.
+    scene.PutCaret(0, 0, 0);
+    EXPECT_TRUE(scene.Search("a"));
+    EXPECT_EQ("0:2-0:3", scene.Selection());
+    EXPECT_TRUE(scene.Replace("a", "bb"));
+    EXPECT_EQ(Box(kCapLineTooLong, kMsgRecordTooLarge), scene.Boxes());
+    EXPECT_EQ("0:3-0:4", scene.Selection());
+    EXPECT_EQ(65534, scene.List().head->length);
     ASSERT_TRUE(scene.Undo());
     EXPECT_EQ((Strings{full, "a.a", full}), scene.Texts());
 }

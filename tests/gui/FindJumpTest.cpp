@@ -125,6 +125,11 @@ TEST_F(FindAndJump, CtrlJJumpsToTheRecordTypedAndTheStatusBarShowsIt)
     EXPECT_EQ(8, theView->selStartRecord);
     EXPECT_EQ(8, theView->selEndByte);
     EXPECT_EQ("", Boxes());
+    value->SelectAll();
+    Type("99");
+    Keys("36");  // beyond the last record: the last one; the box keeps what was typed
+    EXPECT_EQ("[12,1]", Pane(CMainFrame::kPositionPane));
+    EXPECT_EQ("99", value->GetValue());
 
     Keys("Escape");  // hides it; Ctrl+J brings it back as it was
     EXPECT_FALSE(jump->IsShown());
@@ -132,7 +137,7 @@ TEST_F(FindAndJump, CtrlJJumpsToTheRecordTypedAndTheStatusBarShowsIt)
     Keys("37+44");
     EXPECT_TRUE(jump->IsShown());
     EXPECT_EQ(jump, Frame().jumpDialog);
-    EXPECT_EQ("9", value->GetValue());
+    EXPECT_EQ("99", value->GetValue());
 }
 
 }  // namespace

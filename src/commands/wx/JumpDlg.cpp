@@ -15,6 +15,7 @@
 #include "view/AppViewBase.h"
 
 wxBEGIN_EVENT_TABLE(CJumpDlg, wxDialog)
+    EVT_INIT_DIALOG(CJumpDlg::OnInitDialog)
     EVT_CHOICE(IDC_JUMP_MODE, CJumpDlg::OnModeChanged)
     EVT_BUTTON(IDC_JUMP, CJumpDlg::OnJump)
     EVT_BUTTON(IDC_JUMP_CLOSE, CJumpDlg::OnCloseButton)
@@ -47,6 +48,11 @@ CJumpDlg::CJumpDlg(wxWindow* parent) : wxDialog(parent, IDD_JUMP, kJumpCaption)
     CentreOnParent();
     EnableControls();
 }
+
+// The toolkit initialises a dialog each time it is shown; the fields went
+// into the controls once, at construction, and the controls keep what the
+// user typed (a clamped record number included) from then on.
+void CJumpDlg::OnInitDialog(wxInitDialogEvent&) {}
 
 void CJumpDlg::ShowAndFocus()
 {

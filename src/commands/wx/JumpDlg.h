@@ -29,6 +29,7 @@ public:
 
 private:
     void EnableControls();
+    void OnInitDialog(wxInitDialogEvent& event);
     void OnModeChanged(wxCommandEvent& event);
     void OnJump(wxCommandEvent& event);
     void OnCloseButton(wxCommandEvent& event);
