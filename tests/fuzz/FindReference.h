@@ -11,8 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "EditDoubles.h"
+#include "app/Globals.h"
+#include "commands/FindEngine.h"
 #include "commands/FindPattern.h"
+#include "commands/ReplaceAllEngine.h"
+#include "platform/Platform.h"
 #include "records/RecordNode.h"
+#include "records/UndoBuffer.h"
 #include "view/EbcdicTables.h"
 
 namespace find_reference {
@@ -183,6 +189,72 @@ inline ReplaceAllOutcome ReplaceAll(Document doc, const FindPattern& pattern, co
     }
     out.doc = doc;
     return out;
+}
+
+// One search and one Replace All, by the engine and by the reference.
+struct Scenario {
+    Document doc;
+    FindPattern search;
+    std::string replacement;  // stored bytes
+    bool asciiView = true;
+    bool forward = true;
+    Place from;  // a record of doc, a column up to its length
+    int skip = 0;
+};
+
+// Empty when the engine agrees with the reference on the search and on
+// Replace All, and one Undo gives back every byte and the caret; else what
+// went wrong.
+inline std::string CheckAgainstReference(const Scenario& s)
+{
+    edit_sequence::QuietMessageBox box;
+    edit_sequence::FlagHooks hooks;
+    edit_sequence::StandInView view;
+    IMessageBox* savedBox = Platform().messageBox;
+    IDocumentHooks* savedHooks = theDocumentHooks;
+    Platform().messageBox = &box;
+    theDocumentHooks = &hooks;
+    theUndoBuffer.Reset();
+    CRecordList list;
+    for (const std::string& r : s.doc) list.NewRecord(nullptr, edit_sequence::U(r), edit_sequence::Len(r));
+    const FindPosition from{FindRelative(list.head, s.from.record), s.from.record, s.from.column};
+    const CFindMatcher matcher(s.search, s.asciiView);
+
+    std::string problem;
+    Place refAt, refEnd;
+    FindPosition at, end;
+    const bool refFound = FindNext(s.doc, s.search, s.asciiView, s.forward, s.from, s.skip, refAt, refEnd);
+    if (refFound != ::FindNext(list, matcher, s.forward, from, s.skip, at, end))
+        problem = "search: found differs";
+    else if (refFound && (!(refAt == Place{at.record, at.column}) || !(refEnd == Place{end.record, end.column}) ||
+                          at.node != FindRelative(list.head, at.record)))
+        problem = "search: another match";
+
+    const ReplaceAllOutcome expected = ReplaceAll(s.doc, s.search, s.replacement, s.asciiView, s.forward, s.from, s.skip);
+    ReplaceAllResult result = ReplaceAllMatches(list, matcher, s.replacement, s.forward, from, s.skip);
+    if (!problem.empty()) {
+    } else if (!edit_sequence::ListProblem(list).empty() || edit_sequence::Contents(list) != expected.doc) {
+        problem = "replace all: another document";
+    } else if (result.replaced != expected.replaced || (result.refused > 0) != (expected.refused > 0)) {
+        problem = "replace all: other counts";
+    } else if (result.replaced > 0) {
+        if (!(expected.last == Place{result.last.record, result.last.column}) ||
+            result.last.node != FindRelative(list.head, result.last.record))
+            problem = "replace all: caret elsewhere";
+        theUndoBuffer.RecordReplaceAll(s.from.record, s.from.column, result.log.release());
+        view.caretNode = view.topNode = list.tail;
+        view.caretRecord = view.topRecord = list.recordCount - 1;
+        if (!theUndoBuffer.Undo(list, view) || edit_sequence::Contents(list) != s.doc)
+            problem = "undo: another document";
+        else if (view.caretRecord != s.from.record || view.caretByte != s.from.column)
+            problem = "undo: caret elsewhere";
+    } else if (result.log) {
+        problem = "replace all: a log without replacements";
+    }
+    theUndoBuffer.Reset();
+    theDocumentHooks = savedHooks;
+    Platform().messageBox = savedBox;
+    return problem;
 }
 
 }  // namespace find_reference
