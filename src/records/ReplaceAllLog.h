@@ -18,7 +18,6 @@ public:
     // bytes `oldBytes`. Must come after the previous one in the document.
     void Add(std::int32_t line, std::int32_t column, const std::uint8_t* oldBytes);
     std::size_t Count() const { return places_.size(); }
-    std::int32_t FirstLine() const { return places_.empty() ? 0 : places_.front().line; }
 
     // Whether every replacement is still in place, `node` being the record
     // at index `line` (null: none).
