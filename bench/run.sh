@@ -9,4 +9,5 @@ bash bench/records/run.sh || status=1
 bash bench/editing/run.sh "$@" || status=1
 bash bench/print/run.sh "$@" || status=1
 bash bench/clipboard/run.sh "$@" || status=1
+bash bench/find/run.sh "$@" || status=1
 exit $status

@@ -3,6 +3,7 @@
 #include "records/ByteRun.h"
 #include "records/RecordRanges.h"
 #include "records/RecordStorage.h"
+#include "records/ReplaceAllLog.h"
 
 CUndoBuffer::CUndoBuffer() { Reset(); }
 
@@ -35,11 +36,12 @@ void CUndoBuffer::FreeData(UndoEntry& entry)
     case UndoKind::BlockSnapshot: FreeChain(entry.data); break;
     case UndoKind::Overwrite:
     case UndoKind::DeletedChars:
-    case UndoKind::Replace:
-    case UndoKind::ReplaceAll: FreeByteRuns(entry.data); break;
+    case UndoKind::Replace: FreeByteRuns(entry.data); break;
     default: break;
     }
     entry.data = nullptr;
+    delete entry.replaceAll;
+    entry.replaceAll = nullptr;
 }
 
 UndoEntry& CUndoBuffer::StartEntry(UndoKind kind, std::int32_t line, std::int32_t column, std::int32_t value)
@@ -193,25 +195,11 @@ void CUndoBuffer::RecordReplace(std::int32_t line, std::int32_t column, std::int
     StartEntry(UndoKind::Replace, line, column, newLength).data = run;
 }
 
-void CUndoBuffer::RecordReplaceAll(std::int32_t line, std::int32_t column, const std::uint8_t* replacement,
-                                   std::int32_t replacementLength, const std::uint8_t* search,
-                                   std::int32_t searchLength)
+void CUndoBuffer::RecordReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log)
 {
-    if (replacementLength < 0 || 2 * replacementLength > kMaxRecordLength || searchLength < 0 ||
-        searchLength > kMaxRecordLength) {
-        Abandon();  // texts the journal cannot hold: this change cannot be undone
+    if (!log) {
+        Abandon();  // nothing to reverse it with: this change cannot be undone
         return;
     }
-    RecordNode* replacementRun = NewByteRun(replacement, 2 * replacementLength);
-    RecordNode* searchRun = NewByteRun(search, searchLength);
-    if (!replacementRun || !searchRun) {
-        FreeByteRuns(replacementRun);
-        FreeByteRuns(searchRun);
-        ReportOutOfMemory();
-        Abandon();
-        return;
-    }
-    replacementRun->next = searchRun;
-    searchRun->prev = replacementRun;
-    StartEntry(UndoKind::ReplaceAll, line, column, 0).data = replacementRun;
+    StartEntry(UndoKind::ReplaceAll, line, column, 0).replaceAll = log;
 }

@@ -4,20 +4,8 @@
 #include "records/UndoEntry.h"
 
 class CRecordList;
+class CReplaceAllLog;
 class IUndoView;
-
-// Reverses a Replace All entry; the find engine provides it. Null from
-// ReverseReplaceAll means the entry does not fit the document (nothing was
-// changed).
-class IReplaceAllUndo {
-public:
-    virtual ~IReplaceAllUndo() = default;
-    // From (line, column) at `node`, replaces every occurrence of the entry's
-    // replacement text by its search text. Returns the caret's record with
-    // line and column set to the caret.
-    virtual RecordNode* ReverseReplaceAll(CRecordList& list, RecordNode* node, std::int32_t& line,
-                                          std::int32_t& column, const UndoEntry& entry) = 0;
-};
 
 // The undo journal: a ring of the last 20 changes, each holding what it takes
 // to reverse it. Small keyboard edits in one place merge into runs of up to
@@ -70,12 +58,9 @@ public:
     // `oldLength` bytes at (line, column) were replaced by `newLength` bytes.
     void RecordReplace(std::int32_t line, std::int32_t column, std::int32_t newLength,
                        const std::uint8_t* oldBytes, std::int32_t oldLength);
-    // A Replace All ended at (line, column). `replacement` holds the parsed
-    // replacement followed by its literal flags (2 x replacementLength
-    // bytes); `search` the parsed search text.
-    void RecordReplaceAll(std::int32_t line, std::int32_t column, const std::uint8_t* replacement,
-                          std::int32_t replacementLength, const std::uint8_t* search,
-                          std::int32_t searchLength);
+    // A Replace All that started with the caret at (line, column) made the
+    // replacements in `log`; the entry owns the log from now on.
+    void RecordReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log);
 
     // --- Replay ---
 
@@ -85,8 +70,6 @@ public:
     // fits the document is not applied anywhere: the user is told and the
     // journal is emptied. False when nothing was reversed.
     bool Undo(CRecordList& list, IUndoView& view);
-
-    void SetReplaceAllUndo(IReplaceAllUndo* reverser) { replaceAllUndo_ = reverser; }
 
     // The newest entry, or null when the journal is empty.
     const UndoEntry* Newest() const { return current >= 0 ? currentEntry : nullptr; }
@@ -108,5 +91,4 @@ private:
     // Every change since the last Reset is still in the ring, so an empty
     // journal means the document is as it was then.
     bool historyComplete = true;
-    IReplaceAllUndo* replaceAllUndo_ = nullptr;
 };

@@ -3,6 +3,8 @@
 
 #include "records/RecordNode.h"
 
+class CReplaceAllLog;
+
 // What an undo entry reverses. The numbers are the entry kinds of the
 // journal; 0 marks a free slot.
 enum class UndoKind : std::uint16_t {
@@ -17,7 +19,7 @@ enum class UndoKind : std::uint16_t {
     BlockSnapshot = 8,  // data = copies of the block's records before the change
     BlockIndent = 9,    // column = last record; value = spaces per record, 0 for a tab
     Replace = 10,       // value = new length; data = byte run of the old text
-    ReplaceAll = 11,    // data = two runs: replacement with its literal flags, search text
+    ReplaceAll = 11,    // line, column = caret before the change; replaceAll = every replacement
 };
 
 // One change the journal can reverse.
@@ -28,7 +30,9 @@ struct UndoEntry {
     std::int32_t value = 0;       // count or flag, by kind
     std::int32_t lineBreaks = 0;  // Paste only
     // Owned: a chain of records from the record storage (Removal,
-    // BlockSnapshot) or byte runs (Overwrite, DeletedChars, Replace,
-    // ReplaceAll); null for the other kinds.
+    // BlockSnapshot) or byte runs (Overwrite, DeletedChars, Replace); null
+    // for the other kinds.
     RecordNode* data = nullptr;
+    // Owned, ReplaceAll only: where each replacement went and what it took out.
+    CReplaceAllLog* replaceAll = nullptr;
 };

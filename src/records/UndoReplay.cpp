@@ -1,10 +1,13 @@
 #include "records/UndoReplay.h"
 
+#include <algorithm>
+
 #include "app/DocumentHooks.h"
 #include "platform/Platform.h"
 #include "records/RecordChain.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
+#include "records/ReplaceAllLog.h"
 #include "records/UndoBuffer.h"
 #include "records/UndoView.h"
 
@@ -156,22 +159,20 @@ bool ReplayBlockIndent(CRecordList& list, const UndoEntry& entry, RecordNode* no
     return true;
 }
 
-bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* node, IReplaceAllUndo* reverser,
-                      UndoReplayResult& result)
+bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    if (!reverser || !ColumnInside(node, entry.column) || !entry.data) return false;
-    std::int32_t line = entry.line;
-    std::int32_t column = entry.column;
-    RecordNode* at = reverser->ReverseReplaceAll(list, node, line, column, entry);
-    if (!at) return false;
-    result = {at, line, column};
+    // Every replacement must still be in place before any is taken back.
+    const CReplaceAllLog* log = entry.replaceAll;
+    if (!log || !node || entry.column < 0 || !log->Fits(node, entry.line)) return false;
+    if (!log->Restore(list, node, entry.line)) return false;
+    // The caret goes back where it was before the Replace All.
+    result = {node, entry.line, std::min<std::int32_t>(entry.column, node->length)};
     return true;
 }
 
 }  // namespace
 
-bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, IReplaceAllUndo* replaceAllUndo,
-                     UndoReplayResult& result)
+bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     switch (entry.kind) {
     case UndoKind::Typed:
@@ -184,7 +185,7 @@ bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, IRep
     case UndoKind::Split: return ReplaySplit(list, entry, node, result);
     case UndoKind::BlockSnapshot: return ReplayBlockSnapshot(list, entry, node, result);
     case UndoKind::BlockIndent: return ReplayBlockIndent(list, entry, node, result);
-    case UndoKind::ReplaceAll: return ReplayReplaceAll(list, entry, node, replaceAllUndo, result);
+    case UndoKind::ReplaceAll: return ReplayReplaceAll(list, entry, node, result);
     case UndoKind::Free: break;
     }
     return false;
@@ -208,7 +209,7 @@ bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view)
     const bool reachesBack = entry.kind == UndoKind::ReplaceAll;
 
     UndoReplayResult result;
-    if (!ReplayUndoEntry(list, entry, node, replaceAllUndo_, result)) {
+    if (!ReplayUndoEntry(list, entry, node, result)) {
         // Applied anywhere else it would damage the document; older entries
         // are out of step as well.
         Abandon();

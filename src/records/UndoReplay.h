@@ -4,7 +4,6 @@
 #include "records/UndoEntry.h"
 
 class CRecordList;
-class IReplaceAllUndo;
 
 // Where the caret goes after an entry was reversed.
 struct UndoReplayResult {
@@ -17,5 +16,4 @@ struct UndoReplayResult {
 // has no such record). Every position the entry needs is checked first: when
 // one does not exist, nothing is changed and the answer is false. A Removal
 // entry's chain goes back into the list (entry.data becomes null).
-bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, IReplaceAllUndo* replaceAllUndo,
-                     UndoReplayResult& result);
+bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result);

@@ -64,6 +64,27 @@ inline constexpr int AFX_IDS_IDLEMESSAGE = 57345;
 inline constexpr int IDD_ABOUTBOX = 400;
 inline constexpr int IDC_BUILD_DATE = 1415;
 
+// Tools > Jump and Edit > Find and Replace.
+inline constexpr int IDD_JUMP = 401;
+inline constexpr int IDC_JUMP_MODE = 402;
+inline constexpr int IDC_JUMP_VALUE = 403;
+inline constexpr int IDC_JUMP_FORWARD = 404;
+inline constexpr int IDC_JUMP_BACKWARD = 405;
+inline constexpr int IDC_JUMP = 406;
+inline constexpr int IDC_JUMP_CLOSE = 407;
+inline constexpr int IDC_JUMP_DIRECTION = 408;
+inline constexpr int IDC_JUMP_VALUE_LABEL = 409;
+
+inline constexpr int IDD_FIND_REPLACE = 500;
+inline constexpr int IDC_FIND_TEXT = 501;
+inline constexpr int IDC_REPLACE_TEXT = 502;
+inline constexpr int IDC_FIND_FORWARD = 503;
+inline constexpr int IDC_FIND_BACKWARD = 504;
+inline constexpr int IDC_FIND_SEARCH = 505;
+inline constexpr int IDC_FIND_REPLACE = 506;
+inline constexpr int IDC_FIND_REPLACE_ALL = 507;
+inline constexpr int IDC_FIND_CLOSE = 508;
+
 inline constexpr int IDD_OPEN_EXTENSION = 600;
 inline constexpr int IDC_OPEN_AS_GROUP = 601;
 inline constexpr int IDC_OPEN_AUTO = 602;

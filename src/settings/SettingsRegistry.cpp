@@ -91,12 +91,18 @@ void WriteFloat(IRegistry& reg, RegKey key, const char* name, float v)
     WriteDword(reg, key, name, bits);
 }
 
-// Ten strings, each ending in NUL, then one more NUL.
+// Ten strings, each ending in NUL, then one more NUL. Only the first 1024
+// bytes are read back, so an item that would reach past them is written
+// empty, with every item after it: what is read back is what was written.
 void WriteHistory(IRegistry& reg, RegKey key, const char* name, const Settings::History& items)
 {
     Bytes data;
-    for (const auto& item : items) {
-        data.insert(data.end(), item.begin(), item.end());
+    bool full = false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        // Room for this item, the NULs of the items after it and the last NUL.
+        const std::size_t after = items.size() - i;
+        full = full || data.size() + items[i].size() + 1 + after > kMaxSettingsStringBytes;
+        if (!full) data.insert(data.end(), items[i].begin(), items[i].end());
         data.push_back(0);
     }
     data.push_back(0);
@@ -152,9 +158,10 @@ void SaveSettings(const Settings& s, IRegistry& reg)
     WriteFloat(reg, key, "printRight", s.printRight);
     WriteFloat(reg, key, "printTop", s.printTop);
     WriteFloat(reg, key, "printBottom", s.printBottom);
-    // The path is stored without its terminating NUL.
-    reg.SetValue(key, "exePath", REG_SZ, reinterpret_cast<const std::uint8_t*>(s.exePath.data()),
-                 s.exePath.size());
+    // The path is stored without its terminating NUL. A path longer than
+    // what is read back would come back as another path: it is not kept.
+    const std::string exePath = s.exePath.size() <= kMaxSettingsStringBytes ? s.exePath : std::string();
+    reg.SetValue(key, "exePath", REG_SZ, reinterpret_cast<const std::uint8_t*>(exePath.data()), exePath.size());
     WriteHistory(reg, key, "findItems", s.findItems);
     WriteHistory(reg, key, "replItems", s.replItems);
     reg.CloseKey(key);

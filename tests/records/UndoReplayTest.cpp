@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "records/RecordMessages.h"
+#include "records/ReplaceAllLog.h"
 #include "records/UndoTestSupport.h"
 
 namespace {
@@ -118,9 +119,10 @@ TEST(UndoReplay, AnEntryWhosePlaceNoLongerExistsIsDroppedWithTheJournal)
         {"split whose upper part changed", [] { theUndoBuffer.RecordSplit(0, 1, 0); }},
         {"paste longer than what follows", [] { theUndoBuffer.RecordPaste(1, 0, 3, 1); }},
         {"indent that is not there", [] { theUndoBuffer.RecordBlockIndent(0, 1); }},
-        {"replace all without the find engine", [] {
-             const std::string replacement("aa\0\0", 4);
-             theUndoBuffer.RecordReplaceAll(0, 0, U(replacement), 2, U("b"), 1);
+        {"replace all whose text is gone", [] {
+             auto* log = new CReplaceAllLog(U("xx"), 2, 1);
+             log->Add(0, 1, U("b"));
+             theUndoBuffer.RecordReplaceAll(0, 0, log);
          }},
     };
     for (const Case& c : cases) {
@@ -196,34 +198,26 @@ TEST(UndoReplay, TheFirstVisibleRecordKeepsItsIndexWhenRecordsGoOrComeBack)
     EXPECT_EQ("0", Text(journal.view.topNode));
 }
 
-class ReverseReplaceAllStandIn : public IReplaceAllUndo {
-public:
-    RecordNode* ReverseReplaceAll(CRecordList&, RecordNode* node, std::int32_t&, std::int32_t& column,
-                                  const UndoEntry& entry) override
-    {
-        replacement = Text(entry.data);
-        search = Text(entry.data->next);
-        column = 1;
-        return node;
-    }
-    std::string replacement;
-    std::string search;
-};
-
-TEST(UndoReplay, ReplaceAllKeepsItsTextsForTheFindEngine)
+TEST(UndoReplay, ReplaceAllPutsBackExactlyWhatItsLogHolds)
 {
+    // Two replacements of "find" by "xy" in record 0 and one in record 2,
+    // the last one over bytes that differed ("FIND"); the records already
+    // hold "xy" elsewhere, which must stay.
     JournalScope journal;
-    ReverseReplaceAllStandIn reverser;
-    theUndoBuffer.SetReplaceAllUndo(&reverser);
-    auto list = ListOf({"abc"});
-    const std::string replacement("xy\0\1", 4);  // the text, then its literal flags
-    theUndoBuffer.RecordReplaceAll(0, 2, U(replacement), 2, U("find"), 4);
-    journal.CaretAt(*list, 0);
-    EXPECT_TRUE(journal.Undo(*list));
-    EXPECT_EQ(std::string("xy\0\1", 4), reverser.replacement);
-    EXPECT_EQ("find", reverser.search);
+    auto list = ListOf({"xyaxyxy", "xy", "bxy"});
+    auto* log = new CReplaceAllLog(U("xy"), 2, 4);
+    log->Add(0, 3, U("find"));
+    log->Add(0, 5, U("find"));
+    log->Add(2, 1, U("FIND"));
+    EXPECT_EQ(3u, log->Count());
+    theUndoBuffer.RecordReplaceAll(1, 1, log);
+    journal.CaretAt(*list, 2, 3);
+    ASSERT_TRUE(journal.Undo(*list));
+    EXPECT_EQ((Strings{"xyafindfind", "xy", "bFIND"}), Records(*list));
+    EXPECT_TRUE(ListIsConsistent(*list));
+    EXPECT_EQ(1, journal.view.caretRecord);
     EXPECT_EQ(1, journal.view.caretByte);
-    theUndoBuffer.SetReplaceAllUndo(nullptr);
+    EXPECT_FALSE(theUndoBuffer.CanUndo());
 }
 
 }  // namespace

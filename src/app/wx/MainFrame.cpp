@@ -12,6 +12,7 @@
 #include "app/StatusPanes.h"
 #include "app/wx/AppDoc.h"
 #include "app/wx/FrameResources.h"
+#include "commands/wx/FindReplaceDlg.h"
 #include "records/RecordList.h"
 #include "resources/Images.h"
 #include "resources/ResourceIds.h"
@@ -175,6 +176,7 @@ void CMainFrame::UpdateStatus()
         theView->UpdateHScrollRange();
         theView->UpdateCaret();
     }
+    if (auto* find = dynamic_cast<CFindReplaceDlg*>(findDialog)) find->CaretMoved();
 }
 
 void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, FromStatusBytes(text)); }

@@ -15,6 +15,8 @@
 #include "commands/ClipboardCommands.h"
 #include "commands/FileDialogChoices.h"
 #include "commands/wx/AdvanceDlg.h"
+#include "commands/wx/FindReplaceDlg.h"
+#include "commands/wx/JumpDlg.h"
 #include "commands/wx/OpenFileDlg.h"
 #include "commands/wx/SaveFileDlg.h"
 #include "options/wx/OptionsCommand.h"
@@ -142,8 +144,14 @@ void CMainFrame::OnEditAdvance(wxCommandEvent&)
         Refresh();
 }
 
-// Find and Replace arrives with its own dialog and engine.
-void CMainFrame::OnEditFind(wxCommandEvent&) {}
+// The modeless dialogs are made on first use and shown again afterwards.
+void CMainFrame::OnEditFind(wxCommandEvent&)
+{
+    auto* dialog = dynamic_cast<CFindReplaceDlg*>(findDialog);
+    if (!dialog) findDialog = dialog = new CFindReplaceDlg(this);
+    dialog->ShowAndFocus();
+    dialog->TakeSelection();
+}
 
 // --- View ---------------------------------------------------------------------
 
@@ -208,8 +216,12 @@ void CMainFrame::OnViewProperties(wxCommandEvent&)
 
 // --- Tools --------------------------------------------------------------------
 
-// The Jump dialog arrives with its own work.
-void CMainFrame::OnToolsJump(wxCommandEvent&) {}
+void CMainFrame::OnToolsJump(wxCommandEvent&)
+{
+    auto* dialog = dynamic_cast<CJumpDlg*>(jumpDialog);
+    if (!dialog) jumpDialog = dialog = new CJumpDlg(this);
+    dialog->ShowAndFocus();
+}
 
 // Printing goes through the framework's print and preview handling, which
 // asks the view for its printout.

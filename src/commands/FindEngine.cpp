@@ -1,0 +1,101 @@
+#include "commands/FindEngine.h"
+
+#include <algorithm>
+
+#include "records/RecordList.h"
+
+namespace {
+
+// Searches the starts lo..hi (inclusive, within the record) of one record:
+// matches inside the record first, then those that run past its end.
+bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi, FindPosition& at,
+                 FindPosition& end)
+{
+    const int length = node->length;
+    lo = std::max(lo, 0);
+    hi = std::min(hi, length - 1);
+    if (lo > hi) return false;
+    const int lastInside = std::min(hi, length - m.Length());
+    if (lo <= lastInside) {
+        const int s = m.FirstIn(node->data, lo, lastInside);
+        if (s >= 0) {
+            at = {node, record, s};
+            end = {node, record, s + m.Length()};
+            return true;
+        }
+    }
+    for (int s = std::max(lo, lastInside + 1); s <= hi; ++s) {
+        if (!m.Accepts(0, node->data[s])) continue;
+        at = {node, record, s};
+        if (m.MatchAt(at, end)) return true;
+    }
+    return false;
+}
+
+bool ScanBackward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi,
+                  FindPosition& at, FindPosition& end)
+{
+    const int length = node->length;
+    lo = std::max(lo, 0);
+    hi = std::min(hi, length - 1);
+    if (lo > hi) return false;
+    const int lastInside = std::min(hi, length - m.Length());
+    for (int s = hi; s >= std::max(lo, lastInside + 1); --s) {
+        if (!m.Accepts(0, node->data[s])) continue;
+        at = {node, record, s};
+        if (m.MatchAt(at, end)) return true;
+    }
+    if (lo <= lastInside) {
+        const int s = m.LastIn(node->data, lo, lastInside);
+        if (s >= 0) {
+            at = {node, record, s};
+            end = {node, record, s + m.Length()};
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward, const FindPosition& from,
+              int skip, FindPosition& at, FindPosition& end)
+{
+    if (matcher.Length() <= 0 || !from.node || !list.head) return false;
+    RecordNode* const first = from.node;
+    const std::int32_t firstRecord = from.record;
+    const int kAll = kMaxRecordLength;
+
+    if (forward) {
+        const long long start = static_cast<long long>(from.column) + std::max(skip, 0);
+        const int column = static_cast<int>(std::min<long long>(start, kAll));
+        if (ScanForward(matcher, first, firstRecord, column, kAll, at, end)) return true;
+        RecordNode* node = first->next;
+        std::int32_t record = firstRecord + 1;
+        for (;; node = node->next, ++record) {
+            if (!node) {
+                node = list.head;
+                record = 0;
+            }
+            if (node == first) break;
+            if (ScanForward(matcher, node, record, 0, kAll, at, end)) return true;
+        }
+        return ScanForward(matcher, first, firstRecord, 0, column - 1, at, end);
+    }
+
+    const long long start = static_cast<long long>(from.column) - std::max(skip, 0);
+    const int column = static_cast<int>(std::clamp<long long>(start, -1, kAll));
+    if (ScanBackward(matcher, first, firstRecord, 0, column, at, end)) return true;
+    RecordNode* node = first->prev;
+    std::int32_t record = firstRecord - 1;
+    for (;; node = node->prev, --record) {
+        if (!node) {
+            node = list.tail;
+            record = list.recordCount - 1;
+        }
+        if (node == first) break;
+        if (ScanBackward(matcher, node, record, 0, kAll, at, end)) return true;
+    }
+    // A column beyond the record's end already took in the whole record.
+    return ScanBackward(matcher, first, firstRecord, column + 1, kAll, at, end);
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "commands/FindMatcher.h"
+
+class CRecordList;
+
+// The search engine. It looks at every place of the document where a match
+// can start, once each, in cyclic order: forward from `from` to the end of
+// the document, on from its start, and back up to `from`; backward the other
+// way round. `from` is first moved `skip` bytes in the search direction
+// (past the match the caret stands on); a column that falls outside its
+// record leaves the rest of that record for the end of the round. A match
+// may run past the end of its record into the following ones.
+//
+// True with `at` on the first byte of the match and `end` just after its
+// last byte; false when the document holds no match (or no records).
+bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward, const FindPosition& from,
+              int skip, FindPosition& at, FindPosition& end);
