@@ -1,17 +1,10 @@
 #include "platform/DesktopEntry.h"
 
+#include "platform/TextLines.h"
+
 namespace {
 
 constexpr char kGroupHeader[] = "[Desktop Entry]";
-
-std::string Trim(const std::string& text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r')) --end;
-    return text.substr(begin, end - begin);
-}
 
 }  // namespace
 
@@ -108,12 +101,8 @@ bool SplitExecLine(const std::string& exec, std::vector<std::string>* arguments)
 bool ReadDesktopEntryKey(const std::string& text, const std::string& key, std::string* value)
 {
     bool inGroup = false;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = Trim(text.substr(pos, end - pos));
-        pos = end + 1;
+    for (const std::string& rawLine : TextLines(text)) {
+        const std::string line = TrimBlanks(rawLine);
         if (line.empty() || line[0] == '#') continue;
         if (line[0] == '[') {
             if (inGroup) return false;  // the group ended without the key
@@ -122,8 +111,8 @@ bool ReadDesktopEntryKey(const std::string& text, const std::string& key, std::s
         }
         if (!inGroup) continue;
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos || Trim(line.substr(0, equals)) != key) continue;
-        *value = UnescapeDesktopValue(Trim(line.substr(equals + 1)));
+        if (equals == std::string::npos || TrimBlanks(line.substr(0, equals)) != key) continue;
+        *value = UnescapeDesktopValue(TrimBlanks(line.substr(equals + 1)));
         return true;
     }
     return false;

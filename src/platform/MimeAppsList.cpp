@@ -2,18 +2,11 @@
 
 #include <vector>
 
+#include "platform/TextLines.h"
+
 namespace {
 
 constexpr char kAddedGroup[] = "Added Associations";
-
-std::string Trim(const std::string& text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r')) --end;
-    return text.substr(begin, end - begin);
-}
 
 // One line of the text with its terminator ("\n", or nothing on the last).
 struct Line {
@@ -47,7 +40,7 @@ std::string JoinLines(const std::vector<Line>& lines)
 // The group a header line opens, or false for any other line.
 bool GroupHeader(const std::string& body, std::string* group)
 {
-    const std::string line = Trim(body);
+    const std::string line = TrimBlanks(body);
     if (line.size() < 2 || line.front() != '[' || line.back() != ']') return false;
     *group = line.substr(1, line.size() - 2);
     return true;
@@ -56,18 +49,18 @@ bool GroupHeader(const std::string& body, std::string* group)
 // An association line "type=id;id;": its key and its list.
 bool AssociationLine(const std::string& body, std::string* key, std::vector<std::string>* ids)
 {
-    const std::string line = Trim(body);
+    const std::string line = TrimBlanks(body);
     if (line.empty() || line[0] == '#') return false;
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos) return false;
-    *key = Trim(line.substr(0, equals));
+    *key = TrimBlanks(line.substr(0, equals));
     ids->clear();
     const std::string value = line.substr(equals + 1);
     std::size_t pos = 0;
     while (pos <= value.size()) {
         std::size_t semicolon = value.find(';', pos);
         if (semicolon == std::string::npos) semicolon = value.size();
-        const std::string id = Trim(value.substr(pos, semicolon - pos));
+        const std::string id = TrimBlanks(value.substr(pos, semicolon - pos));
         if (!id.empty()) ids->push_back(id);
         pos = semicolon + 1;
     }
@@ -153,7 +146,7 @@ std::string AddMimeAssociation(const std::string& text, const std::string& mimeT
             if (inAdded) insertAt = static_cast<std::ptrdiff_t>(i) + 1;
             continue;
         }
-        if (inAdded && !Trim(lines[i].body).empty()) insertAt = static_cast<std::ptrdiff_t>(i) + 1;
+        if (inAdded && !TrimBlanks(lines[i].body).empty()) insertAt = static_cast<std::ptrdiff_t>(i) + 1;
     }
     if (insertAt >= 0) {
         // The line before may be the last of a text without a final newline.

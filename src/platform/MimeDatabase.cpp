@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "platform/TextLines.h"
+
 namespace {
 
 constexpr std::size_t kMaxNamePart = 127;
@@ -98,13 +100,7 @@ bool IsMimeTypeName(const std::string& mimeType)
 std::vector<MimeGlob> ParseMimeGlobs(const std::string& text, std::vector<std::string>* cleared)
 {
     std::vector<MimeGlob> globs;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : TextLines(text)) {
         if (line.empty() || line[0] == '#') continue;
         // weight:type:glob[:flags[:...]]
         const std::size_t first = line.find(':');

@@ -14,6 +14,7 @@
 #include "platform/posix/FreedesktopFileTypes.h"
 #include "platform/posix/FreedesktopShortcuts.h"
 #include "platform/wx/WxMessageBox.h"
+#include "platform/wx/WxPaths.h"
 #include "platform/wx/WxProcessControl.h"
 #include "platform/wx/WxWaitCursor.h"
 #include "records/ClipRecords.h"
@@ -21,7 +22,6 @@
 #include "resources/Strings.h"
 #include "settings/SettingsRegistry.h"
 #include "view/wx/AppView.h"
-#include "platform/wx/WxPaths.h"
 
 wxBEGIN_EVENT_TABLE(CAppApp, wxApp)
     EVT_MENU(ToolkitId(ID_FILE_NEW), CAppApp::OnFileNew)

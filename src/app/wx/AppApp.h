@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <wx/app.h>
 #include <vector>
+#include <wx/app.h>
 
 class wxDocManager;
 class wxDocTemplate;

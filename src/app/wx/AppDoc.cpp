@@ -7,13 +7,13 @@
 #include "app/wx/MainFrame.h"
 #include "platform/CanonicalPath.h"
 #include "platform/Platform.h"
+#include "platform/wx/WxPaths.h"
 #include "records/DocumentRecords.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/UndoBuffer.h"
 #include "resources/Strings.h"
-#include "platform/wx/WxPaths.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CAppDoc, wxDocument);
 

@@ -13,6 +13,7 @@
 #include "app/wx/AppDoc.h"
 #include "app/wx/FrameResources.h"
 #include "commands/wx/FindReplaceDlg.h"
+#include "platform/wx/WxPaths.h"
 #include "records/RecordList.h"
 #include "resources/Images.h"
 #include "resources/ResourceIds.h"
@@ -20,7 +21,6 @@
 #include "view/AppViewBase.h"
 #include "view/wx/AppView.h"
 #include "view/wx/EditDataWnd.h"
-#include "platform/wx/WxPaths.h"
 
 namespace {
 

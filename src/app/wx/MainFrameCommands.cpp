@@ -15,6 +15,7 @@
 #include "commands/ClipboardCommands.h"
 #include "commands/FileDialogChoices.h"
 #include "commands/wx/AdvanceDlg.h"
+#include "commands/wx/FileDialogPath.h"
 #include "commands/wx/FindReplaceDlg.h"
 #include "commands/wx/JumpDlg.h"
 #include "commands/wx/OpenFileDlg.h"
@@ -22,13 +23,12 @@
 #include "options/wx/OptionsCommand.h"
 #include "options/wx/PropertiesDlg.h"
 #include "platform/Platform.h"
+#include "platform/wx/WxPaths.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
 #include "records/UndoBuffer.h"
 #include "resources/Strings.h"
 #include "view/AppViewBase.h"
-#include "commands/wx/FileDialogPath.h"
-#include "platform/wx/WxPaths.h"
 
 // --- File ---------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "platform/TextLines.h"
 #include "platform/posix/PosixFiles.h"
 
 namespace {
@@ -17,15 +18,6 @@ bool AbsoluteEnv(const char* name, std::string* value)
     *value = text;
     while (value->size() > 1 && value->back() == '/') value->pop_back();
     return true;
-}
-
-std::string Trim(const std::string& text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r')) --end;
-    return text.substr(begin, end - begin);
 }
 
 }  // namespace
@@ -70,12 +62,8 @@ std::vector<std::string> DataFolders()
 bool DesktopFolderFromUserDirs(const std::string& text, const std::string& home, std::string* folder)
 {
     bool found = false;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = Trim(text.substr(pos, end - pos));
-        pos = end + 1;
+    for (const std::string& rawLine : TextLines(text)) {
+        const std::string line = TrimBlanks(rawLine);
         const std::string prefix = "XDG_DESKTOP_DIR=";
         if (line.compare(0, prefix.size(), prefix) != 0) continue;
         std::string value = line.substr(prefix.size());

@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
+
 #include "platform/wx/WxPaths.h"
 
 MbResult CWxMessageBox::Show(const std::string& text, const std::string& caption, MbIcon icon,

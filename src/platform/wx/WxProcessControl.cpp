@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
+
 #include "platform/wx/WxPaths.h"
 
 void CWxProcessControl::RequestQuit(int exitCode)
