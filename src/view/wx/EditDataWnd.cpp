@@ -3,9 +3,12 @@
 #include <wx/caret.h>
 #include <wx/dcclient.h>
 
+#include "app/Globals.h"
 #include "platform/KeyScanCodes.h"
+#include "records/RecordList.h"
 #include "view/AppViewBase.h"
 #include "view/DataPanePainter.h"
+#include "view/wx/FirstPaintProbe.h"
 #include "view/wx/PaneDrawing.h"
 
 CEditDataWnd::CEditDataWnd(wxWindow* parent, CAppViewBase& view)
@@ -50,6 +53,7 @@ void CEditDataWnd::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
     PaintTo(dc);
+    NoteDataPanePainted(theRecordList && !theRecordList->fileName.empty());
 }
 
 void CEditDataWnd::OnSize(wxSizeEvent& event)
