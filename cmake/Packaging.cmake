@@ -41,7 +41,7 @@ foreach(size IN LISTS TABULON_ICON_SIZES)
   list(APPEND desktop_outputs ${TABULON_DESKTOP_DIR}/icons/hicolor/${size}x${size}/apps/tabulon.png)
 endforeach()
 add_custom_command(OUTPUT ${desktop_outputs}
-  COMMAND tabulon_desktop_files ${TABULON_DESKTOP_DIR}
+  COMMAND tabulon_desktop_files ${TABULON_DESKTOP_DIR} ${TABULON_ICON_SIZES}
   DEPENDS tabulon_desktop_files
   COMMENT "Writing the launcher and the icons")
 
@@ -59,9 +59,21 @@ foreach(name tabulon.1 changelog)
 endforeach()
 add_custom_target(tabulon_desktop_data ALL DEPENDS ${desktop_outputs})
 
+# Relocations read-only once loaded, as Debian builds its programs.
+target_link_options(tabulon PRIVATE LINKER:-z,relro,-z,now)
 install(TARGETS tabulon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${TABULON_DESKTOP_DIR}/applications ${TABULON_DESKTOP_DIR}/icons
-        DESTINATION ${CMAKE_INSTALL_DATADIR})
+# File by file, so that nothing left over in the build folder slips in.
+install(FILES ${TABULON_DESKTOP_DIR}/applications/Tabulon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size IN LISTS TABULON_ICON_SIZES ITEMS scalable)
+  set(folder ${size}x${size})
+  set(file tabulon.png)
+  if(size STREQUAL "scalable")
+    set(folder scalable)
+    set(file tabulon.svg)
+  endif()
+  install(FILES ${TABULON_DESKTOP_DIR}/icons/hicolor/${folder}/apps/${file}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${folder}/apps)
+endforeach()
 install(FILES ${TABULON_DESKTOP_DIR}/${TABULON_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TABULON_DESKTOP_DIR}/tabulon.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -3,9 +3,10 @@
 // (Tabulon.desktop) and the icon as PNG pictures at the usual sizes plus a
 // scalable SVG, laid out as in share/ (applications/, icons/hicolor/).
 //
-// Usage: tabulon_desktop_files OUTPUT-FOLDER
+// Usage: tabulon_desktop_files OUTPUT-FOLDER SIZE...
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,8 +18,6 @@
 #include "resources/Images.h"
 
 namespace {
-
-constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 void PutBigEndian(std::string& out, std::uint32_t value)
 {
@@ -77,8 +76,17 @@ bool WriteFile(const std::filesystem::path& path, const std::string& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tabulon_desktop_files OUTPUT-FOLDER\n");
+    std::vector<int> sizes;
+    for (int i = 2; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        if (size < 1 || size > 1024) {
+            std::fprintf(stderr, "tabulon_desktop_files: bad icon size %s\n", argv[i]);
+            return 2;
+        }
+        sizes.push_back(size);
+    }
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: tabulon_desktop_files OUTPUT-FOLDER SIZE...\n");
         return 2;
     }
     const std::filesystem::path out = argv[1];
@@ -90,7 +98,7 @@ int main(int argc, char** argv)
     bool ok = WriteFile(out / "applications" / kLauncherDesktopId, LauncherEntryText("tabulon", kLauncherComment));
     const std::filesystem::path icons = out / "icons" / "hicolor";
     const std::string iconFile = std::string(kProgramIconName);
-    for (const int size : kIconSizes) {
+    for (const int size : sizes) {
         const std::string png = EncodePng(ScaleIcon(icon, size));
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
         ok = !png.empty() && WriteFile(icons / folder / "apps" / (iconFile + ".png"), png) && ok;
