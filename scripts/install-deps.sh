@@ -14,6 +14,9 @@ packages=(
   # Printing: the Courier twin for print and preview, and the tools that
   # turn a printed PostScript file back into text for the tests.
   fonts-urw-base35 ghostscript poppler-utils
+  # The launcher's icons (PNG compression), and building and checking the
+  # Debian package: dpkg-shlibdeps, lintian, the AppStream validator.
+  zlib1g-dev dpkg-dev lintian appstream
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(vim-nox)

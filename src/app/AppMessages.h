@@ -22,4 +22,5 @@ inline constexpr char kAutosaveFailed[] = "Autosave failed";
 // The About box.
 inline constexpr char kAboutCaption[] = "About Tabulon";
 inline constexpr char kAboutAuthor[] = "Written by the Tabulon developers";
+inline constexpr char kVersionLabel[] = "Version:";
 inline constexpr char kBuildDateLabel[] = "Build Date:";

@@ -11,6 +11,7 @@
 #include <wx/toolbar.h>
 
 #include "app/Globals.h"
+#include "app/ProgramInfo.h"
 #include "app/wx/AboutDlg.h"
 #include "app/wx/AppDoc.h"
 #include "app/wx/MainFrame.h"
@@ -199,10 +200,13 @@ TEST_F(MainWindow, ToolbarAndStatusBarCanBeHidden)
     EXPECT_TRUE(Frame().statusBar->IsShown());
 }
 
-TEST_F(MainWindow, AboutBoxShowsTheBuildDate)
+TEST_F(MainWindow, AboutBoxShowsTheVersionAndBuildDate)
 {
     CAboutDlg about(&Frame());
     EXPECT_EQ("About Tabulon", about.GetTitle());
+    auto* version = dynamic_cast<wxStaticText*>(about.FindWindow(CAboutDlg::kVersionTextName));
+    ASSERT_NE(nullptr, version);
+    EXPECT_EQ(wxString(ProgramVersion()), version->GetLabel());
     EXPECT_TRUE(std::regex_match(about.buildDate.utf8_string(),
                                  std::regex("[A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}")))
         << about.buildDate;

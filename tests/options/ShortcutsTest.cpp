@@ -5,6 +5,7 @@
 
 #include "options/ShortcutInstall.h"
 #include "platform/DesktopEntry.h"
+#include "platform/LauncherEntry.h"
 #include "platform/posix/FreedesktopShortcuts.h"
 #include "support/TestPlatform.h"
 #include "support/XdgSandbox.h"
@@ -40,6 +41,15 @@ TEST_F(Shortcuts, BothEntriesStartTheProgramAndPassValidation)
         std::string comment;
         EXPECT_TRUE(ReadDesktopEntryKey(ReadFileBytes(file), "Comment", &comment));
         EXPECT_EQ("Tabulon", comment);
+        // The menu copy replaces the packaged launcher of the same id, so it
+        // keeps its icon, category and file types.
+        const std::string packaged = LauncherEntryText("tabulon", kLauncherComment);
+        for (const char* key : {"Name", "Icon", "Categories", "MimeType"}) {
+            std::string ours, theirs;
+            EXPECT_TRUE(ReadDesktopEntryKey(ReadFileBytes(file), key, &ours)) << key;
+            EXPECT_TRUE(ReadDesktopEntryKey(packaged, key, &theirs)) << key;
+            EXPECT_EQ(theirs, ours) << key;
+        }
         std::string output;
         EXPECT_EQ(0, RunCommand("desktop-file-validate '" + file + "'", &output)) << output;
         struct stat info {};

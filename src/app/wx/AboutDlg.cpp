@@ -7,6 +7,7 @@
 #include <wx/stattext.h>
 
 #include "app/AppMessages.h"
+#include "app/ProgramInfo.h"
 #include "resources/Images.h"
 #include "resources/ResourceIds.h"
 #include "resources/Strings.h"
@@ -18,11 +19,15 @@ CAboutDlg::CAboutDlg(wxWindow* parent)
     texts->Add(new wxStaticText(this, wxID_ANY, kAppTitle));
     texts->Add(new wxStaticText(this, wxID_ANY, kAboutAuthor), 0, wxTOP, 4);
     texts->Add(new wxStaticText(this, wxID_ANY, kWebHelpAddress), 0, wxTOP, 4);
-    auto* dateRow = new wxBoxSizer(wxHORIZONTAL);
-    dateRow->Add(new wxStaticText(this, wxID_ANY, kBuildDateLabel));
+    // The two labelled values line up in a grid: version, then build date.
+    auto* facts = new wxFlexGridSizer(2, 4, 8);
+    facts->Add(new wxStaticText(this, wxID_ANY, kVersionLabel));
+    facts->Add(new wxStaticText(this, wxID_ANY, ProgramVersion(), wxDefaultPosition, wxDefaultSize, 0,
+                                kVersionTextName));
+    facts->Add(new wxStaticText(this, wxID_ANY, kBuildDateLabel));
     buildDateText_ = new wxStaticText(this, IDC_BUILD_DATE, wxEmptyString);
-    dateRow->Add(buildDateText_, 0, wxLEFT, 8);
-    texts->Add(dateRow, 0, wxTOP, 16);
+    facts->Add(buildDateText_);
+    texts->Add(facts, 0, wxTOP, 16);
 
     auto* ok = new wxButton(this, wxID_OK, "OK");
     ok->SetDefault();

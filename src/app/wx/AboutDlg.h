@@ -3,9 +3,13 @@
 
 class wxStaticText;
 
-// Help > About: the program's name, author, web address and build date.
+// Help > About: the program's name, author, web address, version and build
+// date.
 class CAboutDlg : public wxDialog {
 public:
+    // The window name of the static that shows the version.
+    static constexpr const char* kVersionTextName = "version";
+
     explicit CAboutDlg(wxWindow* parent);
 
     bool TransferDataToWindow() override;

@@ -2,6 +2,7 @@
 #include <vector>
 #include <wx/app.h>
 
+#include "app/ProgramInfo.h"
 #include "app/wx/AppApp.h"
 #include "platform/DisplayText.h"
 
@@ -13,6 +14,10 @@ wxIMPLEMENT_APP_NO_MAIN(CAppApp);
 // arguments it can take.
 int main(int argc, char** argv)
 {
+    // --help and --version answer before the toolkit looks for a display.
+    const InfoRequest info = FindInfoRequest(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (info != InfoRequest::None) return WriteInfo(info, stdout) ? 0 : 1;
+
     CAppApp::rawArguments.assign(argv, argv + argc);
     std::vector<char*> valid;
     for (int i = 0; i < argc; ++i)

@@ -1,7 +1,8 @@
 #pragma once
 #include "platform/Shortcuts.h"
 
-// Shortcuts as freedesktop desktop entries named Tabulon.desktop: one in the
+// Shortcuts as freedesktop desktop entries named Tabulon.desktop (the id of
+// the packaged launcher, which they replace for the user): one in the
 // user's desktop folder, one in $XDG_DATA_HOME/applications, where the menu
 // of applications finds it. Missing folders are created.
 class CFreedesktopShortcuts : public IShortcuts {
