@@ -11,10 +11,6 @@ class IShortcuts;
 // OK steps, without the toolkit. Each page keeps its own copy of the
 // settings it edits; the settings change only in its OK step.
 
-inline constexpr int kMinPrintFont = 6;
-inline constexpr int kMaxPrintFont = 16;
-inline constexpr int kMinTabWidth = 2;
-inline constexpr int kMaxTabWidth = 10;
 inline constexpr float kMinMargin = 0.0f;
 inline constexpr float kMaxMargin = 4.0f;
 // Margin spins count hundredths of an inch, ten to a step.

@@ -3,6 +3,13 @@
 #include <cstdint>
 #include <string>
 
+// The ranges the Options sheet allows; loading keeps the default for a value
+// outside them.
+inline constexpr int kMinPrintFont = 6;
+inline constexpr int kMaxPrintFont = 16;
+inline constexpr int kMinTabWidth = 2;
+inline constexpr int kMaxTabWidth = 10;
+
 // The program's preferences, one block for the whole run. Field names are the
 // registry value names.
 struct Settings {

@@ -27,11 +27,15 @@ void ReadDword(IRegistry& reg, RegKey key, const char* name, std::uint32_t* out)
         *out = data[0] | (data[1] << 8) | (data[2] << 16) | (static_cast<std::uint32_t>(data[3]) << 24);
 }
 
-void ReadInt(IRegistry& reg, RegKey key, const char* name, std::int32_t* out)
+// A value outside the range the Options sheet allows keeps the default: a
+// store edited by hand must not give the view a tab width its column
+// arithmetic overflows on.
+void ReadInt(IRegistry& reg, RegKey key, const char* name, std::int32_t* out, std::int32_t low, std::int32_t high)
 {
     std::uint32_t v = static_cast<std::uint32_t>(*out);
     ReadDword(reg, key, name, &v);
-    *out = static_cast<std::int32_t>(v);
+    const auto value = static_cast<std::int32_t>(v);
+    if (value >= low && value <= high) *out = value;
 }
 
 void ReadFloat(IRegistry& reg, RegKey key, const char* name, float* out)
@@ -119,7 +123,7 @@ void LoadSettings(Settings& s, IRegistry& reg)
     ReadFlag(reg, key, "autoHex", &s.autoHex);
     ReadFlag(reg, key, "autoSave", &s.autoSave);
     ReadFlag(reg, key, "autoSource", &s.autoSource);
-    ReadInt(reg, key, "srcMark", &s.srcMark);
+    ReadInt(reg, key, "srcMark", &s.srcMark, kMinTabWidth, kMaxTabWidth);
     ReadFlag(reg, key, "srcSmart", &s.srcSmart);
     ReadFlag(reg, key, "srcType", &s.srcType);
     ReadFlag(reg, key, "srcSave", &s.srcSave);
@@ -127,7 +131,7 @@ void LoadSettings(Settings& s, IRegistry& reg)
     ReadFlag(reg, key, "printPage", &s.printPage);
     ReadFlag(reg, key, "printLine", &s.printLine);
     ReadFlag(reg, key, "printRuler", &s.printRuler);
-    ReadInt(reg, key, "printFont", &s.printFont);
+    ReadInt(reg, key, "printFont", &s.printFont, kMinPrintFont, kMaxPrintFont);
     ReadFloat(reg, key, "printLeft", &s.printLeft);
     ReadFloat(reg, key, "printRight", &s.printRight);
     ReadFloat(reg, key, "printTop", &s.printTop);

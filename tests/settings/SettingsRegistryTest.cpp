@@ -110,6 +110,10 @@ TEST(Settings, MissingOrMisshapenValuesKeepTheirDefaults)
     Bytes history(1500, 'x');
     history[3] = 0;
     reg.SetValue(key, "replItems", REG_MULTI_SZ, history.data(), history.size());
+    // Hand-edited widths and sizes the program could not work with.
+    const std::uint8_t hugeTab[4] = {0xFF, 0xFF, 0xFF, 0x7F}, zeroFont[4] = {};
+    reg.SetValue(key, "srcMark", REG_DWORD, hugeTab, 4);
+    reg.SetValue(key, "printFont", REG_DWORD, zeroFont, 4);
     reg.CloseKey(key);
 
     Settings s;
@@ -118,6 +122,7 @@ TEST(Settings, MissingOrMisshapenValuesKeepTheirDefaults)
     EXPECT_FALSE(s.autoHex);
     EXPECT_TRUE(s.autoSave);  // any non-zero byte
     EXPECT_EQ(4, s.srcMark);
+    EXPECT_EQ(8, s.printFont);
     EXPECT_EQ("xxx", s.replItems[0]);
     EXPECT_EQ(std::string(1020, 'x'), s.replItems[1]);  // read up to 1024 bytes
     EXPECT_EQ("", s.replItems[2]);
