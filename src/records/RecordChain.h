@@ -25,7 +25,7 @@ RecordChain MeasureChain(RecordNode* head);
 // it; `node` keeps the first `column` bytes and the totals stay exact. At
 // column 0 the new record takes everything and `node` is left empty. Null
 // when memory runs out (already reported).
-RecordNode* SplitOffTail(CRecordList& list, RecordNode* node, int column);
+[[nodiscard]] RecordNode* SplitOffTail(CRecordList& list, RecordNode* node, int column);
 
 // Unlinks the records from `first` up to, not including, `after` (null: to
 // the last record) and takes them off the list's totals.

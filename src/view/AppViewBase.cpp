@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "records/OpenMode.h"
+#include "records/RecordEdits.h"
+#include "settings/Settings.h"
 #include "view/CaretMetrics.h"
 #include "view/DisplayColumns.h"
 #include "view/PaneLayout.h"
 #include "view/RecordAccess.h"
+#include "view/ViewDocument.h"
 
 namespace rec = view_records;
 
@@ -35,6 +38,33 @@ IViewHost& CAppViewBase::Host() const
     return host_ ? *host_ : nullHost;
 }
 
+// --- The document -------------------------------------------------------------
+
+CRecordList* CAppViewBase::Records() const { return document_ ? document_->Records() : nullptr; }
+
+CRecordEdits CAppViewBase::Edits() const
+{
+    return CRecordEdits(*document_->Records(), document_->Journal(), document_->Hooks());
+}
+
+const Settings& CAppViewBase::Preferences() const
+{
+    static const Settings defaults;
+    return document_ ? document_->Preferences() : defaults;
+}
+
+SourceOptions CAppViewBase::EditOptions() const
+{
+    const Settings& settings = Preferences();
+    SourceOptions options;
+    options.sourceMode = sourceMode;
+    options.tabStop = settings.srcMark;
+    options.smartIndent = settings.srcSmart;
+    options.spacesForTab = settings.srcType;
+    options.expandTabsOnSave = settings.srcSave;
+    return options;
+}
+
 // --- Lifecycle and layout -----------------------------------------------------
 
 void CAppViewBase::OnInitialUpdate()
@@ -42,7 +72,7 @@ void CAppViewBase::OnInitialUpdate()
     caretCol = caretByte = caretRow = caretRecord = 0;
     topRecord = topRow = leftCol = 0;
     selStartRecord = selStartByte = selEndRecord = selEndByte = 0;
-    caretNode = topNode = selStartNode = selEndNode = rec::Head();
+    caretNode = topNode = selStartNode = selEndNode = rec::Head(Records());
     asciiView = true;
     UpdateVScrollRange();
     SetVertBarPosition(0);
@@ -81,10 +111,10 @@ void CAppViewBase::SyncTopRecord()
     const int total = TotalRows();
     if (topRow <= 0 || count == 0) {
         topRow = std::max(topRow, 0);
-        topNode = rec::Head();
+        topNode = rec::Head(Records());
         topRecord = 0;
     } else if (topRow >= total) {
-        topNode = rec::Tail();
+        topNode = rec::Tail(Records());
         topRecord = count - 1;
     } else {
         const int record = topRow / rowsPerRecord;
@@ -204,9 +234,9 @@ void CAppViewBase::OnMouseWheel(int wheelDelta)
 
 // --- Coordinates --------------------------------------------------------------
 
-int CAppViewBase::TabWidth() const { return TabWidthFor(sourceMode, theSettings.srcMark); }
+int CAppViewBase::TabWidth() const { return TabWidthFor(sourceMode, Preferences().srcMark); }
 
-int CAppViewBase::RecordCount() const { return rec::Count(); }
+int CAppViewBase::RecordCount() const { return rec::Count(Records()); }
 
 int CAppViewBase::ColumnToByte(const RecordNode* node, int col) const
 {
@@ -220,7 +250,8 @@ int CAppViewBase::ByteToColumn(const RecordNode* node, int byteIndex) const
 
 RecordNode* CAppViewBase::NodeAt(int record) const
 {
-    const int count = RecordCount();
+    const CRecordList* list = Records();
+    const int count = rec::Count(list);
     if (count == 0) return nullptr;
     record = std::clamp(record, 0, count - 1);
     // Start from whichever held node lies nearest.
@@ -229,7 +260,7 @@ RecordNode* CAppViewBase::NodeAt(int record) const
         int record;
     };
     const Known known[] = {
-        {caretNode, caretRecord}, {topNode, topRecord}, {rec::Head(), 0}, {rec::Tail(), count - 1}};
+        {caretNode, caretRecord}, {topNode, topRecord}, {rec::Head(list), 0}, {rec::Tail(list), count - 1}};
     const Known* best = nullptr;
     for (const Known& k : known) {
         if (!k.node || k.record < 0 || k.record >= count) continue;
@@ -270,6 +301,13 @@ void CAppViewBase::CaretToDisplay(int record, int rowInRecord, int byte, std::in
 }
 
 // --- Modes --------------------------------------------------------------------
+
+void CAppViewBase::ApplyOpenRequest(std::uint16_t flags)
+{
+    const Settings& settings = Preferences();
+    sourceMode = (flags & kRequestSource) || settings.autoSource;
+    rowsPerRecord = ((flags & kRequestHex) || settings.autoHex) ? 3 : 1;
+}
 
 void CAppViewBase::ToggleAscii()
 {
