@@ -19,7 +19,7 @@ struct RecordChain {
 };
 
 // Count, byte total and last record of the chain that starts at `head`.
-RecordChain MeasureChain(RecordNode* head);
+[[nodiscard]] RecordChain MeasureChain(RecordNode* head);
 
 // Moves the bytes of `node` from `column` on into a new record linked after
 // it; `node` keeps the first `column` bytes and the totals stay exact. At
@@ -29,7 +29,7 @@ RecordChain MeasureChain(RecordNode* head);
 
 // Unlinks the records from `first` up to, not including, `after` (null: to
 // the last record) and takes them off the list's totals.
-RecordChain DetachChain(CRecordList& list, RecordNode* first, RecordNode* after);
+[[nodiscard]] RecordChain DetachChain(CRecordList& list, RecordNode* first, RecordNode* after);
 
 // Links a detached chain in before `before` (null: after the last record)
 // and adds it to the list's totals. The list owns the records afterwards.
