@@ -16,6 +16,9 @@ namespace rec = view_records;
 
 namespace {
 
+// What a view without a document follows.
+const Settings kNoDocumentSettings;
+
 // Stands in for the host until one is set, so the view works without a
 // screen.
 class NullViewHost : public IViewHost {
@@ -49,8 +52,7 @@ CRecordEdits CAppViewBase::Edits() const
 
 const Settings& CAppViewBase::Preferences() const
 {
-    static const Settings defaults;
-    return document_ ? document_->Preferences() : defaults;
+    return document_ ? document_->Preferences() : kNoDocumentSettings;
 }
 
 SourceOptions CAppViewBase::EditOptions() const
@@ -234,7 +236,8 @@ void CAppViewBase::OnMouseWheel(int wheelDelta)
 
 // --- Coordinates --------------------------------------------------------------
 
-int CAppViewBase::TabWidth() const { return TabWidthFor(sourceMode, Preferences().srcMark); }
+// Asked for every record measured: the settings are read only when they count.
+int CAppViewBase::TabWidth() const { return sourceMode ? TabWidthFor(true, Preferences().srcMark) : 0; }
 
 int CAppViewBase::RecordCount() const { return rec::Count(Records()); }
 
