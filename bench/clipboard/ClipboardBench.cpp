@@ -7,12 +7,14 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/Globals.h"
 #include "commands/ClipboardCodec.h"
 #include "records/ClipRecords.h"
 #include "records/ClipboardTransport.h"
+#include "records/RecordEdits.h"
 #include "records/RecordList.h"
 #include "records/UndoBuffer.h"
 
@@ -46,14 +48,15 @@ private:
 bool CopyAndPaste(CRecordList& list, int count, double& ms)
 {
     const int before = list.recordCount;
+    CRecordEdits edits(list, theUndoBuffer, nullptr);
     const auto start = Clock::now();
-    if (!list.CopyRange(list.head, 0, 0, count, 0)) return false;
+    if (!list.CopyRange(theClipRecords, list.head, 0, 0, count, 0)) return false;
     int index = 0;
     int column = 0;
-    RecordNode* caret = list.PasteChain(list.head, index, column);
+    RecordNode* caret = edits.PasteChain(theClipRecords, list.head, index, column);
     ms = Ms(Clock::now() - start);
     if (!caret || index != count || list.recordCount != before + count) return false;
-    list.RemoveRange(list.head, 0, 0, count, 0);
+    std::ignore = edits.RemoveRange(list.head, 0, 0, count, 0);  // the count below tells
     theUndoBuffer.Reset();
     return list.recordCount == before;
 }

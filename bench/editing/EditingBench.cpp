@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppViewDocument.h"
 #include "app/Globals.h"
 #include "platform/KeyScanCodes.h"
 #include "records/RecordList.h"
@@ -91,6 +92,7 @@ int main(int argc, char** argv)
     CAppViewBase view;
     StatusHost host(view);
     view.SetHost(&host);
+    view.AttachDocument(&AppWideViewDocument());
     view.charWidth = 8;
     view.charHeight = 17;
     view.OnInitialUpdate();

@@ -17,6 +17,7 @@
 #include <wx/init.h>
 #include <wx/wx.h>
 
+#include "app/AppViewDocument.h"
 #include "app/Globals.h"
 #include "options/PageTable.h"
 #include "options/wx/AppPrintout.h"
@@ -110,6 +111,7 @@ int main(int argc, char** argv)
 
     // The peer: one paint of the view's data pane at the top of the file.
     CAppViewBase view;
+    view.AttachDocument(&AppWideViewDocument());
     theView = &view;
     auto* frame = new wxFrame(nullptr, wxID_ANY, "print_bench");
     auto* pane = new CEditDataWnd(frame, view);

@@ -14,6 +14,7 @@
 #include <wx/init.h>
 #include <wx/wx.h>
 
+#include "app/AppViewDocument.h"
 #include "app/Globals.h"
 #include "records/RecordList.h"
 #include "view/AppViewBase.h"
@@ -83,6 +84,7 @@ int main(int argc, char** argv)
     theRecordList = &list;
 
     CAppViewBase view;
+    view.AttachDocument(&AppWideViewDocument());
     auto* frame = new wxFrame(nullptr, wxID_ANY, "view_bench");
     auto* pane = new CEditDataWnd(frame, view);
     const ViewFonts fonts = CreateViewFonts();

@@ -1,15 +1,13 @@
 #include "app/UndoCommand.h"
 
-#include "records/RecordList.h"
-#include "records/UndoBuffer.h"
 #include "view/AppViewBase.h"
 #include "view/ViewUndoAdapter.h"
 
-bool UndoLastEdit(CAppViewBase& view, CRecordList& list, CUndoBuffer& journal)
+bool UndoLastEdit(CAppViewBase& view, CRecordEdits edits)
 {
-    if (!journal.CanUndo() || !view.caretNode) return false;
+    if (!view.caretNode) return false;
     CViewUndoAdapter undoView(view);
-    if (!journal.Undo(list, undoView)) return false;
+    if (!edits.Undo(undoView)) return false;  // nothing to undo, or it no longer fit (told)
     // The records may have come back or gone: the bars follow the document
     // before the caret is brought into sight.
     view.UpdateVScrollRange();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/Globals.h"
 #include "commands/ClipboardMessages.h"
 #include "platform/Platform.h"
 #include "records/ClipRecords.h"
@@ -25,7 +24,7 @@ std::string CopiedMessage(int startRecord, int startByte, int endRecord, int end
 // selection collapsed onto it. The first visible record keeps its index as
 // far as the document still reaches; its node is looked up again, as the
 // one shown before may have left the document.
-void PlaceCaretAfterEdit(CAppViewBase& view, CRecordList& list, RecordNode* node, int record, int byte)
+void PlaceCaretAfterEdit(CAppViewBase& view, const CRecordList& list, RecordNode* node, int record, int byte)
 {
     view.caretNode = node;
     view.caretRecord = record;
@@ -45,78 +44,81 @@ void PlaceCaretAfterEdit(CAppViewBase& view, CRecordList& list, RecordNode* node
 }
 
 // Cut of the view's selection (checked non-empty by the callers).
-bool CutViewSelection(CAppViewBase& view, CRecordList& list, std::string& message)
+bool CutViewSelection(CAppViewBase& view, CRecordEdits& edits, CClipRecords& holder, std::string& message)
 {
+    const CRecordList& list = edits.List();
     const int startRecord = view.selStartRecord;
     const int startByte = view.selStartByte;
     // A refused join is told here and changes nothing.
     if (!CheckJoinLength(view.selStartNode, startRecord, startByte, view.selEndRecord, view.selEndByte))
         return false;
-    RecordNode* node = list.CutRange(view.selStartNode, startRecord, startByte, view.selEndRecord, view.selEndByte);
+    RecordNode* node =
+        edits.CutRange(holder, view.selStartNode, startRecord, startByte, view.selEndRecord, view.selEndByte);
     if (node) {
         PlaceCaretAfterEdit(view, list, node, startRecord, startByte);
     } else {
         // Nothing follows the removed records: the caret goes to the end.
         PlaceCaretAfterEdit(view, list, list.tail, list.recordCount - 1, list.tail ? list.tail->length : 0);
     }
-    message = FillIn(kFmtMoved, theClipRecords.recordCount);
+    message = FillIn(kFmtMoved, holder.recordCount);
     return true;
 }
 
 // Whether the holder's first record still fits the record the selection
 // leaves behind once it is removed; tells the user when not.
-bool PasteFitsAfterRemoval(const CAppViewBase& view)
+bool PasteFitsAfterRemoval(const CAppViewBase& view, const CClipRecords& holder)
 {
-    if (!theClipRecords.HasRecords()) return true;
+    if (!holder.HasRecords()) return true;
     const RecordNode* endNode = view.selEndNode ? view.selEndNode
                                                 : FindRelative(view.selStartNode, view.selEndRecord - view.selStartRecord);
     const int kept = view.selStartByte + (endNode ? std::max(endNode->length - view.selEndByte, 0) : 0);
-    if (theClipRecords.head->length + kept <= kMaxRecordLength) return true;
+    if (holder.head->length + kept <= kMaxRecordLength) return true;
     ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
     return false;
 }
 
 }  // namespace
 
-bool CopySelection(CAppViewBase& view, CRecordList& list, std::string& message)
+bool CopySelection(CAppViewBase& view, const CRecordList& list, CClipRecords& holder, std::string& message)
 {
     if (!view.HasSelection() || !view.selStartNode) return false;
-    if (!list.CopyRange(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
+    if (!list.CopyRange(holder, view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
                         view.selEndByte))
         return false;
     message = CopiedMessage(view.selStartRecord, view.selStartByte, view.selEndRecord, view.selEndByte,
-                            theClipRecords.recordCount);
+                            holder.recordCount);
     return true;
 }
 
-bool CutSelection(CAppViewBase& view, CRecordList& list, std::string& message)
+bool CutSelection(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, std::string& message)
 {
     if (!view.HasSelection() || !view.selStartNode) return false;
-    return CutViewSelection(view, list, message);
+    return CutViewSelection(view, edits, holder, message);
 }
 
-bool PasteClipboard(CAppViewBase& view, CRecordList& list, std::string& message)
+bool PasteClipboard(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, std::string& message)
 {
     if (!view.HasDocument()) return false;
+    const CRecordList& list = edits.List();
     // Read first: nothing changes until the clipboard has been decoded.
-    theClipRecords.GetFromClipboard();
+    holder.GetFromClipboard();
     if (view.HasSelection()) {
         if (!CheckJoinLength(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
                              view.selEndByte) ||
-            !PasteFitsAfterRemoval(view))
+            !PasteFitsAfterRemoval(view, holder))
             return false;
-        RecordNode* node = list.RemoveRange(view.selStartNode, view.selStartRecord, view.selStartByte,
-                                            view.selEndRecord, view.selEndByte);
+        RecordNode* node = edits.RemoveRange(view.selStartNode, view.selStartRecord, view.selStartByte,
+                                             view.selEndRecord, view.selEndByte);
         if (!node) return false;  // out of memory: the program is stopping
         view.caretNode = node;
         view.caretRecord = view.selStartRecord;
         view.caretByte = view.selStartByte;
         view.CollapseSelection();
     }
-    const int count = theClipRecords.HasRecords() ? theClipRecords.recordCount : 0;
+    const int count = holder.HasRecords() ? holder.recordCount : 0;
     int record = view.caretRecord;
     int byte = view.caretByte;
-    RecordNode* node = list.PasteHeld(view.caretNode, record, byte);
+    RecordNode* node = edits.PasteHeld(holder, view.caretNode, record, byte);
     if (!node) {
         // Refused for size (told); the caret stays where the text would go.
         PlaceCaretAfterEdit(view, list, view.caretNode, view.caretRecord, view.caretByte);
@@ -127,9 +129,10 @@ bool PasteClipboard(CAppViewBase& view, CRecordList& list, std::string& message)
     return true;
 }
 
-bool TransferRecords(CAppViewBase& view, CRecordList& list, int startRecord, int endRecord, bool copy,
-                     std::string& message)
+bool TransferRecords(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, int startRecord, int endRecord,
+                     bool copy, std::string& message)
 {
+    const CRecordList& list = edits.List();
     const int first = startRecord - 1;
     if (first < 0 || first >= list.recordCount || endRecord < startRecord || endRecord > list.recordCount)
         return false;
@@ -141,10 +144,10 @@ bool TransferRecords(CAppViewBase& view, CRecordList& list, int startRecord, int
     view.selEndByte = 0;
     view.selEndNode = endRecord < list.recordCount ? view.NodeAt(endRecord) : nullptr;
     view.selAnchorAtStart = true;
-    if (!copy) return CutViewSelection(view, list, message);
+    if (!copy) return CutViewSelection(view, edits, holder, message);
 
-    const bool copied = list.CopyRange(view.selStartNode, first, 0, endRecord, 0);
-    if (copied) message = CopiedMessage(first, 0, endRecord, 0, theClipRecords.recordCount);
+    const bool copied = list.CopyRange(holder, view.selStartNode, first, 0, endRecord, 0);
+    if (copied) message = CopiedMessage(first, 0, endRecord, 0, holder.recordCount);
     if (!view.selEndNode) {
         // The view's selection stays inside the document: it ends with the
         // last record's bytes.

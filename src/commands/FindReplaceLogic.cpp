@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/DocumentHooks.h"
-#include "app/Globals.h"
 #include "commands/FindEngine.h"
 #include "commands/FindHistory.h"
 #include "commands/FindMessages.h"
@@ -11,7 +9,7 @@
 #include "platform/Platform.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
-#include "records/UndoBuffer.h"
+#include "records/ReplaceAllLog.h"
 #include "resources/Strings.h"
 #include "view/AppViewBase.h"
 
@@ -134,8 +132,9 @@ bool CFindReplaceLogic::Search(CAppViewBase& view, CRecordList& list)
     return false;
 }
 
-bool CFindReplaceLogic::Replace(CAppViewBase& view, CRecordList& list)
+bool CFindReplaceLogic::Replace(CAppViewBase& view, CRecordEdits edits)
 {
+    CRecordList& list = edits.List();
     if (!found || !view.caretNode || !ReadTexts(true)) return false;
     const CFindMatcher matcher(searchPattern, view.asciiView);
     int skip = 0;
@@ -148,15 +147,8 @@ bool CFindReplaceLogic::Replace(CAppViewBase& view, CRecordList& list)
     // Only a match that lies within its record is replaced; one running
     // into the next record is passed over.
     if (skip > 0 && at.column + searchLength <= at.node->length && matcher.MatchAt(at, end)) {
-        const std::string old(reinterpret_cast<const char*>(at.node->data) + at.column,
-                              static_cast<std::size_t>(searchLength));
-        if (list.Splice(at.node, at.column, searchLength, reinterpret_cast<const std::uint8_t*>(replacement.data()),
-                        replacementLength)) {
-            theUndoBuffer.RecordReplace(at.record, at.column, replacementLength,
-                                        reinterpret_cast<const std::uint8_t*>(old.data()), searchLength);
-            MarkDocumentModified();
-            replaced = true;
-        }
+        replaced = edits.Replace(at.node, at.record, at.column, searchLength,
+                                 reinterpret_cast<const std::uint8_t*>(replacement.data()), replacementLength);
     }
     PutCaret(view, at);
     view.CollapseSelection();
@@ -175,8 +167,9 @@ bool CFindReplaceLogic::Replace(CAppViewBase& view, CRecordList& list)
     return false;
 }
 
-std::int64_t CFindReplaceLogic::ReplaceAll(CAppViewBase& view, CRecordList& list)
+std::int64_t CFindReplaceLogic::ReplaceAll(CAppViewBase& view, CRecordEdits edits)
 {
+    CRecordList& list = edits.List();
     if (!view.caretNode || !ReadTexts(true)) return 0;
     const CFindMatcher matcher(searchPattern, view.asciiView);
     int skip = 0;
@@ -187,8 +180,7 @@ std::int64_t CFindReplaceLogic::ReplaceAll(CAppViewBase& view, CRecordList& list
         ReplaceAllMatches(list, matcher, StoredReplacement(replacePattern, view.asciiView), direction == 0, from, skip);
     if (result.replaced > 0) {
         // Undo puts back every replaced text and the caret where it was.
-        theUndoBuffer.RecordReplaceAll(caretRecord, caretByte, result.log.release());
-        MarkDocumentModified();
+        edits.JournalReplaceAll(caretRecord, caretByte, std::move(result.log));
         PutCaret(view, result.last);
     }
     view.CollapseSelection();

@@ -7,6 +7,7 @@
 #include "commands/FindMatcher.h"
 #include "commands/FindPattern.h"
 #include "platform/MessageBox.h"
+#include "records/RecordEdits.h"
 
 class CAppViewBase;
 class CRecordList;
@@ -51,11 +52,12 @@ public:
     bool TakeSelection(const CAppViewBase& view);
     void CaretMoved();
 
-    // The three commands. Search and Replace answer whether a match is now
-    // selected; ReplaceAll how many replacements it made.
+    // The three commands, on the view's records (`list`, or those `edits`
+    // change). Search and Replace answer whether a match is now selected;
+    // ReplaceAll how many replacements it made.
     bool Search(CAppViewBase& view, CRecordList& list);
-    bool Replace(CAppViewBase& view, CRecordList& list);
-    std::int64_t ReplaceAll(CAppViewBase& view, CRecordList& list);
+    bool Replace(CAppViewBase& view, CRecordEdits edits);
+    std::int64_t ReplaceAll(CAppViewBase& view, CRecordEdits edits);
 
 private:
     // Checks and parses the texts and updates their histories; false (with

@@ -23,7 +23,7 @@ public:
 
     // A block of blockSize bytes (16-byte aligned), or null when the system
     // has no memory left.
-    void* Allocate();
+    [[nodiscard]] void* Allocate();
     // Gives back a block that this pool handed out.
     void Release(void* block);
 

@@ -12,11 +12,11 @@
 
 // A run holding a copy of `length` bytes (0 to 65535). Null when memory runs
 // out.
-RecordNode* NewByteRun(const std::uint8_t* bytes, int length);
+[[nodiscard]] RecordNode* NewByteRun(const std::uint8_t* bytes, int length);
 // Adds one byte at the end or at the front. False when the run is full or
 // memory runs out (the run is unchanged).
-bool AppendToByteRun(RecordNode* run, std::uint8_t byte);
-bool PrependToByteRun(RecordNode* run, std::uint8_t byte);
+[[nodiscard]] bool AppendToByteRun(RecordNode* run, std::uint8_t byte);
+[[nodiscard]] bool PrependToByteRun(RecordNode* run, std::uint8_t byte);
 // Frees `first` and every run after it along `next`.
 void FreeByteRuns(RecordNode* first);
 

@@ -1,5 +1,7 @@
 #include "records/ClipRecords.h"
 
+#include <tuple>
+
 #include "records/ClipboardTransport.h"
 #include "records/RecordStorage.h"
 
@@ -21,7 +23,8 @@ void CClipRecords::PutOnClipboard()
 
 void CClipRecords::GetFromClipboard()
 {
-    if (transport_) transport_->Get(*this);
+    // A clipboard with nothing usable leaves the holder as it was.
+    if (transport_) std::ignore = transport_->Get(*this);
 }
 
 bool CClipRecords::AppendRecord(const std::uint8_t* bytes, int length)

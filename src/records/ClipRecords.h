@@ -28,13 +28,13 @@ public:
 
     // Appends a record holding a copy of `length` bytes. False when memory
     // runs out (already reported).
-    bool AppendRecord(const std::uint8_t* bytes, int length);
+    [[nodiscard]] bool AppendRecord(const std::uint8_t* bytes, int length);
     // Takes a chain over; the holder must be without a chain.
     void TakeChain(const RecordChain& chain);
     // Gives the chain away (to the document or the undo journal): the holder
     // is left without records but keeps recordCount and totalBytes.
-    RecordNode* ReleaseChain();
-    bool HasRecords() const { return head != nullptr; }
+    [[nodiscard]] RecordNode* ReleaseChain();
+    [[nodiscard]] bool HasRecords() const { return head != nullptr; }
 
     // Null (the default) keeps the records in memory only.
     void SetTransport(IClipboardTransport* transport) { transport_ = transport; }

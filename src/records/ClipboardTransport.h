@@ -13,5 +13,5 @@ public:
     // Replaces the holder's records by the clipboard's (Clear, then
     // AppendRecord and the flag). False, with the holder unchanged, when the
     // clipboard holds nothing usable.
-    virtual bool Get(CClipRecords& holder) = 0;
+    [[nodiscard]] virtual bool Get(CClipRecords& holder) = 0;
 };

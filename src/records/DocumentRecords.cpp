@@ -1,15 +1,8 @@
 #include "records/DocumentRecords.h"
 
-#include "app/Globals.h"
-#include "records/OpenMode.h"
-#include "view/AppViewBase.h"
+#include <tuple>
 
-void ApplyOpenRequestToView(std::uint16_t flags)
-{
-    if (!theView) return;
-    theView->sourceMode = (flags & kRequestSource) || theSettings.autoSource;
-    theView->rowsPerRecord = ((flags & kRequestHex) || theSettings.autoHex) ? 3 : 1;
-}
+#include "records/OpenMode.h"
 
 std::unique_ptr<CRecordList> NewUntitledRecords()
 {
@@ -22,8 +15,11 @@ std::unique_ptr<CRecordList> NewUntitledRecords()
 OpenedRecords OpenRecords(const std::string& path, std::uint16_t flags, std::int32_t width)
 {
     auto records = std::make_unique<CRecordList>();
-    records->Load(path, flags & kRequestModeMask, width);
+    // How the load went is in loadOutcome, and the user has been told.
+    std::ignore = records->Load(path, flags & kRequestModeMask, width);
     const LoadOutcome outcome = records->loadOutcome;
+    // A new list is DOS until a file opens: binary means the file opened so.
+    const bool binary = !IsTextMode(records->file.mode);
     if (records->recordCount == 0) records = NewUntitledRecords();
-    return OpenedRecords{std::move(records), outcome};
+    return OpenedRecords{std::move(records), outcome, binary};
 }

@@ -1,14 +1,30 @@
 #include "records/FileStatus.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
 
+// Where statx is refused (an older kernel, or a sandbox that does not know
+// it), the plain status serves, without a birth time.
+bool ReadPlainStatus(int folder, const char* path, int flags, FileStatus* status)
+{
+    struct stat info {};
+    if (::fstatat(folder, path, &info, flags) != 0) return false;
+    status->size = static_cast<std::int64_t>(info.st_size);
+    status->accessTime = info.st_atim.tv_sec;
+    status->modifyTime = info.st_mtim.tv_sec;
+    status->modifyNanoseconds = static_cast<std::uint32_t>(info.st_mtim.tv_nsec);
+    status->createTime = info.st_ctim.tv_sec;
+    return true;
+}
+
 bool ReadStatus(int folder, const char* path, int flags, FileStatus* status)
 {
     struct statx info {};
-    if (::statx(folder, path, flags, STATX_BASIC_STATS | STATX_BTIME, &info) != 0) return false;
+    if (::statx(folder, path, flags, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
+        return (errno == ENOSYS || errno == EPERM) && ReadPlainStatus(folder, path, flags, status);
     status->size = static_cast<std::int64_t>(info.stx_size);
     status->accessTime = info.stx_atime.tv_sec;
     status->modifyTime = info.stx_mtime.tv_sec;

@@ -15,6 +15,6 @@ struct FileStatus {
 
 // Reads the status of an open file. The creation time is the file's birth
 // time where the file system keeps one, else its last status change.
-bool ReadFileStatus(int handle, FileStatus* status);
+[[nodiscard]] bool ReadFileStatus(int handle, FileStatus* status);
 // The same for the file a path names (links followed).
-bool ReadFileStatus(const std::string& path, FileStatus* status);
+[[nodiscard]] bool ReadFileStatus(const std::string& path, FileStatus* status);

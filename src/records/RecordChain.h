@@ -19,17 +19,17 @@ struct RecordChain {
 };
 
 // Count, byte total and last record of the chain that starts at `head`.
-RecordChain MeasureChain(RecordNode* head);
+[[nodiscard]] RecordChain MeasureChain(RecordNode* head);
 
 // Moves the bytes of `node` from `column` on into a new record linked after
 // it; `node` keeps the first `column` bytes and the totals stay exact. At
 // column 0 the new record takes everything and `node` is left empty. Null
 // when memory runs out (already reported).
-RecordNode* SplitOffTail(CRecordList& list, RecordNode* node, int column);
+[[nodiscard]] RecordNode* SplitOffTail(CRecordList& list, RecordNode* node, int column);
 
 // Unlinks the records from `first` up to, not including, `after` (null: to
 // the last record) and takes them off the list's totals.
-RecordChain DetachChain(CRecordList& list, RecordNode* first, RecordNode* after);
+[[nodiscard]] RecordChain DetachChain(CRecordList& list, RecordNode* first, RecordNode* after);
 
 // Links a detached chain in before `before` (null: after the last record)
 // and adds it to the list's totals. The list owns the records afterwards.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -59,9 +60,13 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
         ::close(fd);
         return OpenResult::Failed;
     }
-    handle = fd;
+    // Without its size the file would read as empty.
     status = FileStatus{};
-    ReadFileStatus(handle, &status);
+    if (!ReadFileStatus(fd, &status)) {
+        ::close(fd);
+        return OpenResult::Failed;
+    }
+    handle = fd;
     buffer_ = std::make_unique<std::uint8_t[]>(kReadBufferSize);
     bufferCount = bufferPosition = 0;
     readFailed = false;
@@ -102,7 +107,9 @@ std::uint16_t CRecordFile::DetectMode()
         binary = ContainsBinaryByte(bytes, count);
         previous = bytes[count - 1];
     }
-    Rewind();
+    // Reading on from where the detection stopped would lose the start of
+    // the file: a failed rewind counts as a failed read.
+    if (!Rewind()) readFailed = true;
     if (binary) return kModeBinary;
     return firstBreakIsBareLf ? kModeUnix : kModeDos;
 }
@@ -144,7 +151,8 @@ bool CRecordFile::ChangedSinceOpen() const
 void CRecordFile::Close()
 {
     if (handle < 0) return;
-    ReadFileStatus(handle, &status);
+    // Should it fail, the status read at the open stays.
+    std::ignore = ReadFileStatus(handle, &status);
     ::close(handle);
     handle = -1;
     buffer_.reset();

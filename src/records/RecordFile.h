@@ -22,7 +22,7 @@ public:
     // request (non-zero) gives binary records of that width (64 for a
     // negative one), a DOS or UNIX request (or both bits) is kept as it is,
     // and AUTO detects the mode from the contents (binary gets width 64).
-    OpenResult Open(const std::string& path, std::uint16_t modeRequest, std::int32_t width);
+    [[nodiscard]] OpenResult Open(const std::string& path, std::uint16_t modeRequest, std::int32_t width);
 
     // Delivers the next record into `destination` with its line terminator.
     // DOS: only an LF right after a CR ends a line; UNIX: every LF does;
@@ -31,17 +31,17 @@ public:
     // `maximum` bytes, leaves the rest for the next call, and reports
     // TooLong, or Ok when `divideLong` is set. EndOfFile when nothing is
     // left.
-    ReadResult ReadRecord(std::uint8_t* destination, int maximum, bool divideLong, int* length);
+    [[nodiscard]] ReadResult ReadRecord(std::uint8_t* destination, int maximum, bool divideLong, int* length);
 
     // Back to the start of the file, with the buffer emptied.
-    bool Rewind();
+    [[nodiscard]] bool Rewind();
     // True when the reader has delivered every byte of the file.
-    bool AtEnd();
+    [[nodiscard]] bool AtEnd();
     // Reads the status once more and closes the file.
     void Close();
     // True when the file's size or modification time differs from when it
     // was opened: someone wrote to it meanwhile.
-    bool ChangedSinceOpen() const;
+    [[nodiscard]] bool ChangedSinceOpen() const;
 
     std::uint16_t mode = kModeDos;
     FileStatus status;

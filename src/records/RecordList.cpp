@@ -2,18 +2,11 @@
 
 #include <cstring>
 
-#include "app/Globals.h"
 #include "platform/Platform.h"
 #include "records/RecordMessages.h"
 #include "records/RecordStorage.h"
-#include "view/AppViewBase.h"
 
 namespace {
-
-bool SmartIndentOn()
-{
-    return theView && theView->sourceMode && theSettings.srcSmart;
-}
 
 // Leading blanks (spaces and tabs) of a record; none when it holds nothing
 // else.
@@ -82,9 +75,9 @@ bool CRecordList::ReplaceBytes(RecordNode* node, int column, int deleteCount, co
     return true;
 }
 
-RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool indentFlag)
+RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool smartIndent)
 {
-    const int indent = indentFlag && SmartIndentOn() ? IndentWidth(node) : 0;
+    const int indent = smartIndent ? IndentWidth(node) : 0;
     const int length = node->length;
     if (column > length) column = length;
     if (column <= 0) {

@@ -4,6 +4,9 @@
 
 #include "records/RecordFile.h"
 #include "records/RecordNode.h"
+#include "records/SourceOptions.h"
+
+class CClipRecords;
 
 // How the last Load went, so that the document can tell the user the right
 // thing and fall back to an untitled document when nothing was read.
@@ -16,7 +19,11 @@ enum class LoadOutcome {
 
 // The document's records: a doubly linked list of RecordNode, its totals,
 // the file they came from and every operation on them. Members are grouped
-// by concern, each group in its own source file.
+// by concern, each group in its own source file. These operations change the
+// records only: the editor's changes go through CRecordEdits
+// (records/RecordEdits.h), which journals and marks each one as well. Every
+// change of a record's bytes ends in ReplaceBytes, RestoreBlock, JoinNext or
+// the splits; new records come from NewRecord.
 class CRecordList {
 public:
     CRecordList() = default;
@@ -30,20 +37,23 @@ public:
     // Links a new record holding a copy of `length` bytes before `before`,
     // or after `tail` when `before` is null. Null when memory runs out (the
     // user has been told and the program asked to quit).
-    RecordNode* NewRecord(RecordNode* before, const std::uint8_t* source, int length);
+    [[nodiscard]] RecordNode* NewRecord(RecordNode* before, const std::uint8_t* source, int length);
     // Replaces `deleteCount` bytes at `column` by `insertCount` bytes of
     // `source`. Refuses silently when there are fewer bytes to delete than
     // asked, and with "Record exceeds maximum size." when the record would
     // reach 65535 bytes. True when the record changed.
-    bool Splice(RecordNode* node, int column, int deleteCount, const std::uint8_t* source, int insertCount);
+    [[nodiscard]] bool Splice(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
+                              int insertCount);
     // Breaks a record at `column` (Enter). Returns the upper record; `column`
-    // comes back as the caret column in the lower one (the indent width when
-    // smart indent applies). Null when memory runs out.
-    RecordNode* SplitRecord(RecordNode* node, int& column, bool indentFlag);
+    // comes back as the caret column in the lower one. With smartIndent the
+    // lower record starts with the upper one's leading blanks (when it holds
+    // more than blanks), and `column` is their width. Null when memory runs
+    // out.
+    [[nodiscard]] RecordNode* SplitRecord(RecordNode* node, int& column, bool smartIndent);
     // Appends the following record to `node` and removes it. Null, with
     // nothing changed, when there is no follower or the result would exceed
     // 65535 bytes (callers show their own message).
-    RecordNode* JoinNext(RecordNode* node);
+    [[nodiscard]] RecordNode* JoinNext(RecordNode* node);
     // Frees every record; the list is left empty.
     void FreeAll();
 
@@ -53,7 +63,9 @@ public:
     // (3: both bits), a non-zero width requests BINARY. Asks about an
     // over-long line. 0 when the whole file was read; 1 otherwise, with
     // `loadOutcome` saying why and the list holding what was read.
-    int Load(const std::string& path, std::uint16_t modeRequest, std::int32_t width);
+    // The file's mode comes back in file.mode: binary (not IsTextMode) when
+    // the file was opened as binary records, whatever was read.
+    [[nodiscard]] int Load(const std::string& path, std::uint16_t modeRequest, std::int32_t width);
 
     // --- Saving (RecordListSave.cpp) ---
 
@@ -63,19 +75,23 @@ public:
     // 1 on failure. A failed save keeps the document's mode and width; a
     // save that replaces the file leaves it as it was, one that rewrites it
     // in place (a folder without write permission, other hard links) may
-    // leave it partly written, with the backup holding the old bytes.
-    int Save(bool noBookkeeping, const std::string& path, std::uint16_t mode);
+    // leave it partly written, with the backup holding the old bytes. Tabs
+    // become spaces when `options` say so (source mode with srcSave); the
+    // default writes every byte as it is.
+    [[nodiscard]] int Save(bool noBookkeeping, const std::string& path, std::uint16_t mode,
+                           const SourceOptions& options = {});
     // Save with the bookkeeping; tells the user when it fails.
-    bool SaveWithMessage(const std::string& path, std::uint16_t mode);
-    // Expands tabs in place to the `srcMark` tab stops; `bytes` has room for
-    // 65535. Returns the new length (never above 65535).
-    int ExpandTabs(std::uint8_t* bytes, int length);
+    [[nodiscard]] bool SaveWithMessage(const std::string& path, std::uint16_t mode, const SourceOptions& options = {});
+    // Expands tabs in place to stops every `tabStop` columns; `bytes` has
+    // room for 65535. Returns the new length (never above 65535).
+    [[nodiscard]] int ExpandTabs(std::uint8_t* bytes, int length, int tabStop);
 
     // --- Autosave copy (RecordListRecovery.cpp) ---
 
     // Writes the autosave copy "%s.tbsav" ("Untitled.tbsav" when untitled)
-    // in the current mode, without touching the backup or `fileName`.
-    bool SaveRecoveryCopy();
+    // in the current mode, without touching the backup or `fileName`; tabs
+    // as Save does with `options`.
+    [[nodiscard]] bool SaveRecoveryCopy(const SourceOptions& options = {});
     // Name of the autosave copy for the current `fileName`.
     std::string RecoveryCopyName() const;
 
@@ -83,49 +99,42 @@ public:
     // A range runs from (startIndex, startColumn) at startNode to the
     // exclusive end (endIndex, endColumn); an end column of 0 takes in the
     // line break before the end record, and an end index equal to
-    // recordCount means the end of the last record.
+    // recordCount means the end of the last record. Removing and pasting
+    // ranges are edits (CRecordEdits).
 
-    // Deletes a range (after CheckJoinLength); the undo journal gets the
-    // removed records. Returns the caret's record: the joined record when the
-    // range started inside a record, else the first record after it; null
-    // when the range ran to the end of the document.
-    RecordNode* RemoveRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
-    // RemoveRange that puts the removed records in the clipboard holder
-    // (and on the clipboard) before the undo journal takes them over.
-    RecordNode* CutRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
-    // Copies a range into the clipboard holder; the document is unchanged.
-    // False when memory runs out.
-    bool CopyRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
-    // Inserts the clipboard holder's records at (index, column) of `node`;
-    // index and column come back as the caret after the pasted text. Returns
-    // the caret's record, `node` when there is nothing to paste, or null when
-    // refused for size (with its message).
-    RecordNode* PasteChain(RecordNode* node, int& index, int& column);
-    // PasteChain without reading the clipboard: inserts what the holder
-    // holds now.
-    RecordNode* PasteHeld(RecordNode* node, int& index, int& column);
-    // Indents (srcMark spaces under srcType, else a tab) or unindents every
-    // record from firstNode to lastNode. An indent that would make any of
-    // them too long changes none of them: false, with the message.
-    bool ShiftBlock(bool unindent, RecordNode* firstNode, RecordNode* lastNode);
+    // Copies a range into the clipboard holder (and onto the clipboard); the
+    // document is unchanged. False when memory runs out or the range is
+    // empty.
+    [[nodiscard]] bool CopyRange(CClipRecords& holder, RecordNode* startNode, int startIndex, int startColumn,
+                                 int endIndex, int endColumn) const;
+    // Indents (options.BlockIndentSpaces() spaces, or a tab for 0) or
+    // unindents (up to options.BlockTabWidth() spaces, or a tab) every record
+    // from firstNode to lastNode. An indent that would make any of them too
+    // long changes none of them: false, with the message.
+    [[nodiscard]] bool ShiftBlock(bool unindent, RecordNode* firstNode, RecordNode* lastNode,
+                                  const SourceOptions& options);
 
     // --- The inverse operations of Undo (RecordListInverse.cpp) ---
 
     // Deletes, from `column` of `node`, `breakCount` line breaks and
     // `byteCount` bytes (a paste). With joinAfter the record split at
-    // `column` is joined again. Returns the caret's record.
-    RecordNode* DeleteForward(RecordNode* node, int column, int byteCount, int breakCount, bool joinAfter);
+    // `column` is joined again. Returns the caret's record; null when memory
+    // ran out.
+    [[nodiscard]] RecordNode* DeleteForward(RecordNode* node, int column, int byteCount, int breakCount,
+                                            bool joinAfter);
     // Links a detached chain back in at `column` of `node` (null `node`:
     // after the last record); with joinLast its last record is joined with
     // the record after it. The list owns the chain afterwards. Returns the
-    // record at the insertion point.
-    RecordNode* InsertChain(RecordNode* node, int column, RecordNode* chain, bool joinLast);
+    // record at the insertion point; null when memory ran out.
+    [[nodiscard]] RecordNode* InsertChain(RecordNode* node, int column, RecordNode* chain, bool joinLast);
     // Splice for putting back what a record held before: it may reach 65535
-    // bytes and shows no message. False when the arguments do not fit.
-    bool RestoreBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source, int insertCount);
+    // bytes and shows no message. False when the arguments do not fit or
+    // memory runs out.
+    [[nodiscard]] bool RestoreBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
+                                    int insertCount);
     // Gives the records from `node` on the lengths and bytes of the chain
-    // `saved`, in order.
-    bool RestoreBlock(RecordNode* node, const RecordNode* saved);
+    // `saved`, in order. False when the list ends first or memory runs out.
+    [[nodiscard]] bool RestoreBlock(RecordNode* node, const RecordNode* saved);
 
     // --- State ---
 
@@ -146,12 +155,13 @@ public:
 private:
     // The byte move shared by Splice and RestoreBytes, once their checks
     // passed: grows the buffer as needed and keeps totalBytes exact.
-    bool ReplaceBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source, int insertCount);
-    int LoadRecords(const std::string& path);
-    int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
-                     const std::string& backupName);
+    [[nodiscard]] bool ReplaceBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
+                                    int insertCount);
+    [[nodiscard]] int LoadRecords(const std::string& path);
+    [[nodiscard]] int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
+                                   const std::string& backupName, const SourceOptions& options);
     // Bytes a save in `mode` writes; uses workBuffer when tabs are expanded.
-    std::uint64_t SavedSize(std::uint16_t mode, bool expandTabs);
+    std::uint64_t SavedSize(std::uint16_t mode, const SourceOptions& options);
     void DeleteRecoveryCopy();
 };
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 #include "records/RecordChain.h"
 #include "records/RecordList.h"
@@ -26,11 +27,9 @@ RecordNode* CRecordList::DeleteForward(RecordNode* node, int column, int byteCou
         current = joinTo ? joinTo : tail;
         joinTo = nullptr;
     }
-    if (byteCount > 0) RestoreBytes(current, 0, std::min<int>(byteCount, current->length), nullptr, 0);
-    if (joinTo && joinAfter) {
-        JoinNext(joinTo);
-        return joinTo;
-    }
+    // Only shrinks the record: cannot fail.
+    if (byteCount > 0) std::ignore = RestoreBytes(current, 0, std::min<int>(byteCount, current->length), nullptr, 0);
+    if (joinTo && joinAfter) return JoinNext(joinTo);
     return current;
 }
 
@@ -47,11 +46,9 @@ RecordNode* CRecordList::InsertChain(RecordNode* node, int column, RecordNode* c
         }
     }
     LinkChain(*this, before, chain);
-    if (joinLast && chain.tail->next) JoinNext(chain.tail);
-    if (node && column != 0) {
-        JoinNext(node);
-        return node;
-    }
+    // The joins were checked to fit: null only when memory ran out.
+    if (joinLast && chain.tail->next && !JoinNext(chain.tail)) return nullptr;
+    if (node && column != 0) return JoinNext(node);
     return chain.head;
 }
 

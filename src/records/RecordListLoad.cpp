@@ -1,11 +1,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/Globals.h"
 #include "platform/Platform.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
-#include "view/AppViewBase.h"
 
 namespace {
 
@@ -93,8 +91,6 @@ int CRecordList::Load(const std::string& path, std::uint16_t modeRequest, std::i
     fileName.clear();
     loadOutcome = LoadOutcome::CannotOpen;
     if (file.Open(path, modeRequest & kRequestModeMask, width) != CRecordFile::OpenResult::Opened) return 1;
-    // Source mode makes no sense for binary records.
-    if (!IsTextMode(file.mode) && theView) theView->sourceMode = false;
     const int result = LoadRecords(path);
     file.Close();
     return result;

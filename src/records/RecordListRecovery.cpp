@@ -12,9 +12,9 @@ std::string CRecordList::RecoveryCopyName() const
     return name;
 }
 
-bool CRecordList::SaveRecoveryCopy()
+bool CRecordList::SaveRecoveryCopy(const SourceOptions& options)
 {
-    if (Save(true, RecoveryCopyName(), SaveModeFor(file.mode)) != 0) return false;
+    if (Save(true, RecoveryCopyName(), SaveModeFor(file.mode), options) != 0) return false;
     recoveryCopyWritten = true;
     return true;
 }

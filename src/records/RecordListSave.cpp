@@ -1,18 +1,14 @@
 #include <cstring>
 #include <memory>
 
-#include "app/Globals.h"
 #include "platform/CanonicalPath.h"
 #include "platform/Platform.h"
 #include "platform/posix/DocumentFileWriter.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/TabExpansion.h"
-#include "view/AppViewBase.h"
 
 namespace {
-
-bool ExpandTabsOnSave() { return theView && theView->sourceMode && theSettings.srcSave; }
 
 std::size_t TerminatorLength(std::uint16_t mode) { return (mode & kModeDos) ? 2 : (mode & kModeUnix) ? 1 : 0; }
 
@@ -26,7 +22,7 @@ bool SamePath(const std::string& a, const std::string& b)
 
 }  // namespace
 
-int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t mode)
+int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t mode, const SourceOptions& options)
 {
     std::string backupName;
     if (!noBookkeeping) {
@@ -34,10 +30,12 @@ int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t
         backupName += kBackupSuffix;
     }
     // The autosave copy is as private as the document's own file.
-    const int result = WriteRecords(path, mode, noBookkeeping ? fileName : std::string(), backupName);
+    const int result = WriteRecords(path, mode, noBookkeeping ? fileName : std::string(), backupName, options);
     if (result != 0 || noBookkeeping) return result;
 
-    ReadFileStatus(path, &file.status);
+    // Gone again already: no times to show rather than those of the file
+    // the document came from.
+    if (!ReadFileStatus(path, &file.status)) file.status = FileStatus{};
     if (recoveryCopyWritten) {
         // Saved under the autosave copy's own name: that copy is now the file.
         if (SamePath(RecoveryCopyName(), path))
@@ -49,26 +47,26 @@ int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t
     return 0;
 }
 
-std::uint64_t CRecordList::SavedSize(std::uint16_t mode, bool expandTabs)
+std::uint64_t CRecordList::SavedSize(std::uint16_t mode, const SourceOptions& options)
 {
     std::uint64_t size = static_cast<std::uint64_t>(recordCount) * TerminatorLength(mode);
-    if (!expandTabs) return size + static_cast<std::uint64_t>(totalBytes);
+    if (!options.ExpandTabsOnSaveOn()) return size + static_cast<std::uint64_t>(totalBytes);
     RecordNode* node = head;
     for (std::int32_t number = 1; number <= recordCount && node; ++number, node = node->next) {
         const bool hasTab = std::memchr(node->data, '\t', node->length) != nullptr;
         size += static_cast<std::uint64_t>(
-            hasTab ? ExpandTabsInto(node->data, node->length, workBuffer, theSettings.srcMark) : node->length);
+            hasTab ? ExpandTabsInto(node->data, node->length, workBuffer, options.tabStop) : node->length);
     }
     return size;
 }
 
 int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
-                              const std::string& backupName)
+                              const std::string& backupName, const SourceOptions& options)
 {
     CDocumentFileWriter writer;
     if (!writer.Begin(path, permissionsFrom, backupName)) return 1;
-    const bool expand = ExpandTabsOnSave();
-    if (writer.InPlace() && !writer.Reserve(SavedSize(mode, expand))) return 1;
+    const bool expand = options.ExpandTabsOnSaveOn();
+    if (writer.InPlace() && !writer.Reserve(SavedSize(mode, options))) return 1;
 
     // A save that fails keeps the mode and width the document had.
     const std::uint16_t oldMode = file.mode;
@@ -89,7 +87,7 @@ int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const
         const std::uint8_t* bytes = node->data;
         int length = node->length;
         if (expand) {
-            length = ExpandTabsInto(node->data, node->length, workBuffer, theSettings.srcMark);
+            length = ExpandTabsInto(node->data, node->length, workBuffer, options.tabStop);
             bytes = workBuffer;
             if (length == kMaxRecordLength)
                 ShowMessage(FillIn(kFmtSizeLimitReached, number), kCapLineTooLong, MbIcon::Stop);
@@ -100,16 +98,16 @@ int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const
     return writer.Commit() ? 0 : fail();
 }
 
-bool CRecordList::SaveWithMessage(const std::string& path, std::uint16_t mode)
+bool CRecordList::SaveWithMessage(const std::string& path, std::uint16_t mode, const SourceOptions& options)
 {
-    if (Save(false, path, mode) == 0) return true;
+    if (Save(false, path, mode, options) == 0) return true;
     ShowMessage(kMsgCannotSave, kCapFileError, MbIcon::Stop);
     return false;
 }
 
-int CRecordList::ExpandTabs(std::uint8_t* bytes, int length)
+int CRecordList::ExpandTabs(std::uint8_t* bytes, int length, int tabStop)
 {
     const auto original = std::make_unique<std::uint8_t[]>(static_cast<std::size_t>(length) + 1);
     std::memcpy(original.get(), bytes, static_cast<std::size_t>(length));
-    return ExpandTabsInto(original.get(), length, bytes, theSettings.srcMark);
+    return ExpandTabsInto(original.get(), length, bytes, tabStop);
 }

@@ -26,4 +26,4 @@ constexpr std::uint16_t CapacityFor(int length)
 
 // Steps |delta| records along `next` (delta > 0) or `prev` (delta < 0).
 // Returns the record reached, or null when the walk runs off either end.
-RecordNode* FindRelative(RecordNode* node, int delta);
+[[nodiscard]] RecordNode* FindRelative(RecordNode* node, int delta);

@@ -1,14 +1,17 @@
 #pragma once
 
+class CRecordList;
 struct RecordNode;
 
 // Whether deleting the range would leave its joined record within 65535
 // bytes: the start column plus the end record's bytes after the end column.
 // When not, shows "Record exceeds maximum size.  Operation aborted." and
 // answers false.
-bool CheckJoinLength(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn);
+[[nodiscard]] bool CheckJoinLength(RecordNode* startNode, int startIndex, int startColumn, int endIndex,
+                                   int endColumn);
 
-// The block indent: srcMark spaces under srcType, else 0 for one tab.
-int BlockIndentSpaces();
-// Tab width for the block shift, within the 2 to 10 the settings allow.
-int BlockTabWidth();
+// A non-empty range the list holds (see CRecordList's ranges). `endNode`
+// comes back as the end record, null when the end index is the record count
+// (the end of the last record).
+[[nodiscard]] bool RangeIsValid(const CRecordList& list, RecordNode* startNode, int startIndex, int startColumn,
+                                int endIndex, int endColumn, RecordNode*& endNode);

@@ -11,7 +11,7 @@
 // An unlinked record holding a copy of `length` bytes of `source` (nothing is
 // read when length is 0), with a buffer by the capacity rule. Null when
 // memory runs out; nothing is shown then (see ReportOutOfMemory).
-RecordNode* AllocateRecord(const std::uint8_t* source, int length);
+[[nodiscard]] RecordNode* AllocateRecord(const std::uint8_t* source, int length);
 
 // Frees a record and its buffer. The record must already be unlinked, or be
 // part of a chain that is freed as a whole.
@@ -24,7 +24,7 @@ void FreeChain(RecordNode* first);
 // bytes (at most 65535), keeping its current bytes. Only for growing: the
 // callers decide when a buffer is too small. False when memory runs out
 // (record unchanged).
-bool GrowRecord(RecordNode* node, int length);
+[[nodiscard]] bool GrowRecord(RecordNode* node, int length);
 
 // The out-of-memory report: "Out of Memory. Program will be stopped." and a
 // request to end the program with exit code -1. Callers then return null.

@@ -21,10 +21,10 @@ public:
 
     // Whether every replacement is still in place, `node` being the record
     // at index `line` (null: none).
-    bool Fits(RecordNode* node, std::int32_t line) const;
+    [[nodiscard]] bool Fits(RecordNode* node, std::int32_t line) const;
     // Puts the old bytes back in place of every replacement. Call only when
     // Fits holds. False when memory ran out part-way.
-    bool Restore(CRecordList& list, RecordNode* node, std::int32_t line) const;
+    [[nodiscard]] bool Restore(CRecordList& list, RecordNode* node, std::int32_t line) const;
 
 private:
     struct Place {

@@ -1,7 +1,6 @@
 #include "records/UndoBuffer.h"
 
 #include "records/ByteRun.h"
-#include "records/RecordRanges.h"
 #include "records/RecordStorage.h"
 #include "records/ReplaceAllLog.h"
 
@@ -31,33 +30,32 @@ void CUndoBuffer::Abandon()
 
 void CUndoBuffer::FreeData(UndoEntry& entry)
 {
-    switch (entry.kind) {
+    switch (entry.kind_) {
     case UndoKind::Removal:
-    case UndoKind::BlockSnapshot: FreeChain(entry.data); break;
+    case UndoKind::BlockSnapshot: FreeChain(entry.data_); break;
     case UndoKind::Overwrite:
     case UndoKind::DeletedChars:
-    case UndoKind::Replace: FreeByteRuns(entry.data); break;
+    case UndoKind::Replace: FreeByteRuns(entry.data_); break;
     default: break;
     }
-    entry.data = nullptr;
-    delete entry.replaceAll;
-    entry.replaceAll = nullptr;
+    entry.data_ = nullptr;
+    delete entry.replaceAll_;
+    entry.replaceAll_ = nullptr;
 }
 
-UndoEntry& CUndoBuffer::StartEntry(UndoKind kind, std::int32_t line, std::int32_t column, std::int32_t value)
+void CUndoBuffer::StartEntry(const UndoEntry& made)
 {
     current = current >= kEntries - 1 ? 0 : current + 1;
     UndoEntry& entry = entries[current];
-    if (entry.kind != UndoKind::Free) historyComplete = false;  // the oldest change is lost
+    if (entry.kind_ != UndoKind::Free) historyComplete = false;  // the oldest change is lost
     FreeData(entry);
-    entry = UndoEntry{kind, line, column, value, 0, nullptr};
+    entry = made;
     currentEntry = &entry;
-    return entry;
 }
 
 UndoEntry* CUndoBuffer::NewestOf(UndoKind kind, std::int32_t line)
 {
-    if (current < 0 || currentEntry->kind != kind || currentEntry->line != line) return nullptr;
+    if (current < 0 || currentEntry->kind_ != kind || currentEntry->line_ != line) return nullptr;
     return currentEntry;
 }
 
@@ -65,18 +63,18 @@ void CUndoBuffer::RecordTyped(std::int32_t line, std::int32_t column, std::int32
 {
     if (count <= 0) return;
     UndoEntry* newest = NewestOf(UndoKind::Typed, line);
-    if (newest && newest->column + newest->value == column && newest->value + count <= kMaxRun) {
-        newest->value += count;
+    if (newest && newest->column_ + newest->value_ == column && newest->value_ + count <= kMaxRun) {
+        newest->value_ += count;
         return;
     }
-    StartEntry(UndoKind::Typed, line, column, count);
+    StartEntry(UndoEntry::Typed(line, column, count));
 }
 
 void CUndoBuffer::RecordOverwriteRun(std::int32_t line, std::int32_t column, std::uint8_t oldByte)
 {
     UndoEntry* newest = NewestOf(UndoKind::Overwrite, line);
-    if (newest && newest->column + newest->data->length == column && newest->data->length < kMaxRun) {
-        if (!AppendToByteRun(newest->data, oldByte)) {
+    if (newest && newest->column_ + newest->data_->length == column && newest->data_->length < kMaxRun) {
+        if (!AppendToByteRun(newest->data_, oldByte)) {
             ReportOutOfMemory();
             Abandon();
         }
@@ -88,7 +86,7 @@ void CUndoBuffer::RecordOverwriteRun(std::int32_t line, std::int32_t column, std
         Abandon();
         return;
     }
-    StartEntry(UndoKind::Overwrite, line, column, 0).data = run;
+    StartEntry(UndoEntry::Overwrite(line, column, run));
 }
 
 void CUndoBuffer::RecordOverwrite(std::int32_t line, std::int32_t column, std::uint8_t oldByte)
@@ -98,11 +96,12 @@ void CUndoBuffer::RecordOverwrite(std::int32_t line, std::int32_t column, std::u
 
 void CUndoBuffer::RecordOverwriteDigit(std::int32_t line, std::int32_t column, std::uint8_t oldByte)
 {
-    if (current >= 0 && currentEntry->line == line) {
+    if (current >= 0 && currentEntry->line_ == line) {
         // The last byte the newest entry covers is already restored by it.
+        const UndoEntry& newest = *currentEntry;
         int covered = -1;
-        if (currentEntry->kind == UndoKind::Typed) covered = currentEntry->column + currentEntry->value - 1;
-        if (currentEntry->kind == UndoKind::Overwrite) covered = currentEntry->column + currentEntry->data->length - 1;
+        if (newest.kind_ == UndoKind::Typed) covered = newest.column_ + newest.value_ - 1;
+        if (newest.kind_ == UndoKind::Overwrite) covered = newest.column_ + newest.data_->length - 1;
         if (covered == column) return;
     }
     RecordOverwriteRun(line, column, oldByte);
@@ -111,16 +110,16 @@ void CUndoBuffer::RecordOverwriteDigit(std::int32_t line, std::int32_t column, s
 void CUndoBuffer::RecordDeletedChar(std::int32_t line, std::int32_t column, std::uint8_t byte)
 {
     UndoEntry* newest = NewestOf(UndoKind::DeletedChars, line);
-    if (newest && newest->data->length < kMaxRun) {
+    if (newest && newest->data_->length < kMaxRun) {
         bool merged = false;
         bool stored = true;
-        if (newest->column == column) {  // Delete: the run grows at its end
+        if (newest->column_ == column) {  // Delete: the run grows at its end
             merged = true;
-            stored = AppendToByteRun(newest->data, byte);
-        } else if (newest->column == column + 1) {  // Backspace: the run grows at its front
+            stored = AppendToByteRun(newest->data_, byte);
+        } else if (newest->column_ == column + 1) {  // Backspace: the run grows at its front
             merged = true;
-            stored = PrependToByteRun(newest->data, byte);
-            if (stored) newest->column = column;
+            stored = PrependToByteRun(newest->data_, byte);
+            if (stored) newest->column_ = column;
         }
         if (merged) {
             if (!stored) {
@@ -136,25 +135,25 @@ void CUndoBuffer::RecordDeletedChar(std::int32_t line, std::int32_t column, std:
         Abandon();
         return;
     }
-    StartEntry(UndoKind::DeletedChars, line, column, 0).data = run;
+    StartEntry(UndoEntry::DeletedChars(line, column, run));
 }
 
 void CUndoBuffer::RecordRemoval(std::int32_t line, std::int32_t column, RecordNode* chain, bool endsWithBreak)
 {
-    StartEntry(UndoKind::Removal, line, column, endsWithBreak ? 0 : 1).data = chain;
+    StartEntry(UndoEntry::Removal(line, column, chain, endsWithBreak));
 }
 
 void CUndoBuffer::RecordPaste(std::int32_t line, std::int32_t column, std::int32_t byteTotal,
                               std::int32_t lineBreaks)
 {
-    StartEntry(UndoKind::Paste, line, column, byteTotal).lineBreaks = lineBreaks;
+    StartEntry(UndoEntry::Paste(line, column, byteTotal, lineBreaks));
 }
 
-void CUndoBuffer::RecordJoin(std::int32_t line, std::int32_t column) { StartEntry(UndoKind::Join, line, column, 0); }
+void CUndoBuffer::RecordJoin(std::int32_t line, std::int32_t column) { StartEntry(UndoEntry::Join(line, column)); }
 
 void CUndoBuffer::RecordSplit(std::int32_t line, std::int32_t column, std::int32_t indent)
 {
-    StartEntry(UndoKind::Split, line, column, indent);
+    StartEntry(UndoEntry::Split(line, column, indent));
 }
 
 void CUndoBuffer::RecordBlockSnapshot(std::int32_t line, const RecordNode* first, const RecordNode* last)
@@ -175,12 +174,12 @@ void CUndoBuffer::RecordBlockSnapshot(std::int32_t line, const RecordNode* first
         copiesTail = copy;
         if (node == last) break;
     }
-    StartEntry(UndoKind::BlockSnapshot, line, 0, 0).data = copies;
+    StartEntry(UndoEntry::BlockSnapshot(line, copies));
 }
 
-void CUndoBuffer::RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine)
+void CUndoBuffer::RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine, std::int32_t spaces)
 {
-    StartEntry(UndoKind::BlockIndent, firstLine, lastLine, BlockIndentSpaces());
+    StartEntry(UndoEntry::BlockIndent(firstLine, lastLine, spaces));
 }
 
 void CUndoBuffer::RecordReplace(std::int32_t line, std::int32_t column, std::int32_t newLength,
@@ -192,7 +191,7 @@ void CUndoBuffer::RecordReplace(std::int32_t line, std::int32_t column, std::int
         Abandon();
         return;
     }
-    StartEntry(UndoKind::Replace, line, column, newLength).data = run;
+    StartEntry(UndoEntry::Replace(line, column, newLength, run));
 }
 
 void CUndoBuffer::RecordReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log)
@@ -201,5 +200,5 @@ void CUndoBuffer::RecordReplaceAll(std::int32_t line, std::int32_t column, CRepl
         Abandon();  // nothing to reverse it with: this change cannot be undone
         return;
     }
-    StartEntry(UndoKind::ReplaceAll, line, column, 0).replaceAll = log;
+    StartEntry(UndoEntry::ReplaceAll(line, column, log));
 }

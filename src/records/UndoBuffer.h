@@ -5,6 +5,7 @@
 
 class CRecordList;
 class CReplaceAllLog;
+class IDocumentHooks;
 class IUndoView;
 
 // The undo journal: a ring of the last 20 changes, each holding what it takes
@@ -23,7 +24,7 @@ public:
 
     // Frees every entry; nothing can be undone.
     void Reset();
-    bool CanUndo() const { return current >= 0; }
+    [[nodiscard]] bool CanUndo() const { return current >= 0; }
 
     // --- Recording (each right after or before the change it reverses) ---
 
@@ -52,9 +53,9 @@ public:
     // Before a block unindent: keeps copies of the records first to last,
     // the first being at `line`.
     void RecordBlockSnapshot(std::int32_t line, const RecordNode* first, const RecordNode* last);
-    // Right after ShiftBlock indented the records firstLine to lastLine: the
-    // indent it used (srcType, srcMark) is kept with the entry.
-    void RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine);
+    // Right after ShiftBlock indented the records firstLine to lastLine by
+    // `spaces` spaces each (0: a tab).
+    void RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine, std::int32_t spaces);
     // `oldLength` bytes at (line, column) were replaced by `newLength` bytes.
     void RecordReplace(std::int32_t line, std::int32_t column, std::int32_t newLength,
                        const std::uint8_t* oldBytes, std::int32_t oldLength);
@@ -65,11 +66,11 @@ public:
     // --- Replay ---
 
     // Reverses the newest entry, puts the caret on the change and steps back.
-    // When the journal runs empty the document counts as unmodified again,
-    // unless older changes were lost to the ring. An entry that no longer
-    // fits the document is not applied anywhere: the user is told and the
-    // journal is emptied. False when nothing was reversed.
-    bool Undo(CRecordList& list, IUndoView& view);
+    // When the journal runs empty `document` (may be null) counts as
+    // unmodified again, unless older changes were lost to the ring. An entry
+    // that no longer fits the document is not applied anywhere: the user is
+    // told and the journal is emptied. False when nothing was reversed.
+    [[nodiscard]] bool Undo(CRecordList& list, IUndoView& view, IDocumentHooks* document);
 
     // The newest entry, or null when the journal is empty.
     const UndoEntry* Newest() const { return current >= 0 ? currentEntry : nullptr; }
@@ -77,7 +78,8 @@ public:
     std::int32_t Current() const { return current; }
 
 private:
-    UndoEntry& StartEntry(UndoKind kind, std::int32_t line, std::int32_t column, std::int32_t value);
+    // Makes `made` the newest entry, in place of the oldest when the ring is full.
+    void StartEntry(const UndoEntry& made);
     // The newest entry when it has the kind and line given, else null.
     UndoEntry* NewestOf(UndoKind kind, std::int32_t line);
     void RecordOverwriteRun(std::int32_t line, std::int32_t column, std::uint8_t oldByte);

@@ -9,30 +9,144 @@ class CReplaceAllLog;
 // journal; 0 marks a free slot.
 enum class UndoKind : std::uint16_t {
     Free = 0,
-    Typed = 1,          // typed insertion: value = bytes typed
-    Overwrite = 2,      // data = byte run of the bytes as they were
-    DeletedChars = 3,   // data = byte run of the deleted bytes, in order
-    Removal = 4,        // data = detached chain; value = 1 when no final line break
-    Paste = 5,          // value = bytes pasted, lineBreaks = line breaks pasted
-    Join = 6,           // line, column = upper record and its length before the join
-    Split = 7,          // value = indent bytes put into the lower record
-    BlockSnapshot = 8,  // data = copies of the block's records before the change
-    BlockIndent = 9,    // column = last record; value = spaces per record, 0 for a tab
-    Replace = 10,       // value = new length; data = byte run of the old text
-    ReplaceAll = 11,    // line, column = caret before the change; replaceAll = every replacement
+    Typed = 1,          // bytes typed in insert mode
+    Overwrite = 2,      // bytes overwritten, kept as they were
+    DeletedChars = 3,   // bytes deleted by Delete or Backspace, kept in order
+    Removal = 4,        // a range taken out, kept as a detached chain
+    Paste = 5,          // bytes and line breaks pasted
+    Join = 6,           // a record joined with the next
+    Split = 7,          // a record split (Enter), perhaps with an indent
+    BlockSnapshot = 8,  // a block unindented, kept as copies of its records
+    BlockIndent = 9,    // a block indented by the same indent on each record
+    Replace = 10,       // one text replaced by another
+    ReplaceAll = 11,    // every replacement of a Replace All
 };
 
-// One change the journal can reverse.
-struct UndoEntry {
-    UndoKind kind = UndoKind::Free;
-    std::int32_t line = 0;        // record index of the change
-    std::int32_t column = 0;      // byte column of the change (BlockIndent: last record)
-    std::int32_t value = 0;       // count or flag, by kind
-    std::int32_t lineBreaks = 0;  // Paste only
+// One change the journal can reverse: the record index (line) and byte
+// column where it happened, and what it takes to reverse it. Stored fields
+// mean different things by kind, so entries are made by the makers below and
+// read through the accessors named after what they hold.
+class UndoEntry {
+public:
+    UndoEntry() = default;
+
+    // --- Makers, one per kind ---
+
+    static UndoEntry Typed(std::int32_t line, std::int32_t column, std::int32_t count)
+    {
+        return {UndoKind::Typed, line, column, count};
+    }
+    // `oldBytes`: a byte run (records/ByteRun.h) the entry owns.
+    static UndoEntry Overwrite(std::int32_t line, std::int32_t column, RecordNode* oldBytes)
+    {
+        return {UndoKind::Overwrite, line, column, 0, oldBytes};
+    }
+    // `deleted`: a byte run the entry owns.
+    static UndoEntry DeletedChars(std::int32_t line, std::int32_t column, RecordNode* deleted)
+    {
+        return {UndoKind::DeletedChars, line, column, 0, deleted};
+    }
+    // `chain`: the removed records (from the record storage), owned by the entry.
+    static UndoEntry Removal(std::int32_t line, std::int32_t column, RecordNode* chain, bool endsWithBreak)
+    {
+        return {UndoKind::Removal, line, column, endsWithBreak ? 0 : 1, chain};
+    }
+    static UndoEntry Paste(std::int32_t line, std::int32_t column, std::int32_t byteTotal, std::int32_t lineBreaks)
+    {
+        UndoEntry entry{UndoKind::Paste, line, column, byteTotal};
+        entry.lineBreaks_ = lineBreaks;
+        return entry;
+    }
+    // The record at `line` was `upperLength` bytes long before the join.
+    static UndoEntry Join(std::int32_t line, std::int32_t upperLength)
+    {
+        return {UndoKind::Join, line, upperLength, 0};
+    }
+    static UndoEntry Split(std::int32_t line, std::int32_t column, std::int32_t indent)
+    {
+        return {UndoKind::Split, line, column, indent};
+    }
+    // `copies`: the block's records before the change, owned by the entry.
+    static UndoEntry BlockSnapshot(std::int32_t line, RecordNode* copies)
+    {
+        return {UndoKind::BlockSnapshot, line, 0, 0, copies};
+    }
+    // `spaces` per record, 0 for a tab.
+    static UndoEntry BlockIndent(std::int32_t firstLine, std::int32_t lastLine, std::int32_t spaces)
+    {
+        return {UndoKind::BlockIndent, firstLine, lastLine, spaces};
+    }
+    // `oldBytes`: a byte run of the text replaced, owned by the entry.
+    static UndoEntry Replace(std::int32_t line, std::int32_t column, std::int32_t newLength, RecordNode* oldBytes)
+    {
+        return {UndoKind::Replace, line, column, newLength, oldBytes};
+    }
+    // (line, column): the caret before the Replace All; the entry owns `log`.
+    static UndoEntry ReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log)
+    {
+        UndoEntry entry{UndoKind::ReplaceAll, line, column, 0};
+        entry.replaceAll_ = log;
+        return entry;
+    }
+
+    // --- Accessors ---
+
+    UndoKind Kind() const { return kind_; }
+    std::int32_t Line() const { return line_; }
+    // Byte column of the change; for ReplaceAll the caret's column before it.
+    std::int32_t Column() const { return column_; }
+
+    // Typed: bytes typed.
+    std::int32_t TypedCount() const { return value_; }
+    // Overwrite, DeletedChars, Replace: the bytes to put back (a byte run).
+    const RecordNode* SavedBytes() const { return data_; }
+    // Removal: the removed records, and whether the removed text ended with
+    // a line break (when not, its last record joins the one after it again).
+    const RecordNode* RemovedChain() const { return data_; }
+    bool RemovalEndsWithBreak() const { return value_ == 0; }
+    // Hands the removed records over to whoever links them back in.
+    RecordNode* TakeRemovedChain()
+    {
+        RecordNode* chain = data_;
+        data_ = nullptr;
+        return chain;
+    }
+    // Paste: bytes and line breaks pasted.
+    std::int32_t PastedBytes() const { return value_; }
+    std::int32_t PastedLineBreaks() const { return lineBreaks_; }
+    // Join: the upper record's length before the join (where it splits again).
+    std::int32_t JoinColumn() const { return column_; }
+    // Split: indent bytes put at the start of the lower record.
+    std::int32_t SplitIndent() const { return value_; }
+    // BlockSnapshot: copies of the block's records before the change.
+    const RecordNode* SavedRecords() const { return data_; }
+    // BlockIndent: the block's last record and the indent (0 for a tab).
+    std::int32_t LastLine() const { return column_; }
+    std::int32_t IndentSpaces() const { return value_; }
+    // Replace: length of the text that went in.
+    std::int32_t NewLength() const { return value_; }
+    // ReplaceAll: every replacement made.
+    const CReplaceAllLog* ReplaceAllLog() const { return replaceAll_; }
+
+private:
+    // The journal merges small edits into its newest entry and frees what
+    // entries own.
+    friend class CUndoBuffer;
+
+    UndoEntry(UndoKind kind, std::int32_t line, std::int32_t column, std::int32_t value,
+              RecordNode* data = nullptr)
+        : kind_(kind), line_(line), column_(column), value_(value), data_(data)
+    {
+    }
+
+    UndoKind kind_ = UndoKind::Free;
+    std::int32_t line_ = 0;
+    std::int32_t column_ = 0;
+    std::int32_t value_ = 0;
+    std::int32_t lineBreaks_ = 0;
     // Owned: a chain of records from the record storage (Removal,
-    // BlockSnapshot) or byte runs (Overwrite, DeletedChars, Replace); null
-    // for the other kinds.
-    RecordNode* data = nullptr;
-    // Owned, ReplaceAll only: where each replacement went and what it took out.
-    CReplaceAllLog* replaceAll = nullptr;
+    // BlockSnapshot) or byte runs (Overwrite, DeletedChars, Replace).
+    RecordNode* data_ = nullptr;
+    // Owned, ReplaceAll only.
+    CReplaceAllLog* replaceAll_ = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "records/UndoReplay.h"
 
 #include <algorithm>
+#include <tuple>
 
-#include "app/DocumentHooks.h"
 #include "platform/Platform.h"
-#include "records/RecordChain.h"
+#include "records/DocumentHooks.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/ReplaceAllLog.h"
@@ -20,89 +20,91 @@ bool ColumnInside(const RecordNode* node, std::int32_t column)
 
 bool ReplayBytes(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    if (!ColumnInside(node, entry.column)) return false;
-    const RecordNode* run = entry.data;
+    const std::int32_t column = entry.Column();
+    if (!ColumnInside(node, column)) return false;
+    const RecordNode* run = entry.SavedBytes();
     const int runLength = run ? run->length : 0;
     const std::uint8_t* runBytes = run ? run->data : nullptr;
     bool fits = false;
-    switch (entry.kind) {
+    switch (entry.Kind()) {
     case UndoKind::Typed:  // take the typed bytes out
-        fits = entry.value >= 0 && entry.column + entry.value <= node->length &&
-               list.RestoreBytes(node, entry.column, entry.value, nullptr, 0);
+        fits = entry.TypedCount() >= 0 && column + entry.TypedCount() <= node->length &&
+               list.RestoreBytes(node, column, entry.TypedCount(), nullptr, 0);
         break;
     case UndoKind::Overwrite:  // write the old bytes back over the same places
-        fits = entry.column + runLength <= node->length &&
-               list.RestoreBytes(node, entry.column, runLength, runBytes, runLength);
+        fits = column + runLength <= node->length && list.RestoreBytes(node, column, runLength, runBytes, runLength);
         break;
     case UndoKind::DeletedChars:  // put the deleted bytes back
-        fits = list.RestoreBytes(node, entry.column, 0, runBytes, runLength);
+        fits = list.RestoreBytes(node, column, 0, runBytes, runLength);
         break;
     case UndoKind::Replace:  // the new text gives way to the old
-        fits = entry.value >= 0 && entry.column + entry.value <= node->length &&
-               list.RestoreBytes(node, entry.column, entry.value, runBytes, runLength);
+        fits = entry.NewLength() >= 0 && column + entry.NewLength() <= node->length &&
+               list.RestoreBytes(node, column, entry.NewLength(), runBytes, runLength);
         break;
     default: break;
     }
-    result = {node, entry.line, entry.column};
+    result = {node, entry.Line(), column};
     return fits;
 }
 
 // Whether the joins of putting the chain back at (node, column) stay within
 // the record limit, as they did before the removal.
-bool RemovalJoinsFit(const RecordNode* node, std::int32_t column, const RecordChain& chain, bool joinLast)
+bool RemovalJoinsFit(const RecordNode* node, std::int32_t column, const RecordNode* chain, bool joinLast)
 {
     if (!node) return true;  // appended after the last record: nothing to join
+    const RecordNode* last = chain;
+    while (last->next) last = last->next;
     const int rest = node->length - column;
-    if (column != 0 && chain.recordCount == 1)
-        return column + chain.head->length + (joinLast ? rest : 0) <= kMaxRecordLength;
-    if (column != 0 && column + chain.head->length > kMaxRecordLength) return false;
-    return !joinLast || chain.tail->length + rest <= kMaxRecordLength;
+    if (column != 0 && chain == last) return column + chain->length + (joinLast ? rest : 0) <= kMaxRecordLength;
+    if (column != 0 && column + chain->length > kMaxRecordLength) return false;
+    return !joinLast || last->length + rest <= kMaxRecordLength;
 }
 
 bool ReplayRemoval(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     // A cut to the end of the document that started at column 0 took the
     // last records whole: the chain goes back after the last record.
-    const bool append = !node && entry.line == list.recordCount && entry.column == 0;
-    if (!append && !ColumnInside(node, entry.column)) return false;
-    if (!entry.data) return false;
-    const bool joinLast = entry.value != 0;
-    if (!RemovalJoinsFit(node, entry.column, MeasureChain(entry.data), joinLast)) return false;
-    RecordNode* chain = entry.data;
-    entry.data = nullptr;  // the document owns the records again
-    RecordNode* at = list.InsertChain(node, entry.column, chain, joinLast);
-    result = {at, entry.line, entry.column};
+    const bool append = !node && entry.Line() == list.recordCount && entry.Column() == 0;
+    if (!append && !ColumnInside(node, entry.Column())) return false;
+    if (!entry.RemovedChain()) return false;
+    const bool joinLast = !entry.RemovalEndsWithBreak();
+    if (!RemovalJoinsFit(node, entry.Column(), entry.RemovedChain(), joinLast)) return false;
+    // The document owns the records again.
+    RecordNode* at = list.InsertChain(node, entry.Column(), entry.TakeRemovedChain(), joinLast);
+    result = {at, entry.Line(), entry.Column()};
     return at != nullptr;
 }
 
 bool ReplayPaste(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    if (!ColumnInside(node, entry.column) || entry.value < 0 || entry.lineBreaks < 0) return false;
+    const int bytes = entry.PastedBytes();
+    const int lineBreaks = entry.PastedLineBreaks();
+    if (!ColumnInside(node, entry.Column()) || bytes < 0 || lineBreaks < 0) return false;
     // Walk over the pasted line breaks: each ends a record removed whole.
     const RecordNode* record = node;
-    int segment = node->length - entry.column;
+    int segment = node->length - entry.Column();
     int wholeBytes = 0;
-    for (int k = 0; k < entry.lineBreaks; ++k) {
+    for (int k = 0; k < lineBreaks; ++k) {
         wholeBytes += segment;
         record = record->next;
         if (!record) return false;
         segment = record->length;
     }
-    const int remaining = entry.value - wholeBytes;
+    const int remaining = bytes - wholeBytes;
     if (remaining < 0 || remaining > segment) return false;
-    if (entry.column + segment - remaining > kMaxRecordLength) return false;
-    RecordNode* at = list.DeleteForward(node, entry.column, entry.value, entry.lineBreaks, true);
-    result = {at, entry.line, entry.column};
+    if (entry.Column() + segment - remaining > kMaxRecordLength) return false;
+    RecordNode* at = list.DeleteForward(node, entry.Column(), bytes, lineBreaks, true);
+    result = {at, entry.Line(), entry.Column()};
     return at != nullptr;
 }
 
 bool ReplayJoin(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    if (!ColumnInside(node, entry.column)) return false;
-    int column = entry.column;
+    if (!ColumnInside(node, entry.JoinColumn())) return false;
+    int column = entry.JoinColumn();
     RecordNode* upper = list.SplitRecord(node, column, false);
     if (!upper) return false;
-    result = {upper->next, entry.line + 1, 0};  // the caret goes to the start of the lower record
+    result = {upper->next, entry.Line() + 1, 0};  // the caret goes to the start of the lower record
     return true;
 }
 
@@ -110,25 +112,26 @@ bool ReplaySplit(CRecordList& list, const UndoEntry& entry, RecordNode* node, Un
 {
     // The upper record still ends where it was split, and the lower one
     // starts with the indent that was put there.
-    if (!node || !node->next || entry.column != node->length || entry.value < 0) return false;
+    const int indent = entry.SplitIndent();
+    if (!node || !node->next || entry.Column() != node->length || indent < 0) return false;
     RecordNode* lower = node->next;
-    if (entry.value > lower->length) return false;
-    if (node->length + lower->length - entry.value > kMaxRecordLength) return false;
-    if (entry.value > 0) list.RestoreBytes(lower, 0, entry.value, nullptr, 0);
+    if (indent > lower->length) return false;
+    if (node->length + lower->length - indent > kMaxRecordLength) return false;
+    if (indent > 0 && !list.RestoreBytes(lower, 0, indent, nullptr, 0)) return false;
     if (!list.JoinNext(node)) return false;
-    result = {node, entry.line, entry.column};
+    result = {node, entry.Line(), entry.Column()};
     return true;
 }
 
 bool ReplayBlockSnapshot(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     const RecordNode* record = node;
-    for (const RecordNode* saved = entry.data; saved; saved = saved->next) {
+    for (const RecordNode* saved = entry.SavedRecords(); saved; saved = saved->next) {
         if (!record) return false;
         record = record->next;
     }
-    if (!node || !list.RestoreBlock(node, entry.data)) return false;
-    result = {node, entry.line, 0};
+    if (!node || !list.RestoreBlock(node, entry.SavedRecords())) return false;
+    result = {node, entry.Line(), 0};
     return true;
 }
 
@@ -144,29 +147,30 @@ bool StartsWithIndent(const RecordNode* record, int spaces)
 bool ReplayBlockIndent(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     // The same indent comes off every record it was put on.
-    const int spaces = entry.value;
-    const int lastLine = entry.column;
-    if (!node || spaces < 0 || lastLine < entry.line) return false;
+    const int spaces = entry.IndentSpaces();
+    const int lastLine = entry.LastLine();
+    if (!node || spaces < 0 || lastLine < entry.Line()) return false;
     RecordNode* record = node;
-    for (int line = entry.line; line <= lastLine; ++line, record = record->next) {
+    for (int line = entry.Line(); line <= lastLine; ++line, record = record->next) {
         if (!record || !StartsWithIndent(record, spaces)) return false;
     }
     const int width = spaces > 0 ? spaces : 1;
     record = node;
-    for (int line = entry.line; line <= lastLine; ++line, record = record->next)
-        list.RestoreBytes(record, 0, width, nullptr, 0);
-    result = {node, entry.line, 0};
+    // Every record was checked to start with the indent: taking it off fits.
+    for (int line = entry.Line(); line <= lastLine; ++line, record = record->next)
+        std::ignore = list.RestoreBytes(record, 0, width, nullptr, 0);
+    result = {node, entry.Line(), 0};
     return true;
 }
 
 bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     // Every replacement must still be in place before any is taken back.
-    const CReplaceAllLog* log = entry.replaceAll;
-    if (!log || !node || entry.column < 0 || !log->Fits(node, entry.line)) return false;
-    if (!log->Restore(list, node, entry.line)) return false;
+    const CReplaceAllLog* log = entry.ReplaceAllLog();
+    if (!log || !node || entry.Column() < 0 || !log->Fits(node, entry.Line())) return false;
+    if (!log->Restore(list, node, entry.Line())) return false;
     // The caret goes back where it was before the Replace All.
-    result = {node, entry.line, std::min<std::int32_t>(entry.column, node->length)};
+    result = {node, entry.Line(), std::min<std::int32_t>(entry.Column(), node->length)};
     return true;
 }
 
@@ -174,7 +178,7 @@ bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* nod
 
 bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    switch (entry.kind) {
+    switch (entry.Kind()) {
     case UndoKind::Typed:
     case UndoKind::Overwrite:
     case UndoKind::DeletedChars:
@@ -191,7 +195,7 @@ bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, Undo
     return false;
 }
 
-bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view)
+bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view, IDocumentHooks* document)
 {
     if (current < 0) return false;
     UndoEntry& entry = *currentEntry;
@@ -203,10 +207,10 @@ bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view)
         caret = list.head;
         caretRecord = 0;
     }
-    RecordNode* node = entry.line >= 0 && caret ? FindRelative(caret, entry.line - caretRecord) : nullptr;
+    RecordNode* node = entry.Line() >= 0 && caret ? FindRelative(caret, entry.Line() - caretRecord) : nullptr;
     const std::int32_t topRecord = view.UndoTopRecord();
-    const std::int32_t entryLine = entry.line;
-    const bool reachesBack = entry.kind == UndoKind::ReplaceAll;
+    const std::int32_t entryLine = entry.Line();
+    const bool reachesBack = entry.Kind() == UndoKind::ReplaceAll;
 
     UndoReplayResult result;
     if (!ReplayUndoEntry(list, entry, node, result)) {
@@ -234,11 +238,11 @@ bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view)
     entry = UndoEntry{};
     current = current == 0 ? kEntries - 1 : current - 1;
     currentEntry = &entries[current];
-    if (currentEntry->kind == UndoKind::Free) {
+    if (currentEntry->Kind() == UndoKind::Free) {
         current = -1;
         currentEntry = nullptr;
         // Back where the journal started, unless older changes were lost.
-        if (historyComplete) ClearDocumentModified();
+        if (historyComplete && document) document->ClearModified();
     }
     return true;
 }

@@ -16,4 +16,4 @@ struct UndoReplayResult {
 // has no such record). Every position the entry needs is checked first: when
 // one does not exist, nothing is changed and the answer is false. A Removal
 // entry's chain goes back into the list (entry.data becomes null).
-bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result);
+[[nodiscard]] bool ReplayUndoEntry(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoReplayResult& result);

@@ -3,15 +3,21 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Globals.h"
+#include "records/OpenMode.h"
+#include "records/RecordEdits.h"
+#include "settings/Settings.h"
 #include "view/CaretMetrics.h"
 #include "view/DisplayColumns.h"
 #include "view/PaneLayout.h"
 #include "view/RecordAccess.h"
+#include "view/ViewDocument.h"
 
 namespace rec = view_records;
 
 namespace {
+
+// What a view without a document follows.
+const Settings kNoDocumentSettings;
 
 // Stands in for the host until one is set, so the view works without a
 // screen.
@@ -35,6 +41,32 @@ IViewHost& CAppViewBase::Host() const
     return host_ ? *host_ : nullHost;
 }
 
+// --- The document -------------------------------------------------------------
+
+CRecordList* CAppViewBase::Records() const { return document_ ? document_->Records() : nullptr; }
+
+CRecordEdits CAppViewBase::Edits() const
+{
+    return CRecordEdits(*document_->Records(), document_->Journal(), document_->Hooks());
+}
+
+const Settings& CAppViewBase::Preferences() const
+{
+    return document_ ? document_->Preferences() : kNoDocumentSettings;
+}
+
+SourceOptions CAppViewBase::EditOptions() const
+{
+    const Settings& settings = Preferences();
+    SourceOptions options;
+    options.sourceMode = sourceMode;
+    options.tabStop = settings.srcMark;
+    options.smartIndent = settings.srcSmart;
+    options.spacesForTab = settings.srcType;
+    options.expandTabsOnSave = settings.srcSave;
+    return options;
+}
+
 // --- Lifecycle and layout -----------------------------------------------------
 
 void CAppViewBase::OnInitialUpdate()
@@ -42,7 +74,7 @@ void CAppViewBase::OnInitialUpdate()
     caretCol = caretByte = caretRow = caretRecord = 0;
     topRecord = topRow = leftCol = 0;
     selStartRecord = selStartByte = selEndRecord = selEndByte = 0;
-    caretNode = topNode = selStartNode = selEndNode = rec::Head();
+    caretNode = topNode = selStartNode = selEndNode = rec::Head(Records());
     asciiView = true;
     UpdateVScrollRange();
     SetVertBarPosition(0);
@@ -81,10 +113,10 @@ void CAppViewBase::SyncTopRecord()
     const int total = TotalRows();
     if (topRow <= 0 || count == 0) {
         topRow = std::max(topRow, 0);
-        topNode = rec::Head();
+        topNode = rec::Head(Records());
         topRecord = 0;
     } else if (topRow >= total) {
-        topNode = rec::Tail();
+        topNode = rec::Tail(Records());
         topRecord = count - 1;
     } else {
         const int record = topRow / rowsPerRecord;
@@ -204,9 +236,10 @@ void CAppViewBase::OnMouseWheel(int wheelDelta)
 
 // --- Coordinates --------------------------------------------------------------
 
-int CAppViewBase::TabWidth() const { return TabWidthFor(sourceMode, theSettings.srcMark); }
+// Asked for every record measured: the settings are read only when they count.
+int CAppViewBase::TabWidth() const { return sourceMode ? TabWidthFor(true, Preferences().srcMark) : 0; }
 
-int CAppViewBase::RecordCount() const { return rec::Count(); }
+int CAppViewBase::RecordCount() const { return rec::Count(Records()); }
 
 int CAppViewBase::ColumnToByte(const RecordNode* node, int col) const
 {
@@ -220,7 +253,8 @@ int CAppViewBase::ByteToColumn(const RecordNode* node, int byteIndex) const
 
 RecordNode* CAppViewBase::NodeAt(int record) const
 {
-    const int count = RecordCount();
+    const CRecordList* list = Records();
+    const int count = rec::Count(list);
     if (count == 0) return nullptr;
     record = std::clamp(record, 0, count - 1);
     // Start from whichever held node lies nearest.
@@ -229,7 +263,7 @@ RecordNode* CAppViewBase::NodeAt(int record) const
         int record;
     };
     const Known known[] = {
-        {caretNode, caretRecord}, {topNode, topRecord}, {rec::Head(), 0}, {rec::Tail(), count - 1}};
+        {caretNode, caretRecord}, {topNode, topRecord}, {rec::Head(list), 0}, {rec::Tail(list), count - 1}};
     const Known* best = nullptr;
     for (const Known& k : known) {
         if (!k.node || k.record < 0 || k.record >= count) continue;
@@ -270,6 +304,13 @@ void CAppViewBase::CaretToDisplay(int record, int rowInRecord, int byte, std::in
 }
 
 // --- Modes --------------------------------------------------------------------
+
+void CAppViewBase::ApplyOpenRequest(std::uint16_t flags)
+{
+    const Settings& settings = Preferences();
+    sourceMode = (flags & kRequestSource) || settings.autoSource;
+    rowsPerRecord = ((flags & kRequestHex) || settings.autoHex) ? 3 : 1;
+}
 
 void CAppViewBase::ToggleAscii()
 {

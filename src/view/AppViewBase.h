@@ -2,10 +2,15 @@
 #include <cstdint>
 #include <string>
 
+#include "records/SourceOptions.h"
 #include "view/ScrollBarModel.h"
 #include "view/ViewHost.h"
 
+class CRecordEdits;
+class CRecordList;
+class IViewDocument;
 struct RecordNode;
+struct Settings;
 
 // The editor view's state and every operation on it that needs no toolkit:
 // caret, selection, scroll position and display modes. The wx view derives
@@ -23,6 +28,19 @@ public:
 
     // The screen side; null (the default) makes every host call a no-op.
     void SetHost(IViewHost* host) { host_ = host; }
+    // The document shown and edited (view/ViewDocument.h); null (the
+    // default) shows none.
+    void AttachDocument(const IViewDocument* document) { document_ = document; }
+
+    // The records shown; null without a document.
+    [[nodiscard]] CRecordList* Records() const;
+    // The journaled edits of the records shown; only while Records() is not
+    // null.
+    CRecordEdits Edits() const;
+    // The settings the view follows; the defaults without a document.
+    const Settings& Preferences() const;
+    // This view's source mode with the settings, for the record operations.
+    SourceOptions EditOptions() const;
 
     // --- Lifecycle and layout -------------------------------------------------
 
@@ -52,12 +70,12 @@ public:
 
     int ColumnToByte(const RecordNode* node, int col) const;
     int ByteToColumn(const RecordNode* node, int byteIndex) const;
-    RecordNode* LocateRow(int row, int col, std::int32_t& record, std::int32_t& rowInRecord,
+    [[nodiscard]] RecordNode* LocateRow(int row, int col, std::int32_t& record, std::int32_t& rowInRecord,
                           std::int32_t& byte) const;
     void CaretToDisplay(int record, int rowInRecord, int byte, std::int32_t& row,
                         std::int32_t& col) const;
     // The record with the given index, walked to from the nearest node held.
-    RecordNode* NodeAt(int record) const;
+    [[nodiscard]] RecordNode* NodeAt(int record) const;
     // Tab width for the column functions: 0 outside source mode.
     int TabWidth() const;
     int RecordCount() const;
@@ -65,19 +83,23 @@ public:
     int TotalRows() const { return rowsPerRecord * RecordCount(); }
     // Whether there are records and the caret is on one: the mouse and the
     // keyboard do nothing otherwise.
-    bool HasDocument() const { return caretNode && RecordCount() > 0; }
+    [[nodiscard]] bool HasDocument() const { return caretNode && RecordCount() > 0; }
 
     // --- Modes ----------------------------------------------------------------
 
+    // Source mode and hex display for a new or opened document: on when the
+    // request's bit 2 (source) or bit 3 (hex) is set or the autoSource or
+    // autoHex setting is on.
+    void ApplyOpenRequest(std::uint16_t flags);
     void ToggleAscii();
     void ToggleHex();
     void ToggleSource();
 
     // --- Selection ----------------------------------------------------------
 
-    bool HasSelection() const;
-    bool IsSelected(int record, int byte) const;
-    bool IsLineBreakSelected(int record) const;
+    [[nodiscard]] bool HasSelection() const;
+    [[nodiscard]] bool IsSelected(int record, int byte) const;
+    [[nodiscard]] bool IsLineBreakSelected(int record) const;
 
     // --- Caret ----------------------------------------------------------------
 
@@ -99,7 +121,7 @@ public:
     void OnDoubleClick(int x, int y);
     // Moves the selection's free end to (record, byte); false when that is
     // the anchor, which leaves no selection.
-    bool ExtendSelection(RecordNode* node, int record, int byte);
+    [[nodiscard]] bool ExtendSelection(RecordNode* node, int record, int byte);
     // Start and end of the selection onto the caret.
     void CollapseSelection();
     // "%d:%d - %d:%d selected" for the current selection.
@@ -111,7 +133,7 @@ public:
     void OnKey(bool ctrl, int scanCode);
     // Deletes the byte at the caret, or joins at a record's end (or, with
     // caretByte -1 after Backspace, its start). False when nothing changed.
-    bool DeleteAtCaret();
+    [[nodiscard]] bool DeleteAtCaret();
 
     // --- Typing (Typing.cpp) -----------------------------------------------------
 
@@ -119,7 +141,7 @@ public:
     void OnChar(bool shift, int ch);
     // Stores one character or hex digit at the caret and advances it; false
     // when nothing was stored.
-    bool PutChar(int ch);
+    [[nodiscard]] bool PutChar(int ch);
 
     // --- State ----------------------------------------------------------------
 
@@ -173,7 +195,7 @@ private:
     void FinishKey(int oldLeftCol, int oldTopRow);
     // Deletes the selection (Delete, or typing over it); false with nothing
     // changed when the remaining parts would join beyond the size limit.
-    bool DeleteSelection();
+    [[nodiscard]] bool DeleteSelection();
     // Tab and Shift+Tab on a selection in source mode with smart indent.
     void ShiftSelectedBlock(bool unindent);
     // Keeps topNode and topRecord right across a change of the record
@@ -181,8 +203,8 @@ private:
     // ones starting with nodeAtFirst, and the records after them moved by
     // shift places. A top record inside the change becomes nodeAtFirst.
     void KeepTopAcrossEdit(int firstRecord, int lastRecordBefore, int shift, RecordNode* nodeAtFirst);
-    // The edit's closing steps: document modified, caret in sight, repaint,
-    // status bar.
+    // The edit's closing steps: caret in sight, repaint, status bar (the
+    // edit itself marked the document modified).
     void FinishEdit();
 
     void SetVertBarPosition(int position);
@@ -191,4 +213,5 @@ private:
     void SyncTopRecord();
 
     IViewHost* host_ = nullptr;
+    const IViewDocument* document_ = nullptr;
 };

@@ -26,13 +26,13 @@ public:
     // to the frame's accelerators and menus: the pane does not use it, and
     // it comes with Ctrl or Alt or from an accelerator key (Ctrl+H, Ctrl+S,
     // Alt+Backspace, F1, ...). Other unused characters stop at the pane.
-    bool Char(int code, const KeyScan& key = {}, KeyModifiers held = {});
+    [[nodiscard]] bool Char(int code, const KeyScan& key = {}, KeyModifiers held = {});
 
     // Button-down: the window captures the mouse.
     void LeftDown(int x, int y);
     void MouseMove(int x, int y);
     // True when a drag ended: the window releases the mouse and repaints.
-    bool LeftUp(int x, int y);
+    [[nodiscard]] bool LeftUp(int x, int y);
     void DoubleClick(int x, int y);
     // The capture went elsewhere: the drag is over.
     void CaptureLost() { dragging = false; }
@@ -43,7 +43,7 @@ public:
 
 private:
     // The flag a modifier key sets, or null for other keys.
-    bool* ModifierFlag(int scanCode);
+    [[nodiscard]] bool* ModifierFlag(int scanCode);
 
     CAppViewBase& view_;
 };

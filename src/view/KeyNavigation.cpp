@@ -2,7 +2,6 @@
 // Delete. The keyboard never selects: every key collapses the selection.
 #include <algorithm>
 
-#include "app/DocumentHooks.h"
 #include "platform/KeyScanCodes.h"
 #include "view/AppViewBase.h"
 #include "view/CaretMetrics.h"
@@ -57,7 +56,7 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
     case scan_code::kPageUp:
         if (ctrl) {
             caretRecord = 0;
-            caretNode = rec::Head();
+            caretNode = rec::Head(Records());
             caretByte = caretRow = caretCol = 0;
             break;
         }
@@ -70,7 +69,7 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
     case scan_code::kPageDown:
         if (ctrl) {
             caretRecord = RecordCount() - 1;
-            caretNode = rec::Tail();
+            caretNode = rec::Tail(Records());
             caretByte = caretCol = 0;
             caretRow = rowsPerRecord * caretRecord;
             break;
@@ -120,10 +119,8 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
     case scan_code::kDelete:
         if (HasSelection()) {
             if (!DeleteSelection()) return;  // refused: nothing changes at all
-            MarkDocumentModified();
             Host().InvalidatePane(ViewPane::Data);
         } else if (DeleteAtCaret()) {
-            MarkDocumentModified();
             Host().InvalidatePane(ViewPane::Data);
         }
         break;

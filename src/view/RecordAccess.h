@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "app/Globals.h"
 #include "records/RecordList.h"
 #include "records/RecordNode.h"
 
@@ -18,11 +17,11 @@ inline int Length(const RecordNode* node) { return node ? static_cast<int>(node-
 
 inline RecordNode* Next(const RecordNode* node) { return node ? node->next : nullptr; }
 
-inline int Count() { return theRecordList ? static_cast<int>(theRecordList->recordCount) : 0; }
+inline int Count(const CRecordList* list) { return list ? static_cast<int>(list->recordCount) : 0; }
 
-inline RecordNode* Head() { return theRecordList ? theRecordList->head : nullptr; }
+inline RecordNode* Head(const CRecordList* list) { return list ? list->head : nullptr; }
 
-inline RecordNode* Tail() { return theRecordList ? theRecordList->tail : nullptr; }
+inline RecordNode* Tail(const CRecordList* list) { return list ? list->tail : nullptr; }
 
 // A relative walk of delta records from node (which must be that far from
 // either end of the list).

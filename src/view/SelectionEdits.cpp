@@ -1,10 +1,7 @@
 // Edits of the selection: deleting it (Delete, or typing over it) and the
 // block indent of source mode (Tab and Shift+Tab).
-#include "app/DocumentHooks.h"
-#include "app/Globals.h"
-#include "records/RecordList.h"
+#include "records/RecordEdits.h"
 #include "records/RecordRanges.h"
-#include "records/UndoBuffer.h"
 #include "view/AppViewBase.h"
 #include "view/RecordAccess.h"
 
@@ -12,17 +9,15 @@ namespace rec = view_records;
 
 bool CAppViewBase::DeleteSelection()
 {
-    if (!theRecordList ||
-        !CheckJoinLength(selStartNode, selStartRecord, selStartByte, selEndRecord, selEndByte))
+    if (!Records() || !CheckJoinLength(selStartNode, selStartRecord, selStartByte, selEndRecord, selEndByte))
         return false;
     const int first = selStartRecord;
     const int last = selEndRecord;
-    // The list records the undo entry, which takes the removed records.
-    RecordNode* node = theRecordList->RemoveRange(selStartNode, first, selStartByte, last, selEndByte);
+    RecordNode* node = Edits().RemoveRange(selStartNode, first, selStartByte, last, selEndByte);
     if (!node) {
         // Memory ran out part-way (the program is stopping): hold on to
         // records that surely exist.
-        node = rec::Head();
+        node = rec::Head(Records());
         selStartRecord = selStartByte = 0;
         topNode = node;
         topRecord = topRow = 0;
@@ -40,7 +35,7 @@ bool CAppViewBase::DeleteSelection()
 
 void CAppViewBase::ShiftSelectedBlock(bool unindent)
 {
-    if (!theRecordList) return;
+    if (!Records()) return;
     // The block: every record the selection touches, except one whose
     // column 0 ends it.
     RecordNode* lastNode = selEndNode;
@@ -49,15 +44,8 @@ void CAppViewBase::ShiftSelectedBlock(bool unindent)
         lastNode = lastNode->prev;
         --lastRecord;
     }
-    const std::int64_t bytesBefore = theRecordList->totalBytes;
-    if (unindent) {
-        theUndoBuffer.RecordBlockSnapshot(selStartRecord, selStartNode, lastNode);
-        theRecordList->ShiftBlock(true, selStartNode, lastNode);
-    } else {
-        // Refused as a whole when a record would grow too long (told).
-        if (!theRecordList->ShiftBlock(false, selStartNode, lastNode)) return;
-        theUndoBuffer.RecordBlockIndent(selStartRecord, lastRecord);
-    }
+    // Refused as a whole when a record would grow too long (told).
+    if (!Edits().ShiftBlock(unindent, selStartNode, selStartRecord, lastNode, lastRecord, EditOptions())) return;
 
     // The selection covers the whole block, so the shift can be repeated;
     // the caret goes to its end.
@@ -67,9 +55,6 @@ void CAppViewBase::ShiftSelectedBlock(bool unindent)
     selEndByte = caretByte = rec::Length(lastNode);
     caretRow = rowsPerRecord * caretRecord;
     caretCol = ByteToColumn(caretNode, caretByte);
-
-    // An unindent of records without indent changes nothing.
-    if (theRecordList->totalBytes != bytesBefore) MarkDocumentModified();
     EnsureCaretVisible(false);
     Host().InvalidatePane(ViewPane::All);
     Host().UpdateStatus();

@@ -2,13 +2,11 @@
 // digits on the nibble rows of hex view.
 #include <string>
 
-#include "app/Globals.h"
 #include "platform/Platform.h"
-#include "records/RecordList.h"
+#include "records/RecordEdits.h"
 #include "records/RecordMessages.h"
 #include "view/AppViewBase.h"
 #include "view/EbcdicTables.h"
-#include "records/UndoBuffer.h"
 #include "view/RecordAccess.h"
 
 namespace rec = view_records;
@@ -33,10 +31,11 @@ int HexDigitValue(int ch)
 
 void CAppViewBase::OnChar(bool shift, int ch)
 {
-    if (!HasDocument() || !theRecordList) return;
+    if (!HasDocument()) return;
+    const SourceOptions options = EditOptions();
     bool removed = false;
     if (HasSelection()) {
-        if (sourceMode && ch == kTab && theSettings.srcSmart) {
+        if (ch == kTab && options.SmartIndentOn()) {
             ShiftSelectedBlock(shift);
             return;
         }
@@ -55,11 +54,9 @@ void CAppViewBase::OnChar(bool shift, int ch)
         }
     } else if (ch == kEnter) {
         int column = caretByte;
-        RecordNode* upper =
-            theRecordList->SplitRecord(caretNode, column, sourceMode && theSettings.srcSmart);
+        // column comes back as the indent put before the lower part.
+        RecordNode* upper = Edits().Split(caretNode, caretRecord, column, options.SmartIndentOn());
         if (upper) {
-            // column came back as the indent put before the lower part.
-            theUndoBuffer.RecordSplit(caretRecord, rec::Length(upper), column);
             // A split at byte 0 puts a new empty record above the caret's.
             KeepTopAcrossEdit(caretRecord, caretRecord, 1, upper);
             caretNode = rec::Next(upper);
@@ -91,15 +88,14 @@ bool CAppViewBase::PutChar(int ch)
 
     std::uint8_t byte = 0;
     if (rowInRecord == 0) {
-        if (ch == kTab && sourceMode && theSettings.srcType) {
+        if (ch == kTab && EditOptions().SpacesForTabOn()) {
             // Spaces up to the next tab stop.
             const int width = TabWidth();
             const std::string spaces(static_cast<std::size_t>(width - caretCol % width), ' ');
             const int count = static_cast<int>(spaces.size());
-            if (!theRecordList->Splice(caretNode, caretByte, 0,
-                                       reinterpret_cast<const std::uint8_t*>(spaces.data()), count))
+            if (!Edits().Type(caretNode, caretRecord, caretByte, reinterpret_cast<const std::uint8_t*>(spaces.data()),
+                              count))
                 return false;
-            theUndoBuffer.RecordTyped(caretRecord, caretByte, count);
             caretByte += count;
             caretCol = ByteToColumn(caretNode, caretByte);
             return true;
@@ -122,15 +118,10 @@ bool CAppViewBase::PutChar(int ch)
     }
 
     const bool insert = (insertMode && rowInRecord <= 1) || caretByte == length;
-    if (insert) {
-        if (!theRecordList->Splice(caretNode, caretByte, 0, &byte, 1)) return false;
-        theUndoBuffer.RecordTyped(caretRecord, caretByte);
-    } else {
-        const std::uint8_t old = caretNode->data[caretByte];
-        if (!theRecordList->Splice(caretNode, caretByte, 1, &byte, 1)) return false;
-        if (rowInRecord == 2) theUndoBuffer.RecordOverwriteDigit(caretRecord, caretByte, old);
-        else theUndoBuffer.RecordOverwrite(caretRecord, caretByte, old);
-    }
+    // The low digit overwrites the byte its high digit just made or changed.
+    if (insert ? !Edits().Type(caretNode, caretRecord, caretByte, &byte, 1)
+               : !Edits().Overwrite(caretNode, caretRecord, caretByte, byte, rowInRecord == 2))
+        return false;
 
     // High nibble: on to the low nibble of the same byte; low nibble: to the
     // high nibble of the next byte.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/UndoCommand.h"
 #include "platform/KeyScanCodes.h"
 #include "records/UndoTestSupport.h"
@@ -24,7 +26,7 @@ TEST(UndoCommand, PutsTheCaretOnTheChangeAndCollapsesTheSelection)
     view.selEndRecord = 1;
     view.selEndByte = 2;
 
-    ASSERT_TRUE(UndoLastEdit(view, doc.List(), theUndoBuffer));
+    ASSERT_TRUE(UndoLastEdit(view, EditsOf(doc.List())));
     EXPECT_EQ("ghi", Text(doc.List().tail));
     EXPECT_EQ(2, view.caretRecord);
     EXPECT_EQ(1, view.caretByte);
@@ -39,7 +41,7 @@ TEST(UndoCommand, PutsTheCaretOnTheChangeAndCollapsesTheSelection)
     EXPECT_EQ(1, view.selEndByte);
     // The journal ran empty: the document is as it was.
     EXPECT_FALSE(journal.hooks.modified);
-    EXPECT_FALSE(UndoLastEdit(view, doc.List(), theUndoBuffer));
+    EXPECT_FALSE(UndoLastEdit(view, EditsOf(doc.List())));
 }
 
 TEST(UndoCommand, ScrollsTheChangeIntoSight)
@@ -49,7 +51,7 @@ TEST(UndoCommand, ScrollsTheChangeIntoSight)
     TestView test(80, 10);
     TypeAt(doc.List(), 70, 0, "Z");
     ASSERT_EQ(0, test.view.topRow);
-    ASSERT_TRUE(UndoLastEdit(test.view, doc.List(), theUndoBuffer));
+    ASSERT_TRUE(UndoLastEdit(test.view, EditsOf(doc.List())));
     EXPECT_EQ(70, test.view.caretRecord);
     EXPECT_LE(test.view.topRow, 70);
     EXPECT_GT(test.view.topRow + test.view.pageRows, 70);
@@ -63,7 +65,7 @@ TEST(UndoCommand, PutsBackTheScrollRangeOfTheRecordsItRestores)
     TestView test(80, 10);
     CAppViewBase& view = test.view;
     // Records 10 to 89 deleted: 20 records are left.
-    view.ExtendSelection(doc.List().head, 0, 0);
+    std::ignore = view.ExtendSelection(doc.List().head, 0, 0);
     RecordNode* start = doc.List().head;
     for (int i = 0; i < 10; ++i) start = start->next;
     RecordNode* end = start;
@@ -78,7 +80,7 @@ TEST(UndoCommand, PutsBackTheScrollRangeOfTheRecordsItRestores)
     ASSERT_EQ(20, doc.List().recordCount);
     ASSERT_EQ(19, test.host.vertScroll.maximum);
 
-    ASSERT_TRUE(UndoLastEdit(view, doc.List(), theUndoBuffer));
+    ASSERT_TRUE(UndoLastEdit(view, EditsOf(doc.List())));
     ASSERT_EQ(100, doc.List().recordCount);
     EXPECT_EQ(99, test.host.vertScroll.maximum);
     // Paging to the end keeps the bar with the view.

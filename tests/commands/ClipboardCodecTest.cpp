@@ -30,7 +30,7 @@ V Decode(const std::string& bytes, bool block, ClipLineBreaks breaks = ClipLineB
 std::pair<std::string, std::string> Encode(const V& records, bool endsWithBreak)
 {
     CClipRecords holder;
-    for (const std::string& r : records) holder.AppendRecord(U(r), static_cast<int>(r.size()));
+    for (const std::string& r : records) EXPECT_TRUE(holder.AppendRecord(U(r), static_cast<int>(r.size())));
     ClipBytes block, text;
     EXPECT_TRUE(EncodeClipBlock(holder.head, endsWithBreak, block));
     EXPECT_TRUE(EncodeClipText(holder.head, endsWithBreak, text));

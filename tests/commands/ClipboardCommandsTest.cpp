@@ -19,7 +19,7 @@ struct ClipScene : EditScene {
     {
         LoadClipForm(theClipRecords, ClipForm::Text, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     }
-    bool Paste() { return PasteClipboard(View(), List(), message); }
+    bool Paste() { return PasteClipboard(View(), View().Edits(), theClipRecords, message); }
     std::string message;
 };
 
@@ -50,13 +50,13 @@ TEST(ClipboardCommands, PasteAfterCutOrCopyWhenTheClipboardHadNothing)
 {
     ClipScene s({"ab", "cd"});
     s.Select(0, 0, 0, 1);
-    ASSERT_TRUE(CutSelection(s.View(), s.List(), s.message));
+    ASSERT_TRUE(CutSelection(s.View(), s.View().Edits(), theClipRecords, s.message));
     EXPECT_EQ("1 line(s) moved to Clipboard", s.message);
     s.PutCaret(1, 0, 1);
     ASSERT_TRUE(s.Paste());  // the cut records went to the undo journal
     EXPECT_EQ("0 line(s) pasted from Clipboard", s.message);
     s.Select(1, 0, 1, 2);
-    ASSERT_TRUE(CopySelection(s.View(), s.List(), s.message));
+    ASSERT_TRUE(CopySelection(s.View(), s.List(), theClipRecords, s.message));
     s.PutCaret(0, 0, 1);
     ASSERT_TRUE(s.Paste());  // a copy stays with the holder
     EXPECT_EQ((V{"bcd", "cd"}), s.Texts());
@@ -77,7 +77,7 @@ TEST(ClipboardCommands, ARefusedPasteLeavesTheDocumentAndTheSelection)
 TEST(ClipboardCommands, AdvanceCutToTheLastRecordAndTheRangeCheck)
 {
     ClipScene s(NumberedRecords(10));
-    ASSERT_TRUE(TransferRecords(s.View(), s.List(), 8, 10, false, s.message));
+    ASSERT_TRUE(TransferRecords(s.View(), s.View().Edits(), theClipRecords, 8, 10, false, s.message));
     EXPECT_EQ("3 line(s) moved to Clipboard", s.message);
     EXPECT_EQ(7, s.List().recordCount);
     EXPECT_EQ(6, s.View().caretRecord);

@@ -26,10 +26,10 @@ public:
         return find;
     }
     bool Search(const std::string& text, int direction = 0) { return With(text, "", direction).Search(View(), List()); }
-    bool Replace(const std::string& text, const std::string& by) { return With(text, by).Replace(View(), List()); }
+    bool Replace(const std::string& text, const std::string& by) { return With(text, by).Replace(View(), View().Edits()); }
     std::int64_t ReplaceAll(const std::string& text, const std::string& by)
     {
-        return With(text, by).ReplaceAll(View(), List());
+        return With(text, by).ReplaceAll(View(), View().Edits());
     }
     // "record:byte-record:byte" of the selection.
     std::string Selection()

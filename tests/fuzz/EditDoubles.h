@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/DocumentHooks.h"
 #include "platform/MessageBox.h"
 #include "records/ClipRecords.h"
 #include "records/ClipboardTransport.h"
+#include "records/DocumentHooks.h"
 #include "records/RecordList.h"
 #include "records/UndoView.h"
 
@@ -85,7 +85,8 @@ public:
     {
         if (!content.present) return false;
         holder.Clear();
-        for (const std::string& r : content.records) holder.AppendRecord(U(r), Len(r));
+        for (const std::string& r : content.records)
+            if (!holder.AppendRecord(U(r), Len(r))) return false;
         holder.endsWithBreak = content.endsWithBreak;
         return true;
     }

@@ -9,17 +9,17 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "EditDoubles.h"
-#include "app/DocumentHooks.h"
-#include "app/Globals.h"
 #include "platform/Platform.h"
 #include "records/ClipRecords.h"
+#include "records/RecordEdits.h"
 #include "records/RecordList.h"
 #include "records/RecordRanges.h"
+#include "records/SourceOptions.h"
 #include "records/UndoBuffer.h"
-#include "view/AppViewBase.h"
 
 namespace edit_sequence {
 
@@ -48,33 +48,18 @@ struct Pieces {
 
 class Checker {
 public:
-    explicit Checker(const Records& start)
-        : savedView_(theView), savedHooks_(theDocumentHooks), savedBox_(Platform().messageBox),
-          savedSettings_(theSettings)
+    explicit Checker(const Records& start) : savedBox_(Platform().messageBox)
     {
-        theView = &appView_;
-        appView_.sourceMode = true;
-        theDocumentHooks = &hooks_;
+        options_.sourceMode = true;  // for smart indent
         Platform().messageBox = &box_;
-        theUndoBuffer.Reset();
-        theClipRecords.Clear();
-        theClipRecords.SetTransport(&clipboard_);
-        for (const std::string& r : start) list_.NewRecord(nullptr, U(r), Len(r));
-        if (!list_.head) list_.NewRecord(nullptr, nullptr, 0);
+        holder_.SetTransport(&clipboard_);
+        for (const std::string& r : start) std::ignore = list_.NewRecord(nullptr, U(r), Len(r));
+        if (!list_.head) std::ignore = list_.NewRecord(nullptr, nullptr, 0);
         model_ = Contents(list_);
         journalStart_ = model_;
         PlaceViewAt(0, 0);
     }
-    ~Checker()
-    {
-        theUndoBuffer.Reset();
-        theClipRecords.SetTransport(nullptr);
-        theClipRecords.Clear();
-        theView = savedView_;
-        theDocumentHooks = savedHooks_;
-        Platform().messageBox = savedBox_;
-        theSettings = savedSettings_;
-    }
+    ~Checker() { Platform().messageBox = savedBox_; }
     Checker(const Checker&) = delete;
     Checker& operator=(const Checker&) = delete;
 
@@ -87,7 +72,7 @@ public:
             const std::string problem = Step(script);
             if (!problem.empty()) return "step " + std::to_string(step) + ": " + problem;
         }
-        while (theUndoBuffer.CanUndo()) {
+        while (journal_.CanUndo()) {
             const std::string problem = UndoOnce(0, 0);
             if (!problem.empty()) return "final undo: " + problem;
         }
@@ -122,12 +107,12 @@ private:
     void Before()
     {
         before_ = model_;
-        currentBefore_ = theUndoBuffer.Current();
+        currentBefore_ = journal_.Current();
     }
     // Call after it: a new entry remembers the document as it was before.
     std::string After(bool mustRecord)
     {
-        const int current = theUndoBuffer.Current();
+        const int current = journal_.Current();
         if (current < 0) return mustRecord ? "the journal ran empty while recording" : std::string();
         if (current != currentBefore_) {
             const int expected = currentBefore_ < 0 ? 0 : (currentBefore_ + 1) % CUndoBuffer::kEntries;
@@ -140,7 +125,8 @@ private:
         }
         return {};
     }
-    void Changed() { MarkDocumentModified(); }
+    // The journaled edits, as the editor makes them.
+    CRecordEdits Edits() { return CRecordEdits(list_, journal_, &hooks_); }
 
     // --- The steps ---
 
@@ -180,14 +166,14 @@ private:
             break;
         }
         case 16:
-            theSettings.srcType = s.Byte() % 2 == 0;
-            theSettings.srcMark = 2 + s.Below(9);
-            theSettings.srcSmart = s.Byte() % 2 == 0;
+            options_.spacesForTab = s.Byte() % 2 == 0;
+            options_.tabStop = 2 + s.Below(9);
+            options_.smartIndent = s.Byte() % 2 == 0;
             break;
         case 17: problem = Save(); break;
         default: {
             const int undos = 1 + s.Below(3);
-            for (int i = 0; i < undos && problem.empty() && theUndoBuffer.CanUndo(); ++i)
+            for (int i = 0; i < undos && problem.empty() && journal_.CanUndo(); ++i)
                 problem = UndoOnce(s.Below(Count()), s.Below(Count()));
             break;
         }
@@ -202,7 +188,7 @@ private:
         if (!listProblem.empty()) return listProblem;
         if (Contents(list_) != model_) return "the records differ from the model";
         if (hooks_.modified != (live_ > 0 || lost_)) return "the modified flag is wrong";
-        if (theUndoBuffer.CanUndo() != (live_ > 0)) return "CanUndo is wrong";
+        if (journal_.CanUndo() != (live_ > 0)) return "CanUndo is wrong";
         PlaceViewAt(Count() / 2, Count() / 3);
         return {};
     }
@@ -212,10 +198,8 @@ private:
         for (int i = 0; i < n && LengthOf(r) + 1 < kMaxRecordLength; ++i) {
             Before();
             const std::uint8_t b = static_cast<std::uint8_t>(byte + i);
-            if (!list_.Splice(NodeAt(r), c + i, 0, &b, 1)) return "typing was refused";
-            theUndoBuffer.RecordTyped(r, c + i);
+            if (!Edits().Type(NodeAt(r), r, c + i, &b, 1)) return "typing was refused";
             Text(r).insert(static_cast<std::size_t>(c + i), 1, static_cast<char>(b));
-            Changed();
             if (std::string p = After(true); !p.empty()) return p;
         }
         return {};
@@ -226,10 +210,8 @@ private:
         if (LengthOf(r) + spaces >= kMaxRecordLength) return {};
         Before();
         const std::string blanks(static_cast<std::size_t>(spaces), ' ');
-        if (!list_.Splice(NodeAt(r), c, 0, U(blanks), spaces)) return "a tab was refused";
-        theUndoBuffer.RecordTyped(r, c, spaces);
+        if (!Edits().Type(NodeAt(r), r, c, U(blanks), spaces)) return "a tab was refused";
         Text(r).insert(static_cast<std::size_t>(c), blanks);
-        Changed();
         return After(true);
     }
 
@@ -237,12 +219,9 @@ private:
     {
         for (int i = 0; i < n && c + i < LengthOf(r); ++i) {
             Before();
-            RecordNode* node = NodeAt(r);
             const std::uint8_t b = static_cast<std::uint8_t>(byte - i);
-            theUndoBuffer.RecordOverwrite(r, c + i, node->data[c + i]);
-            list_.Splice(node, c + i, 1, &b, 1);
+            if (!Edits().Overwrite(NodeAt(r), r, c + i, b, false)) return "overwriting was refused";
             Text(r)[static_cast<std::size_t>(c + i)] = static_cast<char>(b);
-            Changed();
             if (std::string p = After(true); !p.empty()) return p;
         }
         return {};
@@ -255,27 +234,20 @@ private:
         if (insert) {
             if (LengthOf(r) + 1 >= kMaxRecordLength) return {};
             Before();
-            list_.Splice(NodeAt(r), c, 0, &high, 1);
-            theUndoBuffer.RecordTyped(r, c);
+            if (!Edits().Type(NodeAt(r), r, c, &high, 1)) return "a hex digit was refused";
             Text(r).insert(static_cast<std::size_t>(c), 1, static_cast<char>(high));
         } else {
             if (c >= LengthOf(r)) return {};
             Before();
-            RecordNode* node = NodeAt(r);
-            const std::uint8_t old = node->data[c];
-            theUndoBuffer.RecordOverwrite(r, c, old);
-            const std::uint8_t first = static_cast<std::uint8_t>(high | (old & 0x0F));
-            list_.Splice(node, c, 1, &first, 1);
+            const std::uint8_t first = static_cast<std::uint8_t>(high | (NodeAt(r)->data[c] & 0x0F));
+            if (!Edits().Overwrite(NodeAt(r), r, c, first, false)) return "a hex digit was refused";
             Text(r)[static_cast<std::size_t>(c)] = static_cast<char>(first);
         }
-        Changed();
         if (std::string p = After(true); !p.empty()) return p;
         Before();
-        RecordNode* node = NodeAt(r);
-        theUndoBuffer.RecordOverwriteDigit(r, c, node->data[c]);
-        list_.Splice(node, c, 1, &value, 1);
+        if (!Edits().Overwrite(NodeAt(r), r, c, value, true)) return "the second digit was refused";
         Text(r)[static_cast<std::size_t>(c)] = static_cast<char>(value);
-        if (theUndoBuffer.Current() != currentBefore_) return "the second digit started an entry";
+        if (journal_.Current() != currentBefore_) return "the second digit started an entry";
         return After(true);
     }
 
@@ -283,11 +255,8 @@ private:
     {
         for (int i = 0; i < n && c < LengthOf(r); ++i) {
             Before();
-            RecordNode* node = NodeAt(r);
-            theUndoBuffer.RecordDeletedChar(r, c, node->data[c]);
-            list_.Splice(node, c, 1, nullptr, 0);
+            if (!Edits().DeleteByte(NodeAt(r), r, c)) return "a deletion was refused";
             Text(r).erase(static_cast<std::size_t>(c), 1);
-            Changed();
             if (std::string p = After(true); !p.empty()) return p;
         }
         return {};
@@ -298,11 +267,8 @@ private:
         for (int i = 0; i < n && c > 0; ++i) {
             --c;
             Before();
-            RecordNode* node = NodeAt(r);
-            theUndoBuffer.RecordDeletedChar(r, c, node->data[c]);
-            list_.Splice(node, c, 1, nullptr, 0);
+            if (!Edits().DeleteByte(NodeAt(r), r, c)) return "a backspace was refused";
             Text(r).erase(static_cast<std::size_t>(c), 1);
-            Changed();
             if (std::string p = After(true); !p.empty()) return p;
         }
         return {};
@@ -313,14 +279,14 @@ private:
         Before();
         const std::string text = Text(r);
         int column = c;
-        if (!list_.SplitRecord(NodeAt(r), column, indentFlag)) return "split failed";
-        theUndoBuffer.RecordSplit(r, c, column);
+        const bool smartIndent = indentFlag && options_.SmartIndentOn();
+        if (!Edits().Split(NodeAt(r), r, column, smartIndent)) return "split failed";
         if (c == 0) {
             if (column != 0) return "a split at column 0 indented";
             model_.insert(model_.begin() + r, std::string());
         } else {
             int blanks = 0;
-            if (indentFlag && theSettings.srcSmart) {
+            if (smartIndent) {
                 while (blanks < Len(text) && (text[static_cast<std::size_t>(blanks)] == ' ' ||
                                               text[static_cast<std::size_t>(blanks)] == '\t'))
                     ++blanks;
@@ -333,7 +299,6 @@ private:
             Text(r) = text.substr(0, static_cast<std::size_t>(c));
             model_.insert(model_.begin() + r + 1, lower);
         }
-        Changed();
         return After(true);
     }
 
@@ -341,11 +306,9 @@ private:
     {
         if (r + 1 >= Count() || LengthOf(r) + LengthOf(r + 1) > kMaxRecordLength) return {};
         Before();
-        theUndoBuffer.RecordJoin(r, LengthOf(r));
-        if (!list_.JoinNext(NodeAt(r))) return "join refused";
+        if (!Edits().JoinNext(NodeAt(r), r)) return "join refused";
         Text(r) += Text(r + 1);
         model_.erase(model_.begin() + r + 1);
-        Changed();
         return After(true);
     }
 
@@ -404,7 +367,7 @@ private:
         if (checkFirst && !fits) return {};
         Before();
         const int shown = box_.shown;
-        RecordNode* caret = list_.RemoveRange(NodeAt(sr), sr, sc, er, ec);
+        RecordNode* caret = Edits().RemoveRange(NodeAt(sr), sr, sc, er, ec);
         if (!fits) {
             if (box_.shown != shown + 1) return "a refused removal showed no message";
             return Contents(list_) == model_ ? std::string() : "a refused removal changed the records";
@@ -427,13 +390,13 @@ private:
         const bool fits = RemovedModel(sr, sc, er, ec, after);
         const Pieces pieces = PiecesOf(sr, sc, er, ec, false);
         Before();
-        RecordNode* caret = list_.CutRange(NodeAt(sr), sr, sc, er, ec);
-        if (theClipRecords.head) return "the holder kept the cut records";
+        RecordNode* caret = Edits().CutRange(holder_, NodeAt(sr), sr, sc, er, ec);
+        if (holder_.head) return "the holder kept the cut records";
         if (!fits) {
-            if (theClipRecords.recordCount != 0) return "a refused cut counted records";
+            if (holder_.recordCount != 0) return "a refused cut counted records";
             return Contents(list_) == model_ ? std::string() : "a refused cut changed the records";
         }
-        if (theClipRecords.recordCount != static_cast<int>(pieces.records.size())) return "cut count is wrong";
+        if (holder_.recordCount != static_cast<int>(pieces.records.size())) return "cut count is wrong";
         if (!clipboard_.content.present || clipboard_.content.records != pieces.records ||
             clipboard_.content.endsWithBreak != pieces.endsWithBreak)
             return "the cut records on the clipboard are wrong";
@@ -446,12 +409,12 @@ private:
     {
         if (EmptyRange(sr, sc, er, ec, Count(), LengthOf(Count() - 1))) return {};
         const Pieces pieces = PiecesOf(sr, sc, er, ec, true);
-        if (!list_.CopyRange(NodeAt(sr), sr, sc, er, ec)) return "copy failed";
+        if (!list_.CopyRange(holder_, NodeAt(sr), sr, sc, er, ec)) return "copy failed";
         Records held;
-        for (const RecordNode* n = theClipRecords.head; n; n = n->next) held.push_back(Bytes(n));
-        if (held != pieces.records || theClipRecords.endsWithBreak != pieces.endsWithBreak)
+        for (const RecordNode* n = holder_.head; n; n = n->next) held.push_back(Bytes(n));
+        if (held != pieces.records || holder_.endsWithBreak != pieces.endsWithBreak)
             return "the copied records are wrong";
-        if (theClipRecords.recordCount != static_cast<int>(held.size())) return "the holder's count is wrong";
+        if (holder_.recordCount != static_cast<int>(held.size())) return "the holder's count is wrong";
         if (clipboard_.content.records != pieces.records) return "the copy did not reach the clipboard";
         return {};
     }
@@ -464,9 +427,9 @@ private:
             pieces.records = clipboard_.content.records;
             pieces.endsWithBreak = clipboard_.content.endsWithBreak;
             any = !pieces.records.empty();
-        } else if (theClipRecords.head) {
-            for (const RecordNode* n = theClipRecords.head; n; n = n->next) pieces.records.push_back(Bytes(n));
-            pieces.endsWithBreak = theClipRecords.endsWithBreak;
+        } else if (holder_.head) {
+            for (const RecordNode* n = holder_.head; n; n = n->next) pieces.records.push_back(Bytes(n));
+            pieces.endsWithBreak = holder_.endsWithBreak;
             any = true;
         }
         RecordNode* node = NodeAt(r);
@@ -474,14 +437,14 @@ private:
         int column = c;
         Before();
         const int shown = box_.shown;
-        RecordNode* caret = list_.PasteChain(node, index, column);
+        RecordNode* caret = Edits().PasteChain(holder_, node, index, column);
         if (!any) return caret == node && Contents(list_) == model_ ? "" : "an empty paste changed something";
         const std::string& first = pieces.records.front();
         if (Len(first) + LengthOf(r) > kMaxRecordLength) {
             if (caret || box_.shown != shown + 1) return "an over-long paste was not refused";
             return Contents(list_) == model_ ? std::string() : "a refused paste changed the records";
         }
-        if (theClipRecords.head) return "the holder kept the pasted records";
+        if (holder_.head) return "the holder kept the pasted records";
         const std::string head = Text(r).substr(0, static_cast<std::size_t>(c));
         const std::string tail = Text(r).substr(static_cast<std::size_t>(c));
         Records inserted = pieces.records;
@@ -506,25 +469,24 @@ private:
 
     std::string Indent(int first, int last)
     {
-        const int spaces = BlockIndentSpaces();
+        const int spaces = options_.BlockIndentSpaces();
         const int width = spaces > 0 ? spaces : 1;
         bool fits = true;
         for (int i = first; i <= last; ++i) fits = fits && LengthOf(i) + width < kMaxRecordLength;
         Before();
-        if (list_.ShiftBlock(false, NodeAt(first), NodeAt(last)) != fits) return "ShiftBlock misjudged the limit";
+        if (Edits().ShiftBlock(false, NodeAt(first), first, NodeAt(last), last, options_) != fits)
+            return "ShiftBlock misjudged the limit";
         if (!fits) return Contents(list_) == model_ ? "" : "a refused indent changed the records";
-        theUndoBuffer.RecordBlockIndent(first, last);
         for (int i = first; i <= last; ++i) Text(i).insert(0, spaces > 0 ? std::string(static_cast<std::size_t>(spaces), ' ') : "\t");
-        Changed();
         return After(true);
     }
 
     std::string Unindent(int first, int last)
     {
         Before();
-        theUndoBuffer.RecordBlockSnapshot(first, NodeAt(first), NodeAt(last));
-        list_.ShiftBlock(true, NodeAt(first), NodeAt(last));
-        const int width = std::clamp(static_cast<int>(theSettings.srcMark), 2, 10);
+        if (!Edits().ShiftBlock(true, NodeAt(first), first, NodeAt(last), last, options_))
+            return "an unindent was refused";
+        const int width = std::clamp(static_cast<int>(options_.tabStop), 2, 10);
         for (int i = first; i <= last; ++i) {
             std::string& t = Text(i);
             std::size_t n = 0;
@@ -532,7 +494,9 @@ private:
             if (n == 0 && !t.empty() && t[0] == '\t') n = 1;
             t.erase(0, n);
         }
-        Changed();
+        // An unindent that takes nothing off marks nothing, yet its entry is
+        // in the journal: the flag below counts entries.
+        hooks_.MarkModified();
         return After(true);
     }
 
@@ -540,18 +504,15 @@ private:
     {
         if (LengthOf(r) - remove + Len(with) >= kMaxRecordLength) return {};
         Before();
-        RecordNode* node = NodeAt(r);
-        theUndoBuffer.RecordReplace(r, c, Len(with), node->data + c, remove);
-        if (!list_.Splice(node, c, remove, U(with), Len(with))) return "replace refused";
+        if (!Edits().Replace(NodeAt(r), r, c, remove, U(with), Len(with))) return "replace refused";
         Text(r).replace(static_cast<std::size_t>(c), static_cast<std::size_t>(remove), with);
-        Changed();
         return After(true);
     }
 
     std::string Save()
     {
-        theUndoBuffer.Reset();
-        ClearDocumentModified();
+        journal_.Reset();
+        hooks_.ClearModified();
         live_ = 0;
         lost_ = false;
         journalStart_ = model_;
@@ -561,11 +522,11 @@ private:
     std::string UndoOnce(int caret, int top)
     {
         PlaceViewAt(caret, top);
-        const int slot = theUndoBuffer.Current();
+        const int slot = journal_.Current();
         if (slot < 0) return "nothing to undo";
         const int placed = view_.placed;
-        ++undone_[static_cast<std::size_t>(theUndoBuffer.Newest()->kind)];
-        if (!theUndoBuffer.Undo(list_, view_)) return "undo refused an entry of a consistent journal";
+        ++undone_[static_cast<std::size_t>(journal_.Newest()->Kind())];
+        if (!Edits().Undo(view_)) return "undo refused an entry of a consistent journal";
         if (std::string p = ListProblem(list_); !p.empty()) return p;
         model_ = snapshots_[static_cast<std::size_t>(slot)];
         if (Contents(list_) != model_) return "undo did not restore the document";
@@ -589,15 +550,14 @@ private:
     bool lost_ = false;
     std::array<int, 12> undone_{};
 
-    CAppViewBase appView_;  // source mode on, for smart indent
+    CUndoBuffer journal_;
+    CClipRecords holder_;
+    SourceOptions options_;
     StandInView view_;
     FlagHooks hooks_;
     QuietMessageBox box_;
     MemoryClipboard clipboard_;
-    CAppViewBase* savedView_;
-    IDocumentHooks* savedHooks_;
     IMessageBox* savedBox_;
-    Settings savedSettings_;
 };
 
 }  // namespace edit_sequence

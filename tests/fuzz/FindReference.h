@@ -9,14 +9,15 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "EditDoubles.h"
-#include "app/Globals.h"
 #include "commands/FindEngine.h"
 #include "commands/FindPattern.h"
 #include "commands/ReplaceAllEngine.h"
 #include "platform/Platform.h"
+#include "records/RecordEdits.h"
 #include "records/RecordNode.h"
 #include "records/UndoBuffer.h"
 #include "view/EbcdicTables.h"
@@ -210,13 +211,12 @@ inline std::string CheckAgainstReference(const Scenario& s)
     edit_sequence::QuietMessageBox box;
     edit_sequence::FlagHooks hooks;
     edit_sequence::StandInView view;
+    CUndoBuffer journal;
     IMessageBox* savedBox = Platform().messageBox;
-    IDocumentHooks* savedHooks = theDocumentHooks;
     Platform().messageBox = &box;
-    theDocumentHooks = &hooks;
-    theUndoBuffer.Reset();
     CRecordList list;
-    for (const std::string& r : s.doc) list.NewRecord(nullptr, edit_sequence::U(r), edit_sequence::Len(r));
+    for (const std::string& r : s.doc)
+        std::ignore = list.NewRecord(nullptr, edit_sequence::U(r), edit_sequence::Len(r));
     const FindPosition from{FindRelative(list.head, s.from.record), s.from.record, s.from.column};
     const CFindMatcher matcher(s.search, s.asciiView);
 
@@ -241,18 +241,17 @@ inline std::string CheckAgainstReference(const Scenario& s)
         if (!(expected.last == Place{result.last.record, result.last.column}) ||
             result.last.node != FindRelative(list.head, result.last.record))
             problem = "replace all: caret elsewhere";
-        theUndoBuffer.RecordReplaceAll(s.from.record, s.from.column, result.log.release());
+        CRecordEdits edits(list, journal, &hooks);
+        edits.JournalReplaceAll(s.from.record, s.from.column, std::move(result.log));
         view.caretNode = view.topNode = list.tail;
         view.caretRecord = view.topRecord = list.recordCount - 1;
-        if (!theUndoBuffer.Undo(list, view) || edit_sequence::Contents(list) != s.doc)
+        if (!edits.Undo(view) || edit_sequence::Contents(list) != s.doc)
             problem = "undo: another document";
         else if (view.caretRecord != s.from.record || view.caretByte != s.from.column)
             problem = "undo: caret elsewhere";
     } else if (result.log) {
         problem = "replace all: a log without replacements";
     }
-    theUndoBuffer.Reset();
-    theDocumentHooks = savedHooks;
     Platform().messageBox = savedBox;
     return problem;
 }

@@ -31,7 +31,7 @@ TEST_F(CommandLineStart, WidthSwitchOpensBinaryRecords)
 {
     const std::string path = dir.File("data.bin");
     WriteFileBytes(path, std::string(200, '\0'));
-    ASSERT_TRUE(StartWith({"-w", "80", path}));
+    ASSERT_TRUE(StartWith({"-s", "-w", "80", path}));
 
     ASSERT_NE(nullptr, theRecordList);
     EXPECT_EQ(3, theRecordList->recordCount);  // 80, 80 and 40 bytes
@@ -40,7 +40,7 @@ TEST_F(CommandLineStart, WidthSwitchOpensBinaryRecords)
     EXPECT_EQ("BIN", Frame().PaneText(CMainFrame::kFormatPane));
     EXPECT_EQ("[1,1]", Frame().PaneText(CMainFrame::kPositionPane));
     EXPECT_EQ("80 bytes ['',0x00]", Frame().PaneText(CMainFrame::kMessagePane));
-    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kSourcePane));  // never for binary
+    EXPECT_EQ("   ", Frame().PaneText(CMainFrame::kSourcePane));  // never for binary, even with -s
     // The request was for this document only.
     EXPECT_EQ(0u, TheApp().pendingFlags);
     EXPECT_EQ(0, TheApp().pendingWidth);

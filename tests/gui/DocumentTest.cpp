@@ -9,6 +9,7 @@
 #include "app/wx/MainFrame.h"
 #include "gui/GuiApp.h"
 #include "gui/ShellFixture.h"
+#include "records/RecordEdits.h"
 #include "records/RecordList.h"
 #include "records/UndoBuffer.h"
 #include "view/wx/AppView.h"
@@ -119,7 +120,7 @@ TEST_F(Document, NewOnAFileNamesItInTheQuestionAndSavesOnYes)
     WriteFileBytes(path, "x\n");
     ASSERT_TRUE(Doc().OpenFile(path, 0, 0));
     const std::uint8_t more[] = {'y'};
-    theRecordList->Splice(theRecordList->head, 1, 0, more, 1);
+    ASSERT_TRUE(theRecordList->Splice(theRecordList->head, 1, 0, more, 1));
     Doc().MarkModified();
 
     platform.messageBox.Answer(MbResult::Yes);
@@ -198,9 +199,8 @@ void TypeAtStart(const std::string& text)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<std::uint8_t>(text[i]);
-        theRecordList->Splice(theRecordList->head, static_cast<int>(i), 0, &byte, 1);
-        theUndoBuffer.RecordTyped(0, static_cast<int>(i));
-        theDoc->MarkModified();
+        EXPECT_TRUE(CRecordEdits(*theRecordList, theUndoBuffer, theDoc).Type(theRecordList->head, 0,
+                                                                             static_cast<int>(i), &byte, 1));
     }
 }
 

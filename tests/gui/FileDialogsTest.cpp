@@ -108,7 +108,7 @@ TEST_F(FileDialogs, ANameThatIsNotUtf8OpensFromTheDialogAndSavesUnderItsBytes)
     ASSERT_EQ(path, theRecordList->fileName);
     EXPECT_EQ("caf\xEF\xBF\xBD.txt - Tabulon", Title());
     const std::uint8_t x = 'x';
-    theRecordList->Splice(theRecordList->head, 0, 0, &x, 1);
+    ASSERT_TRUE(theRecordList->Splice(theRecordList->head, 0, 0, &x, 1));
     Doc().MarkModified();
     Command(ID_FILE_SAVE_DOC);
     EXPECT_EQ("", Boxes());

@@ -17,7 +17,7 @@ using OpenCommand = ShellTest;
 void EditUntitled()
 {
     const std::uint8_t text[] = {'e', 'd', 'i', 't'};
-    theRecordList->Splice(theRecordList->head, 0, 0, text, 4);
+    EXPECT_TRUE(theRecordList->Splice(theRecordList->head, 0, 0, text, 4));
     theDoc->MarkModified();
 }
 
@@ -90,7 +90,7 @@ TEST_F(OpenCommand, YesSavesToTheFileThenOpens)
     WriteFileBytes(second, "b\r\nc\r\n");
     ASSERT_TRUE(Doc().OpenFile(first, 0, 0));
     const std::uint8_t more[] = {'!'};
-    theRecordList->Splice(theRecordList->head, 1, 0, more, 1);
+    ASSERT_TRUE(theRecordList->Splice(theRecordList->head, 1, 0, more, 1));
     Doc().MarkModified();
     platform.messageBox.Answer(MbResult::Yes);
     {

@@ -193,7 +193,7 @@ TEST(PageLayout, NoRoomForAColumnOrARowStillEnds)
 TEST(PageLayout, PagesAreLaidOutLazilyAndAgainForAnotherLayout)
 {
     auto list = std::make_unique<CRecordList>();
-    for (int i = 0; i < 1000; ++i) list->NewRecord(nullptr, U("record"), 6);
+    for (int i = 0; i < 1000; ++i) ASSERT_NE(nullptr, list->NewRecord(nullptr, U("record"), 6));
     CPageTable table;
     table.Reset(list->head);
     PageLayout layout;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <type_traits>
 
 #include "platform/RegFileFormat.h"
 #include "platform/posix/FileRegistry.h"
@@ -23,9 +25,37 @@ void Set(IRegistry& reg, RegKey key, const std::string& name, RegType type, cons
     ASSERT_TRUE(reg.SetValue(key, name, type, data.data(), data.size())) << name;
 }
 
-TEST(RegistryStore, KeysFollowRegistryRules)
+// Every store behind the registry interface keeps the same rules: the
+// suite runs over each of them.
+struct MemoryStore {
+    CMemoryRegistry registry;
+};
+
+struct FileStore {
+    TempDir dir;
+    CFileRegistry registry{dir.File("registry.reg")};
+};
+
+template <typename Store>
+class RegistryStore : public ::testing::Test {
+protected:
+    Store store;
+};
+
+struct StoreNames {
+    template <typename Store>
+    static std::string GetName(int)
+    {
+        return std::is_same_v<Store, MemoryStore> ? "Memory" : "File";
+    }
+};
+
+using Stores = ::testing::Types<MemoryStore, FileStore>;
+TYPED_TEST_SUITE(RegistryStore, Stores, StoreNames);
+
+TYPED_TEST(RegistryStore, KeysFollowRegistryRules)
 {
-    CMemoryRegistry reg;
+    auto& reg = this->store.registry;
     RegKey key;
     EXPECT_FALSE(reg.OpenKey(HKLM, "Software\\Maker", false, &key));
     ASSERT_TRUE(reg.CreateKey(HKLM, "Software\\Maker\\App", &key));
@@ -44,12 +74,15 @@ TEST(RegistryStore, KeysFollowRegistryRules)
     EXPECT_TRUE(reg.DeleteKey(HKLM, "Software\\Maker"));
     EXPECT_FALSE(reg.CreateKey(HKLM, "a\\\\b", &key));
     EXPECT_FALSE(reg.CreateKey(HKLM, "\\a", &key));
-    EXPECT_EQ(0u, reg.OpenHandleCount());
+    // Every handle was closed again (where a store counts them).
+    if constexpr (requires { reg.OpenHandleCount(); }) {
+        EXPECT_EQ(0u, reg.OpenHandleCount());
+    }
 }
 
-TEST(RegistryStore, ValuesKeepTypeAndBytesAndReadOnlyHandlesRefuseWrites)
+TYPED_TEST(RegistryStore, ValuesKeepTypeAndBytesAndReadOnlyHandlesRefuseWrites)
 {
-    CMemoryRegistry reg;
+    auto& reg = this->store.registry;
     RegKey key;
     ASSERT_TRUE(reg.CreateKey(HKLM, "K", &key));
     Set(reg, key, "bin", REG_BINARY, {});

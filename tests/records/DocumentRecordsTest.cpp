@@ -37,22 +37,20 @@ TEST(DocumentRecords, OpeningKeepsWhatWasReadAndFallsBackWhenNothingWas)
     EXPECT_TRUE(platform.messageBox.boxes.empty());  // the caller says "Cannot open"
 }
 
-TEST(DocumentRecords, TheOpenRequestAndSettingsChooseSourceModeAndHex)
+// Source mode makes no sense for binary records: the document turns it off
+// when the file opened as binary, even when a long line made it so.
+TEST(DocumentRecords, OpeningTellsWhetherTheRecordsAreBinary)
 {
-    ViewScope scope;
-    ApplyOpenRequestToView(kRequestSource | kRequestHex);
-    EXPECT_TRUE(scope.view.sourceMode);
-    EXPECT_EQ(3, scope.view.rowsPerRecord);
-    ApplyOpenRequestToView(0);
-    EXPECT_FALSE(scope.view.sourceMode);
-    EXPECT_EQ(1, scope.view.rowsPerRecord);
-    theSettings.autoSource = true;
-    theSettings.autoHex = true;
-    ApplyOpenRequestToView(0);
-    EXPECT_TRUE(scope.view.sourceMode);
-    EXPECT_EQ(3, scope.view.rowsPerRecord);
-    theView = nullptr;
-    ApplyOpenRequestToView(kRequestSource);  // no view yet: nothing to set
+    TempDir dir;
+    TestPlatform platform;
+    const std::string path = dir.File("data.txt");
+    WriteFileBytes(path, "text\n");
+    EXPECT_FALSE(OpenRecords(path, kModeUnix, 0).binary);
+    EXPECT_TRUE(OpenRecords(path, kModeUnix, 16).binary);
+    EXPECT_FALSE(OpenRecords(dir.File("missing"), kRequestAuto, 0).binary);
+    WriteFileBytes(path, "short\n" + std::string(70000, 'a') + "\n");
+    platform.messageBox.Answer(MbResult::Yes);  // load as binary
+    EXPECT_TRUE(OpenRecords(path, kModeUnix, 0).binary);
 }
 
 }  // namespace

@@ -164,16 +164,6 @@ TEST(LoadModes, AWidthRequestWinsOverTheModeBits)
     EXPECT_EQ(2, negative.list->recordCount);
 }
 
-TEST(LoadModes, BinaryTurnsSourceModeOff)
-{
-    ViewScope scope;
-    scope.view.sourceMode = true;
-    LoadBytes("text\n", kModeUnix);
-    EXPECT_TRUE(scope.view.sourceMode);
-    LoadBytes("text\n", kModeUnix, 16);
-    EXPECT_FALSE(scope.view.sourceMode);
-}
-
 TEST(LoadFiles, AnEmptyFileGivesOneEmptyRecordUnderItsName)
 {
     TempDir dir;
@@ -188,7 +178,7 @@ TEST(LoadFiles, AnEmptyFileGivesOneEmptyRecordUnderItsName)
     EXPECT_EQ(1, list.recordCount);
     EXPECT_EQ(0, list.totalBytes);
     CRecordList unix;
-    unix.Load(path, kModeUnix, 0);
+    EXPECT_EQ(0, unix.Load(path, kModeUnix, 0));
     EXPECT_EQ(kModeUnix, unix.file.mode);
 }
 
@@ -213,7 +203,7 @@ TEST(LoadFiles, TheFileStatusIsRecorded)
     const std::string path = dir.File("data");
     WriteFileBytes(path, "12345\n");
     CRecordList list;
-    list.Load(path, kRequestAuto, 0);
+    EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
     EXPECT_EQ(6, list.file.status.size);
     EXPECT_GT(list.file.status.modifyTime, 0);
     EXPECT_GT(list.file.status.createTime, 0);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/RecordMessages.h"
 #include "records/RecordRanges.h"
 #include "records/UndoTestSupport.h"
@@ -23,7 +25,7 @@ std::unique_ptr<CRecordList> Numbered(int count)
     for (int i = 1; i <= count; ++i) {
         std::string text = std::to_string(i);
         text.insert(text.begin(), 'r');
-        list->NewRecord(nullptr, U(text), static_cast<int>(text.size()));
+        EXPECT_NE(nullptr, list->NewRecord(nullptr, U(text), static_cast<int>(text.size())));
     }
     return list;
 }
@@ -37,7 +39,7 @@ TEST(RangeOperations, CuttingEveryRecordLeavesOneEmptyRecord)
         // count as the Advance dialog gives it.
         const int endIndex = toDocumentEnd ? 3 : 2;
         const int endColumn = toDocumentEnd ? 0 : 5;
-        list->CutRange(list->head, 0, 0, endIndex, endColumn);
+        std::ignore = EditsOf(*list).CutRange(theClipRecords, list->head, 0, 0, endIndex, endColumn);
         EXPECT_EQ(Strings{""}, Records(*list));
         EXPECT_EQ(1, list->recordCount);
         EXPECT_EQ(0, list->totalBytes);
@@ -55,7 +57,7 @@ TEST(RangeOperations, AdvanceCutToTheEndRemovesTheLastRecordsWhole)
 {
     JournalScope journal;
     auto list = Numbered(10);
-    RecordNode* caret = list->CutRange(list->head->next->next, 2, 0, 10, 0);
+    RecordNode* caret = EditsOf(*list).CutRange(theClipRecords, list->head->next->next, 2, 0, 10, 0);
     EXPECT_EQ(nullptr, caret);  // the caret goes to the end of the last record
     EXPECT_EQ((Strings{"r1", "r2"}), Records(*list));
     EXPECT_EQ(8, theClipRecords.recordCount);
@@ -70,7 +72,7 @@ TEST(RangeOperations, AdvanceCutToTheEndRemovesTheLastRecordsWhole)
     EXPECT_EQ("r3", Text(journal.view.caretNode));
 
     // From inside a record to the end: its first bytes stay.
-    list->CutRange(list->head->next, 1, 1, 10, 0);
+    std::ignore = EditsOf(*list).CutRange(theClipRecords, list->head->next, 1, 1, 10, 0);
     EXPECT_EQ((Strings{"r1", "r"}), Records(*list));
     EXPECT_EQ((Strings{}), Held());
     journal.CaretAt(*list, 1, 1);
@@ -82,7 +84,7 @@ TEST(RangeOperations, AdvanceCopyToTheEndHoldsTheRecordsWithTheirLineBreak)
 {
     JournalScope journal;
     auto list = Numbered(10);
-    ASSERT_TRUE(list->CopyRange(list->head->next->next, 2, 0, 10, 0));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head->next->next, 2, 0, 10, 0));
     EXPECT_EQ((Strings{"r3", "r4", "r5", "r6", "r7", "r8", "r9", "r10"}), Held());
     EXPECT_TRUE(theClipRecords.endsWithBreak);
     EXPECT_EQ(8, theClipRecords.recordCount);
@@ -94,17 +96,17 @@ TEST(RangeOperations, CopiesHoldThePiecesOfTheRange)
 {
     JournalScope journal;
     auto list = ListOf({"abcdefg", "hij", "klm", "nop"});
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 2, 0, 5));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 2, 0, 5));
     EXPECT_EQ(Strings{"cde"}, Held());
     EXPECT_FALSE(theClipRecords.endsWithBreak);
-    ASSERT_TRUE(list->CopyRange(list->head->next, 1, 0, 3, 0));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head->next, 1, 0, 3, 0));
     EXPECT_EQ((Strings{"hij", "klm"}), Held());
     EXPECT_TRUE(theClipRecords.endsWithBreak);
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 5, 2, 1));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 5, 2, 1));
     EXPECT_EQ((Strings{"fg", "hij", "k"}), Held());
     EXPECT_EQ(6, theClipRecords.totalBytes);
     EXPECT_FALSE(theClipRecords.endsWithBreak);
-    EXPECT_FALSE(list->CopyRange(list->head, 0, 3, 0, 3));  // empty: nothing held
+    EXPECT_FALSE(list->CopyRange(theClipRecords, list->head, 0, 3, 0, 3));  // empty: nothing held
     EXPECT_EQ(nullptr, theClipRecords.head);
 }
 
@@ -113,13 +115,13 @@ TEST(RangeOperations, RemovingARangeReturnsTheRecordForTheCaret)
     JournalScope journal;
     auto list = ListOf({"abc", "def", "ghi"});
     // Starting inside a record: the joined record.
-    RecordNode* caret = list->RemoveRange(list->head, 0, 1, 1, 2);
+    RecordNode* caret = EditsOf(*list).RemoveRange(list->head, 0, 1, 1, 2);
     EXPECT_EQ((Strings{"af", "ghi"}), Records(*list));
     EXPECT_EQ(list->head, caret);
     EXPECT_TRUE(journal.hooks.modified);
     // Starting at column 0 and ending at a record's end: an empty record
     // stays where the range was.
-    caret = list->RemoveRange(list->head->next, 1, 0, 1, 3);
+    caret = EditsOf(*list).RemoveRange(list->head->next, 1, 0, 1, 3);
     EXPECT_EQ((Strings{"af", ""}), Records(*list));
     EXPECT_EQ(list->tail, caret);
     EXPECT_TRUE(ListIsConsistent(*list));
@@ -133,10 +135,10 @@ TEST(RangeOperations, PastingRecordsWithALineBreakAtColumn2OfAThreeByteRecord)
 {
     JournalScope journal;
     auto list = ListOf({"one", "two", "abc"});
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 2, 0));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 2, 0));
     int index = 2;
     int column = 2;
-    RecordNode* caret = list->PasteChain(list->tail, index, column);
+    RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     EXPECT_EQ((Strings{"one", "two", "abone", "two", "c"}), Records(*list));
     EXPECT_EQ(list->tail, caret);
     EXPECT_EQ(4, index);
@@ -150,19 +152,19 @@ TEST(RangeOperations, PastingWithoutALineBreakJoinsBothEnds)
 {
     JournalScope journal;
     auto list = ListOf({"xy", "z", "ABCDEF"});
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 1, 1));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 1, 1));
     int index = 2;
     int column = 3;
-    RecordNode* caret = list->PasteChain(list->tail, index, column);
+    RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     EXPECT_EQ((Strings{"xy", "z", "ABCxy", "zDEF"}), Records(*list));
     EXPECT_EQ(list->tail, caret);
     EXPECT_EQ(3, index);
     EXPECT_EQ(1, column);
     // One record without a break lands inside the record.
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 0, 2));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 0, 2));
     index = 0;
     column = 1;
-    caret = list->PasteChain(list->head, index, column);
+    caret = EditsOf(*list).PasteChain(theClipRecords, list->head, index, column);
     EXPECT_EQ("xxyy", Text(list->head));
     EXPECT_EQ(list->head, caret);
     EXPECT_EQ(0, index);
@@ -175,14 +177,14 @@ TEST(RangeOperations, PasteWithNothingHeldChangesNothing)
     auto list = ListOf({"abc", "def"});
     int index = 0;
     int column = 1;
-    EXPECT_EQ(list->head, list->PasteChain(list->head, index, column));
+    EXPECT_EQ(list->head, EditsOf(*list).PasteChain(theClipRecords, list->head, index, column));
     // After a cut the records belong to the journal: without a system
     // clipboard there is nothing to paste.
-    list->CutRange(list->head, 0, 0, 1, 2);
+    std::ignore = EditsOf(*list).CutRange(theClipRecords, list->head, 0, 0, 1, 2);
     EXPECT_EQ(2, theClipRecords.recordCount);
     index = 0;
     column = 0;
-    EXPECT_EQ(list->head, list->PasteChain(list->head, index, column));
+    EXPECT_EQ(list->head, EditsOf(*list).PasteChain(theClipRecords, list->head, index, column));
     EXPECT_EQ(Strings{"f"}, Records(*list));
     EXPECT_EQ(0, theUndoBuffer.Current());
 }
@@ -193,37 +195,34 @@ TEST(RangeOperations, TheClipboardTransportCarriesCutAndCopiedRecords)
     edit_sequence::MemoryClipboard clipboard;
     theClipRecords.SetTransport(&clipboard);
     auto list = ListOf({"abc", "def"});
-    list->CutRange(list->head, 0, 1, 1, 0);
+    std::ignore = EditsOf(*list).CutRange(theClipRecords, list->head, 0, 1, 1, 0);
     EXPECT_EQ(Strings{"bc"}, clipboard.content.records);
     EXPECT_TRUE(clipboard.content.endsWithBreak);
     // Paste reads the clipboard back, twice over.
     for (int round = 0; round < 2; ++round) {
         int index = 0;
         int column = 1;
-        list->PasteChain(list->head, index, column);
+        std::ignore = EditsOf(*list).PasteChain(theClipRecords, list->head, index, column);
     }
     EXPECT_EQ((Strings{"abc", "bc", "def"}), Records(*list));
     clipboard.content.present = false;  // another program emptied it
     int index = 0;
     int column = 0;
-    EXPECT_EQ(list->head, list->PasteChain(list->head, index, column));
+    EXPECT_EQ(list->head, EditsOf(*list).PasteChain(theClipRecords, list->head, index, column));
     EXPECT_EQ(3, list->recordCount);
 }
 
 TEST(RangeOperations, BlockShiftIndentsAndUnindents)
 {
     JournalScope journal;
-    ViewScope scope;
-    theSettings.srcMark = 4;
     auto list = ListOf({"\tone", "  two", "      six", "none", " \tmixed", ""});
-    list->ShiftBlock(true, list->head, list->tail);
+    EXPECT_TRUE(list->ShiftBlock(true, list->head, list->tail, SourceModeWith(4)));
     EXPECT_EQ((Strings{"one", "two", "  six", "none", "\tmixed", ""}), Records(*list));
-    theSettings.srcType = false;
-    list->ShiftBlock(false, list->head, list->head->next);
+    EXPECT_TRUE(list->ShiftBlock(false, list->head, list->head->next, SourceModeWith(4)));
     EXPECT_EQ("\tone", Text(list->head));
     EXPECT_EQ("\ttwo", Text(list->head->next));
-    theSettings.srcType = true;
-    list->ShiftBlock(false, list->tail, list->tail);
+    const SourceOptions spaces = SourceModeWith(4, true, true);
+    EXPECT_TRUE(list->ShiftBlock(false, list->tail, list->tail, spaces));
     EXPECT_EQ("    ", Text(list->tail));
     EXPECT_TRUE(ListIsConsistent(*list));
 }
@@ -245,13 +244,13 @@ TEST(RangeOperations, JoinsPastTheLimitAreRefusedWithTheMessage)
     EXPECT_EQ(1u, boxes.size());
 
     // Cut is not checked by its caller: it refuses on its own.
-    list->CutRange(list->head, 0, 35536, 2, 0);
+    std::ignore = EditsOf(*list).CutRange(theClipRecords, list->head, 0, 35536, 2, 0);
     EXPECT_EQ(2u, boxes.size());
     EXPECT_EQ(before, Records(*list));
     EXPECT_EQ(0, theClipRecords.recordCount);
     EXPECT_FALSE(theUndoBuffer.CanUndo());
 
-    RecordNode* joined = list->RemoveRange(list->head, 0, 35535, 2, 0);
+    RecordNode* joined = EditsOf(*list).RemoveRange(list->head, 0, 35535, 2, 0);
     EXPECT_EQ(65535, joined->length);
     EXPECT_EQ(1, list->recordCount);
     EXPECT_TRUE(ListIsConsistent(*list));
@@ -260,14 +259,13 @@ TEST(RangeOperations, JoinsPastTheLimitAreRefusedWithTheMessage)
 TEST(RangeOperations, PastesAndIndentsPastTheLimitAreRefusedWithTheMessage)
 {
     JournalScope journal;
-    ViewScope scope;
     auto& boxes = journal.platform.messageBox.boxes;
     auto list = ListOf({Repeat('a', 30000), Repeat('b', 35536), "short"});
     const Strings before = Records(*list);
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 0, 30000));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 0, 30000));
     int index = 1;
     int column = 0;
-    EXPECT_EQ(nullptr, list->PasteChain(list->head->next, index, column));
+    EXPECT_EQ(nullptr, EditsOf(*list).PasteChain(theClipRecords, list->head->next, index, column));
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ(kMsgRecordTooLarge, boxes[0].text);
     EXPECT_EQ(kCapLineTooLong, boxes[0].caption);
@@ -276,7 +274,7 @@ TEST(RangeOperations, PastesAndIndentsPastTheLimitAreRefusedWithTheMessage)
 
     // A block indent that would take one record to 65535 bytes changes none.
     auto block = ListOf({"x", Repeat('c', 65534), "y"});
-    EXPECT_FALSE(block->ShiftBlock(false, block->head, block->tail));
+    EXPECT_FALSE(block->ShiftBlock(false, block->head, block->tail, SourceOptions{}));
     EXPECT_EQ(2u, boxes.size());
     EXPECT_EQ("x", Text(block->head));
     EXPECT_EQ("y", Text(block->tail));
@@ -288,11 +286,11 @@ TEST(RangeOperations, APasteWhoseLastJoinWouldBeTooLongKeepsItsLineBreakAndIsUnd
     std::string last(30002, 't');
     last.replace(0, 2, "cd");
     auto list = ListOf({"ab", Repeat('z', 40000), last});
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 1, 40000));  // "ab", 40000 z, no final break
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 1, 40000));  // "ab", 40000 z, no final break
     const Strings before = Records(*list);
     int index = 2;
     int column = 2;
-    RecordNode* caret = list->PasteChain(list->tail, index, column);
+    RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     ASSERT_EQ(5, list->recordCount);
     EXPECT_EQ("cdab", Text(list->tail->prev->prev));
     EXPECT_EQ(Repeat('z', 40000), Text(list->tail->prev));

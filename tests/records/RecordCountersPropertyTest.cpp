@@ -15,8 +15,6 @@ using Model = std::vector<std::string>;
 TEST(RecordCounters, StayExactThroughRandomSplicesSplitsAndJoins)
 {
     TestPlatform platform;  // size refusals show boxes; nobody answers
-    ViewScope scope;
-    scope.view.sourceMode = true;
     std::mt19937 random(20240607);
     for (int round = 0; round < 20; ++round) {
         auto list = ListOf({"start"});

@@ -30,8 +30,8 @@ TEST(RecordList, NewRecordLinksBeforeAGivenRecordOrAtTheEnd)
     CRecordList list;
     RecordNode* b = list.NewRecord(nullptr, U("b"), 1);
     RecordNode* a = list.NewRecord(b, U("a"), 1);
-    list.NewRecord(nullptr, U("d"), 1);
-    list.NewRecord(b->next, U("c"), 1);
+    EXPECT_NE(nullptr, list.NewRecord(nullptr, U("d"), 1));
+    EXPECT_NE(nullptr, list.NewRecord(b->next, U("c"), 1));
     EXPECT_EQ((std::vector<std::string>{"a", "b", "c", "d"}), Records(list));
     EXPECT_EQ(a, list.head);
     EXPECT_EQ(4, list.recordCount);
@@ -71,10 +71,10 @@ TEST(RecordList, SpliceGrowsTheBufferWhenTheLengthReachesTheCapacity)
     auto list = ListOf({Repeat('a', 63)});
     RecordNode* n = list->head;
     EXPECT_EQ(64, n->capacity);
-    list->Splice(n, 63, 0, U("b"), 1);  // 64 bytes no longer leave room
+    EXPECT_TRUE(list->Splice(n, 63, 0, U("b"), 1));  // 64 bytes no longer leave room
     EXPECT_EQ(128, n->capacity);
     EXPECT_EQ(Repeat('a', 63) + "b", Text(n));
-    list->Splice(n, 0, 60, nullptr, 0);  // buffers never shrink
+    EXPECT_TRUE(list->Splice(n, 0, 60, nullptr, 0));  // buffers never shrink
     EXPECT_EQ(128, n->capacity);
     EXPECT_EQ("aaab", Text(n));
 }
@@ -115,8 +115,6 @@ TEST(RecordList, SpliceDeletingMoreThanTheRecordHoldsDoesNothingSilently)
 
 TEST(RecordList, SplitAtColumnZeroInsertsAnEmptyRecordAbove)
 {
-    ViewScope scope;
-    scope.view.sourceMode = true;
     auto list = ListOf({"    abc"});
     RecordNode* original = list->head;
     int column = 0;
@@ -139,19 +137,16 @@ TEST(RecordList, SplitInTheMiddleMovesTheRestToANewRecordBelow)
     EXPECT_TRUE(ListIsConsistent(*list));
 
     column = 5;  // at the end: an empty record below
-    list->SplitRecord(node, column, false);
+    EXPECT_NE(nullptr, list->SplitRecord(node, column, false));
     EXPECT_EQ((std::vector<std::string>{"one", "left|", "", "right", "three"}), Records(*list));
     EXPECT_TRUE(ListIsConsistent(*list));
 }
 
 TEST(RecordList, SmartIndentCopiesTheLeadingBlanksInSourceMode)
 {
-    ViewScope scope;
-    scope.view.sourceMode = true;
-    theSettings.srcSmart = true;
     auto list = ListOf({"    abc", " \t  ", "\t x"});
     int column = 7;
-    list->SplitRecord(list->head, column, true);
+    EXPECT_NE(nullptr, list->SplitRecord(list->head, column, true));
     EXPECT_EQ(4, column);
     EXPECT_EQ("    abc", Text(list->head));
     EXPECT_EQ("    ", Text(list->head->next));
@@ -159,44 +154,40 @@ TEST(RecordList, SmartIndentCopiesTheLeadingBlanksInSourceMode)
     // A record of blanks only gives no indent.
     RecordNode* blanks = list->head->next->next;
     column = 4;
-    list->SplitRecord(blanks, column, true);
+    EXPECT_NE(nullptr, list->SplitRecord(blanks, column, true));
     EXPECT_EQ(0, column);
     EXPECT_EQ("", Text(blanks->next));
 
     // Splitting inside the indent copies the whole indent before the rest.
     RecordNode* tabbed = list->tail;
     column = 1;
-    list->SplitRecord(tabbed, column, true);
+    EXPECT_NE(nullptr, list->SplitRecord(tabbed, column, true));
     EXPECT_EQ(2, column);
     EXPECT_EQ("\t", Text(tabbed));
     EXPECT_EQ("\t  x", Text(list->tail));
     EXPECT_TRUE(ListIsConsistent(*list));
 }
 
-TEST(RecordList, SmartIndentNeedsSourceModeTheSettingAndTheFlag)
+TEST(RecordList, SmartIndentNeedsSourceModeAndTheSetting)
 {
-    for (int variant = 0; variant < 4; ++variant) {
-        ViewScope scope;
-        scope.view.sourceMode = variant != 0;
-        theSettings.srcSmart = variant != 1;
-        const bool flag = variant != 2;
+    for (int variant = 0; variant < 3; ++variant) {
+        SourceOptions options = SourceModeWith();
+        options.sourceMode = variant != 0;
+        options.smartIndent = variant != 1;
         auto list = ListOf({"  ab"});
-        if (variant == 3) theView = nullptr;  // no view: not in source mode
         int column = 3;
-        list->SplitRecord(list->head, column, flag);
-        EXPECT_EQ(0, column) << variant;
-        EXPECT_EQ("b", Text(list->tail)) << variant;
+        EXPECT_NE(nullptr, list->SplitRecord(list->head, column, options.SmartIndentOn()));
+        EXPECT_EQ(variant == 2 ? 2 : 0, column) << variant;
+        EXPECT_EQ(variant == 2 ? "  b" : "b", Text(list->tail)) << variant;
     }
 }
 
 TEST(RecordList, AnIndentThatWouldOverfillTheRecordIsRefusedAndTheCaretStaysAtZero)
 {
     TestPlatform platform;
-    ViewScope scope;
-    scope.view.sourceMode = true;
     auto list = ListOf({Repeat(' ', 10) + Repeat('x', 65524)});
     int column = 5;
-    list->SplitRecord(list->head, column, true);
+    EXPECT_NE(nullptr, list->SplitRecord(list->head, column, true));
     EXPECT_EQ(0, column);
     EXPECT_EQ(65529, list->tail->length);
     ASSERT_EQ(1u, platform.messageBox.boxes.size());
@@ -223,7 +214,7 @@ TEST(RecordList, JoinKeepsTheBufferWhenTheBytesFitAndUpdatesTheTail)
     auto list = ListOf({"ab", "cd"});
     RecordNode* first = list->head;
     const std::uint8_t* buffer = first->data;
-    list->JoinNext(first);
+    EXPECT_NE(nullptr, list->JoinNext(first));
     EXPECT_EQ(buffer, first->data);
     EXPECT_EQ(first, list->tail);
     EXPECT_EQ("abcd", Text(first));
@@ -231,7 +222,7 @@ TEST(RecordList, JoinKeepsTheBufferWhenTheBytesFitAndUpdatesTheTail)
     EXPECT_TRUE(ListIsConsistent(*list));
 
     auto grow = ListOf({Repeat('a', 60), Repeat('b', 10)});
-    grow->JoinNext(grow->head);
+    EXPECT_NE(nullptr, grow->JoinNext(grow->head));
     EXPECT_EQ(128, grow->head->capacity);
     EXPECT_EQ(Repeat('a', 60) + Repeat('b', 10), Text(grow->head));
 }
@@ -244,7 +235,7 @@ TEST(RecordList, FreeAllEmptiesTheList)
     EXPECT_EQ(nullptr, list->tail);
     EXPECT_EQ(0, list->recordCount);
     EXPECT_EQ(0, list->totalBytes);
-    list->NewRecord(nullptr, U("x"), 1);
+    EXPECT_NE(nullptr, list->NewRecord(nullptr, U("x"), 1));
     EXPECT_TRUE(ListIsConsistent(*list));
 }
 

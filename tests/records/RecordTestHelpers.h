@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Globals.h"
 #include "records/RecordList.h"
-#include "view/AppViewBase.h"
 
 // Shared by the record tests.
 
@@ -31,7 +29,7 @@ inline std::vector<std::string> Records(const CRecordList& list)
 inline std::unique_ptr<CRecordList> ListOf(std::initializer_list<std::string> records)
 {
     auto list = std::make_unique<CRecordList>();
-    for (const std::string& r : records) list->NewRecord(nullptr, U(r), static_cast<int>(r.size()));
+    for (const std::string& r : records) EXPECT_NE(nullptr, list->NewRecord(nullptr, U(r), static_cast<int>(r.size())));
     return list;
 }
 
@@ -56,21 +54,15 @@ inline ::testing::AssertionResult ListIsConsistent(const CRecordList& list)
     return ::testing::AssertionSuccess();
 }
 
-// Installs a view (and fresh settings) for the lifetime of the object.
-class ViewScope {
-public:
-    ViewScope() : savedSettings_(theSettings), savedView_(theView) { theView = &view; }
-    ~ViewScope()
-    {
-        theView = savedView_;
-        theSettings = savedSettings_;
-    }
-    ViewScope(const ViewScope&) = delete;
-    ViewScope& operator=(const ViewScope&) = delete;
-
-    CAppViewBase view;
-
-private:
-    Settings savedSettings_;
-    CAppViewBase* savedView_;
-};
+// Source mode with the given settings, as the view hands them to the records.
+inline SourceOptions SourceModeWith(int tabStop = 4, bool smartIndent = true, bool spacesForTab = false,
+                                    bool expandTabsOnSave = false)
+{
+    SourceOptions options;
+    options.sourceMode = true;
+    options.tabStop = tabStop;
+    options.smartIndent = smartIndent;
+    options.spacesForTab = spacesForTab;
+    options.expandTabsOnSave = expandTabsOnSave;
+    return options;
+}

@@ -30,7 +30,7 @@ std::unique_ptr<CRecordList> LoadedFrom(const std::string& path, const std::stri
 {
     WriteFileBytes(path, bytes);
     auto list = std::make_unique<CRecordList>();
-    list->Load(path, kRequestAuto, 0);
+    EXPECT_EQ(0, list->Load(path, kRequestAuto, 0));
     return list;
 }
 
@@ -39,7 +39,7 @@ TEST(RecoveryCopy, IsWrittenBesideTheFileInItsModeWithoutTouchingTheBackupOrName
     TempDir dir;
     const std::string path = dir.File("doc.txt");
     auto list = LoadedFrom(path, "a\nb\n");
-    list->Splice(list->head, 1, 0, U("!"), 1);
+    EXPECT_TRUE(list->Splice(list->head, 1, 0, U("!"), 1));
     EXPECT_TRUE(list->SaveRecoveryCopy());
     EXPECT_TRUE(list->recoveryCopyWritten);
     EXPECT_EQ(path + ".tbsav", list->RecoveryCopyName());
@@ -82,13 +82,13 @@ TEST(RecoveryCopy, ARealSaveDeletesTheCopyOfTheOldName)
     TempDir dir;
     const std::string path = dir.File("doc.txt");
     auto list = LoadedFrom(path, "x\r\n");
-    list->SaveRecoveryCopy();
+    EXPECT_TRUE(list->SaveRecoveryCopy());
     ASSERT_TRUE(FileExists(path + ".tbsav"));
     EXPECT_EQ(0, list->Save(false, dir.File("renamed.txt"), kModeDos));
     EXPECT_FALSE(FileExists(path + ".tbsav"));
     EXPECT_FALSE(list->recoveryCopyWritten);
 
-    list->SaveRecoveryCopy();
+    EXPECT_TRUE(list->SaveRecoveryCopy());
     EXPECT_TRUE(FileExists(dir.File("renamed.txt.tbsav")));
     EXPECT_EQ(0, list->Save(false, dir.File("renamed.txt"), kModeDos));
     EXPECT_FALSE(FileExists(dir.File("renamed.txt.tbsav")));
@@ -100,7 +100,7 @@ TEST(RecoveryCopy, DestroyingTheListDeletesItsCopyButNotOtherFiles)
     const std::string path = dir.File("doc.txt");
     {
         auto list = LoadedFrom(path, "x\r\n");
-        list->SaveRecoveryCopy();
+        EXPECT_TRUE(list->SaveRecoveryCopy());
         ASSERT_TRUE(FileExists(path + ".tbsav"));
     }
     EXPECT_FALSE(FileExists(path + ".tbsav"));

@@ -46,7 +46,7 @@ TEST(RoundTrip, LoadingAndSavingInTheSameModeGivesTheSameBytes)
         const int width = 1 + static_cast<int>(random() % 200);
         for (const Form& form : {Form{kModeDos, 0, "\r\n"}, Form{kModeUnix, 0, "\n"}, Form{kModeBinary, width, ""}}) {
             CRecordList list;
-            list.Load(in, form.mode, form.width);
+            EXPECT_EQ(0, list.Load(in, form.mode, form.width));
             ASSERT_EQ(LoadOutcome::Loaded, list.loadOutcome);
             ASSERT_TRUE(ListIsConsistent(list));
             ASSERT_EQ(0, list.Save(false, out, form.mode));
@@ -75,7 +75,7 @@ TEST(RoundTrip, AutoDetectionReadsWhatItSavesBackUnchanged)
         }
         WriteFileBytes(dir.File("in"), bytes);
         CRecordList list;
-        list.Load(dir.File("in"), kRequestAuto, 0);
+        EXPECT_EQ(0, list.Load(dir.File("in"), kRequestAuto, 0));
         ASSERT_EQ(0, list.Save(false, dir.File("out"), SaveModeFor(list.file.mode)));
         ASSERT_EQ(bytes.empty() ? "\r\n" : bytes, ReadFileBytes(dir.File("out"))) << round;
     }

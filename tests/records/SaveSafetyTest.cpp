@@ -41,7 +41,7 @@ TEST(SaveSafety, SavingUnderTheAutosaveCopysOwnNameKeepsTheFileJustWritten)
     const std::string path = dir.File("doc.txt");
     WriteFileBytes(path, "x\r\n");
     CRecordList list;
-    list.Load(path, kRequestAuto, 0);
+    EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
     ASSERT_TRUE(list.SaveRecoveryCopy());
     EXPECT_EQ(0, list.Save(false, path + ".tbsav", kModeDos));
     EXPECT_EQ("x\r\n", ReadFileBytes(path + ".tbsav"));
@@ -162,9 +162,9 @@ TEST(SaveSafety, AFullDiskRefusesTheSaveBeforeAnyByteChanges)
         WriteFileBytes(linked + ".bak", "older shared");
 
         CRecordList list;
-        list.Load(path, kRequestAuto, 4);  // binary records of 4 bytes
+        check.Expect(list.Load(path, kRequestAuto, 4) == 0, "the file did not load");  // binary records of 4 bytes
         const std::string big(60000, 'b');
-        for (int i = 0; i < 8; ++i) list.NewRecord(nullptr, U(big), 60000);
+        for (int i = 0; i < 8; ++i) check.Expect(list.NewRecord(nullptr, U(big), 60000) != nullptr, "out of memory");
         check.Expect(FillDisk(disk), "the disk did not fill up");
 
         // Replacing: the temporary file cannot be written.

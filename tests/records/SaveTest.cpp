@@ -48,7 +48,7 @@ TEST(Save, ADosDocumentEndingInAnEmptyRecordEndsWithTwoLineBreaks)
 {
     TempDir dir;
     auto list = ListOf({"x", ""});
-    list->Save(false, dir.File("out"), kModeDos);
+    EXPECT_EQ(0, list->Save(false, dir.File("out"), kModeDos));
     EXPECT_EQ("x\r\n\r\n", ReadFileBytes(dir.File("out")));
 }
 
@@ -58,7 +58,7 @@ TEST(Save, RecordsTheModeTheNameAndTheStatusOfTheSavedFile)
     const std::string source = dir.File("in.txt");
     WriteFileBytes(source, "one\r\ntwo\r\n");
     CRecordList list;
-    list.Load(source, kRequestAuto, 4);  // binary, width 4
+    EXPECT_EQ(0, list.Load(source, kRequestAuto, 4));  // binary, width 4
     EXPECT_EQ(4, list.file.recordWidth);
     const std::string target = dir.File("out.txt");
     EXPECT_EQ(0, list.Save(false, target, kModeUnix));
@@ -76,10 +76,10 @@ TEST(Save, TheBackupHoldsThePreviousContents)
     auto list = ListOf({"first"});
     EXPECT_EQ(0, list->Save(false, path, kModeUnix));
     EXPECT_FALSE(FileExists(path + ".bak"));  // nothing to back up yet
-    list->Splice(list->head, 0, 5, U("second"), 6);
+    EXPECT_TRUE(list->Splice(list->head, 0, 5, U("second"), 6));
     EXPECT_EQ(0, list->Save(false, path, kModeUnix));
     EXPECT_EQ("first\n", ReadFileBytes(path + ".bak"));
-    list->Splice(list->head, 0, 6, U("third"), 5);
+    EXPECT_TRUE(list->Splice(list->head, 0, 6, U("third"), 5));
     EXPECT_EQ(0, list->Save(false, path, kModeUnix));
     EXPECT_EQ("second\n", ReadFileBytes(path + ".bak"));
     EXPECT_EQ("third\n", ReadFileBytes(path));
@@ -99,24 +99,21 @@ TEST(Save, AnUntitledDocumentSavedToANewPathMakesNoBackupAndTakesTheName)
 TEST(Save, ExpandsTabsOnlyInSourceModeWithTheSetting)
 {
     TempDir dir;
-    ViewScope scope;
-    theSettings.srcMark = 4;
     const std::string path = dir.File("src.txt");
     auto list = ListOf({"\tab\tc", "x\t"});
 
-    scope.view.sourceMode = true;
-    theSettings.srcSave = true;
-    list->Save(false, path, kModeUnix);
+    SourceOptions options = SourceModeWith(4, true, false, true);
+    EXPECT_EQ(0, list->Save(false, path, kModeUnix, options));
     EXPECT_EQ("    ab  c\nx   \n", ReadFileBytes(path));
     EXPECT_EQ("\tab\tc", Text(list->head));  // the records keep their tabs
 
-    theSettings.srcSave = false;
-    list->Save(false, path, kModeUnix);
+    options.expandTabsOnSave = false;
+    EXPECT_EQ(0, list->Save(false, path, kModeUnix, options));
     EXPECT_EQ("\tab\tc\nx\t\n", ReadFileBytes(path));
 
-    theSettings.srcSave = true;
-    scope.view.sourceMode = false;
-    list->Save(false, path, kModeUnix);
+    options.expandTabsOnSave = true;
+    options.sourceMode = false;
+    EXPECT_EQ(0, list->Save(false, path, kModeUnix, options));
     EXPECT_EQ("\tab\tc\nx\t\n", ReadFileBytes(path));
 }
 
@@ -124,13 +121,10 @@ TEST(Save, AFullRecordWithTabExpansionShowsTheSizeLimitMessage)
 {
     TempDir dir;
     TestPlatform platform;
-    ViewScope scope;
-    scope.view.sourceMode = true;
-    theSettings.srcSave = true;
     const std::string full = std::string(65534, 'a') + "\t";
     auto list = ListOf({"\t", std::string(100, 'b'), "x"});
-    list->NewRecord(list->tail, U(full), 65535);  // only a divided line is this long
-    list->Save(false, dir.File("out"), kModeUnix);
+    ASSERT_NE(nullptr, list->NewRecord(list->tail, U(full), 65535));  // only a divided line is this long
+    EXPECT_EQ(0, list->Save(false, dir.File("out"), kModeUnix, SourceModeWith(4, true, false, true)));
     ASSERT_EQ(1u, platform.messageBox.boxes.size());
     EXPECT_EQ("Size limit reached on record #3.\nRecord will be truncated.", platform.messageBox.boxes[0].text);
     EXPECT_EQ("Line too Long", platform.messageBox.boxes[0].caption);
@@ -188,9 +182,9 @@ TEST(Save, AWriteThatFailsPartWayLeavesTheTargetAsItWas)
     WriteFileBytes(path, "precious\n");
     ::chmod(path.c_str(), 0640);
     CRecordList list;
-    list.Load(path, kRequestAuto, 0);
+    EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
     const std::string block(50000, 'z');
-    for (int i = 0; i < 100; ++i) list.NewRecord(nullptr, U(block), 50000);
+    for (int i = 0; i < 100; ++i) ASSERT_NE(nullptr, list.NewRecord(nullptr, U(block), 50000));
     {
         FileSizeLimit limit(3000000);
         EXPECT_FALSE(list.SaveWithMessage(path, kModeDos));

@@ -77,11 +77,9 @@ TEST(TabExpansion, MatchesTheInPlaceExpansionOnRandomRecords)
 
 TEST(TabExpansion, TheListExpandsInPlaceWithTheTabWidthSetting)
 {
-    ViewScope scope;
-    theSettings.srcMark = 4;
     CRecordList list;
     std::memcpy(list.workBuffer, "x\ty", 3);
-    const int length = list.ExpandTabs(list.workBuffer, 3);
+    const int length = list.ExpandTabs(list.workBuffer, 3, 4);
     EXPECT_EQ("x   y", std::string(reinterpret_cast<char*>(list.workBuffer), static_cast<std::size_t>(length)));
 }
 

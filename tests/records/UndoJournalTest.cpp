@@ -12,15 +12,15 @@ TEST(UndoJournal, TwentyTypedCharactersMakeEntriesOf16And4)
     JournalScope journal;
     auto list = ListOf({"[]"});
     TypeAt(*list, 0, 1, "abcdefghijklmnopqrst");
-    ASSERT_EQ(UndoKind::Typed, theUndoBuffer.Newest()->kind);
-    EXPECT_EQ(17, theUndoBuffer.Newest()->column);
-    EXPECT_EQ(4, theUndoBuffer.Newest()->value);
+    ASSERT_EQ(UndoKind::Typed, theUndoBuffer.Newest()->Kind());
+    EXPECT_EQ(17, theUndoBuffer.Newest()->Column());
+    EXPECT_EQ(4, theUndoBuffer.Newest()->TypedCount());
 
     journal.CaretAt(*list, 0, 21);
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ(Strings{"[abcdefghijklmnop]"}, Records(*list));
     EXPECT_EQ(17, journal.view.caretByte);
-    EXPECT_EQ(16, theUndoBuffer.Newest()->value);
+    EXPECT_EQ(16, theUndoBuffer.Newest()->TypedCount());
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ(Strings{"[]"}, Records(*list));
     EXPECT_FALSE(theUndoBuffer.CanUndo());
@@ -48,15 +48,13 @@ TEST(UndoJournal, ATabTypedAsSpacesIsOneInsertionThatMergesWithTyping)
     JournalScope journal;
     auto list = ListOf({"ab"});
     TypeAt(*list, 0, 2, "cd");
-    list->Splice(list->head, 4, 0, U("    "), 4);  // Tab under srcType
-    theUndoBuffer.RecordTyped(0, 4, 4);
+    EXPECT_TRUE(EditsOf(*list).Type(list->head, 0, 4, U("    "), 4));  // Tab under srcType
     TypeAt(*list, 0, 8, "e");
-    EXPECT_EQ(7, theUndoBuffer.Newest()->value);
+    EXPECT_EQ(7, theUndoBuffer.Newest()->TypedCount());
     // A run that no longer fits the 16 bytes starts an entry of its own.
     TypeAt(*list, 0, 9, "fghijklmn");
-    list->Splice(list->head, 18, 0, U("    "), 4);
-    theUndoBuffer.RecordTyped(0, 18, 4);
-    EXPECT_EQ(18, theUndoBuffer.Newest()->column);
+    EXPECT_TRUE(EditsOf(*list).Type(list->head, 0, 18, U("    "), 4));
+    EXPECT_EQ(18, theUndoBuffer.Newest()->Column());
 
     journal.CaretAt(*list, 0, 22);
     ASSERT_TRUE(journal.Undo(*list));
@@ -92,7 +90,7 @@ TEST(UndoJournal, DeletionRunsStopAt16Bytes)
     JournalScope journal;
     auto list = ListOf({std::string(20, 'x') + "abc"});
     for (int caret = 20; caret > 2; --caret) BackspaceAt(*list, 0, caret);  // 18 bytes
-    EXPECT_EQ(2, theUndoBuffer.Newest()->data->length);
+    EXPECT_EQ(2, theUndoBuffer.Newest()->SavedBytes()->length);
     journal.CaretAt(*list, 0, 2);
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ(std::string(4, 'x') + "abc", Text(list->head));
@@ -122,7 +120,7 @@ TEST(UndoJournal, TwoHexDigitsOverOneByteAreUndoneToItsFormerValue)
     OverwriteAt(*list, 0, 0, 0x71);  // first digit: the high nibble
     const std::uint8_t second = 0x7F;
     theUndoBuffer.RecordOverwriteDigit(0, 0, list->head->data[0]);
-    list->Splice(list->head, 0, 1, &second, 1);
+    EXPECT_TRUE(list->Splice(list->head, 0, 1, &second, 1));
     EXPECT_EQ(0, theUndoBuffer.Current());  // the second digit added nothing
     journal.CaretAt(*list, 0, 1);
     ASSERT_TRUE(journal.Undo(*list));
@@ -137,11 +135,11 @@ TEST(UndoJournal, HexDigitsInInsertModeAreOneTypedByte)
     TypeAt(*list, 0, 1, "\x70");
     const std::uint8_t second = 0x7E;
     theUndoBuffer.RecordOverwriteDigit(0, 1, list->head->data[1]);
-    list->Splice(list->head, 1, 1, &second, 1);
+    EXPECT_TRUE(list->Splice(list->head, 1, 1, &second, 1));
     // A second digit somewhere the newest entry does not end is an overwrite.
     theUndoBuffer.RecordOverwriteDigit(0, 0, 'a');
-    list->Splice(list->head, 0, 1, U("Q"), 1);
-    EXPECT_EQ(UndoKind::Overwrite, theUndoBuffer.Newest()->kind);
+    EXPECT_TRUE(list->Splice(list->head, 0, 1, U("Q"), 1));
+    EXPECT_EQ(UndoKind::Overwrite, theUndoBuffer.Newest()->Kind());
 
     journal.CaretAt(*list, 0);
     ASSERT_TRUE(journal.Undo(*list));
@@ -155,11 +153,11 @@ TEST(UndoJournal, JoinAndSplitAreUndoneWithTheCaretWhereTheyHappened)
     JournalScope journal;
     auto list = ListOf({"abc", "def", ""});
     theUndoBuffer.RecordJoin(0, 3);
-    list->JoinNext(list->head);
+    EXPECT_NE(nullptr, list->JoinNext(list->head));
     theUndoBuffer.RecordJoin(0, 6);  // an empty record joined on
-    list->JoinNext(list->head);
+    EXPECT_NE(nullptr, list->JoinNext(list->head));
     int column = 0;
-    list->SplitRecord(list->head, column, false);  // Enter at column 0
+    EXPECT_NE(nullptr, list->SplitRecord(list->head, column, false));  // Enter at column 0
     theUndoBuffer.RecordSplit(0, 0, 0);
     EXPECT_EQ((Strings{"", "abcdef"}), Records(*list));
 
@@ -179,13 +177,9 @@ TEST(UndoJournal, JoinAndSplitAreUndoneWithTheCaretWhereTheyHappened)
 TEST(UndoJournal, EnterWithSmartIndentIsUndoneWithItsIndent)
 {
     JournalScope journal;
-    ViewScope scope;
-    scope.view.sourceMode = true;
-    theSettings.srcSmart = true;
     auto list = ListOf({"    abc", "next"});
     int column = 7;
-    list->SplitRecord(list->head, column, true);
-    theUndoBuffer.RecordSplit(0, 7, column);
+    EXPECT_NE(nullptr, EditsOf(*list).Split(list->head, 0, column, true));
     ASSERT_EQ(4, column);
     EXPECT_EQ((Strings{"    abc", "    ", "next"}), Records(*list));
     journal.CaretAt(*list, 1, 4);
@@ -202,25 +196,20 @@ TEST(UndoJournal, ReplaceIsUndoneToTheOldText)
     JournalScope journal;
     auto list = ListOf({"say hello there"});
     theUndoBuffer.RecordReplace(0, 4, 3, U("hello"), 5);
-    list->Splice(list->head, 4, 5, U("bye"), 3);
+    EXPECT_TRUE(list->Splice(list->head, 4, 5, U("bye"), 3));
     journal.CaretAt(*list, 0, 7);
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ("say hello there", Text(list->head));
     EXPECT_EQ(4, journal.view.caretByte);
 }
 
-TEST(UndoJournal, BlockIndentIsUndoneWithTheIndentItUsedEvenAfterTheSettingsChanged)
+TEST(UndoJournal, BlockIndentIsUndoneWithTheIndentItUsed)
 {
     JournalScope journal;
-    ViewScope scope;
     auto list = ListOf({"a", "  b", "\tc", "d"});
-    theSettings.srcType = true;
-    theSettings.srcMark = 3;
-    ASSERT_TRUE(list->ShiftBlock(false, list->head, list->head->next->next));
-    theUndoBuffer.RecordBlockIndent(0, 2);
+    ASSERT_TRUE(EditsOf(*list).ShiftBlock(false, list->head, 0, list->head->next->next, 2, SourceModeWith(3, true, true)));
     EXPECT_EQ((Strings{"   a", "     b", "   \tc", "d"}), Records(*list));
-    theSettings.srcType = false;  // changed in Options meanwhile
-    theSettings.srcMark = 8;
+    EXPECT_EQ(3, theUndoBuffer.Newest()->IndentSpaces());
     journal.CaretAt(*list, 3, 0, 1);
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ((Strings{"a", "  b", "\tc", "d"}), Records(*list));
@@ -232,13 +221,10 @@ TEST(UndoJournal, BlockIndentIsUndoneWithTheIndentItUsedEvenAfterTheSettingsChan
 TEST(UndoJournal, BlockUnindentIsUndoneFromItsSnapshot)
 {
     JournalScope journal;
-    ViewScope scope;
-    theSettings.srcMark = 4;
     auto list = ListOf({"x", "      six", "\ttab", "  two", "y"});
     RecordNode* first = list->head->next;
     RecordNode* last = first->next->next;
-    theUndoBuffer.RecordBlockSnapshot(1, first, last);
-    list->ShiftBlock(true, first, last);
+    ASSERT_TRUE(EditsOf(*list).ShiftBlock(true, first, 1, last, 3, SourceModeWith(4)));
     EXPECT_EQ((Strings{"x", "  six", "tab", "two", "y"}), Records(*list));
     journal.CaretAt(*list, 4);
     ASSERT_TRUE(journal.Undo(*list));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "records/RecordMessages.h"
 #include "records/ReplaceAllLog.h"
 #include "records/UndoTestSupport.h"
@@ -14,7 +16,7 @@ TEST(UndoReplay, ACutEndingAtColumn0IsUndoneWithoutAJoin)
 {
     JournalScope journal;
     auto list = ListOf({"ab", "cd", "ef", "gh"});
-    RecordNode* caret = list->CutRange(list->head, 0, 1, 2, 0);
+    RecordNode* caret = EditsOf(*list).CutRange(theClipRecords, list->head, 0, 1, 2, 0);
     EXPECT_EQ((Strings{"aef", "gh"}), Records(*list));
     EXPECT_EQ(list->head, caret);
     EXPECT_TRUE(theClipRecords.endsWithBreak);
@@ -30,11 +32,11 @@ TEST(UndoReplay, APasteEndingWithALineBreakInsideARecordIsUndoneToOneRecord)
 {
     JournalScope journal;
     auto list = ListOf({"xy", "z", "ABCDEF"});
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 2, 0));  // "xy", "z" and the break after it
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 2, 0));  // "xy", "z" and the break after it
     RecordNode* target = list->tail;
     int index = 2;
     int column = 2;
-    RecordNode* caret = list->PasteChain(target, index, column);
+    RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, target, index, column);
     EXPECT_EQ((Strings{"xy", "z", "ABxy", "z", "CDEF"}), Records(*list));
     EXPECT_EQ(list->tail, caret);
     EXPECT_EQ(4, index);
@@ -53,10 +55,10 @@ TEST(UndoReplay, APasteOfEmptyRecordsTakesItsLineBreaksBackOut)
     // could not find them again.
     JournalScope journal;
     auto list = ListOf({"", "", "ABCD"});
-    ASSERT_TRUE(list->CopyRange(list->head, 0, 0, 2, 0));
+    ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 2, 0));
     int index = 2;
     int column = 2;
-    list->PasteChain(list->tail, index, column);
+    std::ignore = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     EXPECT_EQ((Strings{"", "", "AB", "", "CD"}), Records(*list));
     journal.CaretAt(*list, 4);
     ASSERT_TRUE(journal.Undo(*list));
@@ -118,7 +120,7 @@ TEST(UndoReplay, AnEntryWhosePlaceNoLongerExistsIsDroppedWithTheJournal)
         {"join of a record that is gone", [] { theUndoBuffer.RecordJoin(4, 0); }},
         {"split whose upper part changed", [] { theUndoBuffer.RecordSplit(0, 1, 0); }},
         {"paste longer than what follows", [] { theUndoBuffer.RecordPaste(1, 0, 3, 1); }},
-        {"indent that is not there", [] { theUndoBuffer.RecordBlockIndent(0, 1); }},
+        {"indent that is not there", [] { theUndoBuffer.RecordBlockIndent(0, 1, 4); }},
         {"replace all whose text is gone", [] {
              auto* log = new CReplaceAllLog(U("xx"), 2, 1);
              log->Add(0, 1, U("b"));
@@ -156,7 +158,7 @@ TEST(UndoReplay, RecordsOfTheFullSizeComeBackWhole)
     auto list = ListOf({full, "tail"});
     DeleteAt(*list, 0, 100);
     theUndoBuffer.RecordReplace(0, 0, 0, U(full), 10);
-    list->Splice(list->head, 0, 10, nullptr, 0);
+    EXPECT_TRUE(list->Splice(list->head, 0, 10, nullptr, 0));
     journal.CaretAt(*list, 0);
     ASSERT_TRUE(journal.Undo(*list));
     ASSERT_TRUE(journal.Undo(*list));
@@ -165,12 +167,9 @@ TEST(UndoReplay, RecordsOfTheFullSizeComeBackWhole)
 
     // Enter with smart indent in a full record, then Undo: the indent goes
     // before the join, so the join fits.
-    ViewScope scope;
-    scope.view.sourceMode = true;
     auto indented = ListOf({"  " + Repeat('b', 65533)});
     int column = 40000;
-    indented->SplitRecord(indented->head, column, true);
-    theUndoBuffer.RecordSplit(0, 40000, column);
+    EXPECT_NE(nullptr, EditsOf(*indented).Split(indented->head, 0, column, true));
     ASSERT_EQ(2, column);
     journal.CaretAt(*indented, 1, 2);
     ASSERT_TRUE(journal.Undo(*indented));
@@ -182,7 +181,7 @@ TEST(UndoReplay, TheFirstVisibleRecordKeepsItsIndexWhenRecordsGoOrComeBack)
 {
     JournalScope journal;
     auto list = ListOf({"0", "1", "2", "3", "4", "5", "6", "7"});
-    list->RemoveRange(list->head->next, 1, 0, 4, 0);  // records 1 to 3
+    std::ignore = EditsOf(*list).RemoveRange(list->head->next, 1, 0, 4, 0);  // records 1 to 3
     EXPECT_EQ((Strings{"0", "4", "5", "6", "7"}), Records(*list));
     journal.CaretAt(*list, 0, 0, 2);  // "5" on top
     ASSERT_TRUE(journal.Undo(*list));
@@ -191,7 +190,7 @@ TEST(UndoReplay, TheFirstVisibleRecordKeepsItsIndexWhenRecordsGoOrComeBack)
     EXPECT_EQ(FindRelative(list->head, 2), journal.view.topNode);
 
     // The top record itself replaced by the change.
-    list->RemoveRange(list->head, 0, 0, 8, 0);
+    std::ignore = EditsOf(*list).RemoveRange(list->head, 0, 0, 8, 0);
     journal.CaretAt(*list, 0, 0, 0);
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ(list->head, journal.view.topNode);

@@ -6,6 +6,7 @@
 #include "app/DocumentHooks.h"
 #include "app/Globals.h"
 #include "records/ClipRecords.h"
+#include "records/RecordEdits.h"
 #include "records/RecordTestHelpers.h"
 #include "records/UndoBuffer.h"
 #include "support/TestPlatform.h"
@@ -39,7 +40,7 @@ public:
         view.topNode = FindRelative(list.head, top);
         view.topRecord = top;
     }
-    bool Undo(CRecordList& list) { return theUndoBuffer.Undo(list, view); }
+    bool Undo(CRecordList& list) { return theUndoBuffer.Undo(list, view, theDocumentHooks); }
 
     TestPlatform platform;
     edit_sequence::FlagHooks hooks;
@@ -49,32 +50,26 @@ private:
     IDocumentHooks* savedHooks_;
 };
 
-// Edits made the way the keyboard makes them, each with its undo entry.
+// The journaled edits of `list` into the program's journal, marking the
+// installed document hooks.
+inline CRecordEdits EditsOf(CRecordList& list) { return CRecordEdits(list, theUndoBuffer, theDocumentHooks); }
+
+// Edits made the way the keyboard makes them.
 inline void TypeAt(CRecordList& list, int record, int column, const std::string& text)
 {
     RecordNode* node = FindRelative(list.head, record);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int at = column + static_cast<int>(i);
-        list.Splice(node, at, 0, U(text) + i, 1);
-        theUndoBuffer.RecordTyped(record, at);
-        MarkDocumentModified();
-    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        EXPECT_TRUE(EditsOf(list).Type(node, record, column + static_cast<int>(i), U(text) + i, 1));
 }
 
 inline void OverwriteAt(CRecordList& list, int record, int column, std::uint8_t byte)
 {
-    RecordNode* node = FindRelative(list.head, record);
-    theUndoBuffer.RecordOverwrite(record, column, node->data[column]);
-    list.Splice(node, column, 1, &byte, 1);
-    MarkDocumentModified();
+    EXPECT_TRUE(EditsOf(list).Overwrite(FindRelative(list.head, record), record, column, byte, false));
 }
 
 inline void DeleteAt(CRecordList& list, int record, int column)
 {
-    RecordNode* node = FindRelative(list.head, record);
-    theUndoBuffer.RecordDeletedChar(record, column, node->data[column]);
-    list.Splice(node, column, 1, nullptr, 0);
-    MarkDocumentModified();
+    EXPECT_TRUE(EditsOf(list).DeleteByte(FindRelative(list.head, record), record, column));
 }
 
 // Backspace with the caret at `caret`: deletes the byte before it.

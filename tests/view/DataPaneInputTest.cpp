@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "view/DataPaneInput.h"
 #include "view/EditTestSupport.h"
 
@@ -39,7 +41,7 @@ TEST(DataPaneInput, KeypadDigitWithNumLockOnlyTypes)
     CDataPaneInput input(s.View());
     s.PutCaret(1, 0, 1);
     input.KeyDown(Key(kUp, true));  // keypad 8, NumLock on
-    input.Char('8');
+    std::ignore = input.Char('8');
     EXPECT_EQ((std::vector<std::string>{"abc", "d8ef"}), s.Texts());
     EXPECT_EQ(1, s.View().caretRecord);
 
@@ -62,10 +64,10 @@ TEST(DataPaneInput, OnlyBackspaceTabEnterAndPrintableCharactersType)
     EXPECT_EQ(0, s.document.modified);
 
     EXPECT_FALSE(input.Char(9, {}, ctrl));  // Ctrl+I is Tab
-    input.Char('~');
+    std::ignore = input.Char('~');
     EXPECT_FALSE(input.Char(13, {}, ctrl));  // Ctrl+M is Enter
     EXPECT_EQ((std::vector<std::string>{"ab\t~", ""}), s.Texts());
-    input.Char(8);
+    std::ignore = input.Char(8);
     EXPECT_EQ((std::vector<std::string>{"ab\t~"}), s.Texts());
 
     const KeyModifiers alt{false, false, true};
@@ -100,12 +102,12 @@ TEST(DataPaneInput, NothingHappensWithoutADocument)
         TestView t;
         CDataPaneInput input(t.view);
         for (int code : {kDown, kUp, kPageDown, kRight, kLeft, kDelete, kEnd}) input.KeyDown(Key(code));
-        input.Char('a');
-        input.Char(8);
-        input.Char(13);
+        std::ignore = input.Char('a');
+        std::ignore = input.Char(8);
+        std::ignore = input.Char(13);
         input.LeftDown(30, 40);
         input.MouseMove(-30, -40);
-        input.LeftUp(30, 40);
+        std::ignore = input.LeftUp(30, 40);
         input.DoubleClick(3, 4);
         EXPECT_EQ(0, t.view.caretRow);
         EXPECT_EQ(nullptr, t.view.caretNode);

@@ -40,7 +40,7 @@ TEST(Deletion, JoinsStopAtTheMergedSizeLimit)
     EXPECT_EQ(0, s.View().caretByte);
     EXPECT_EQ(2, s.View().caretRecord);
 
-    s.List().Splice(s.Counted(1), 0, 30000 - 25535, nullptr, 0);  // now 25535 bytes
+    EXPECT_TRUE(s.List().Splice(s.Counted(1), 0, 30000 - 25535, nullptr, 0));  // now 25535 bytes
     s.PutCaret(0, 0, 40000);
     s.Key(kDelete);
     EXPECT_EQ(2, s.List().recordCount);

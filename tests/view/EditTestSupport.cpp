@@ -1,5 +1,6 @@
 #include "view/EditTestSupport.h"
 
+#include "records/RecordEdits.h"
 #include "records/RecordTestHelpers.h"
 #include "records/UndoBuffer.h"
 #include "view/ViewUndoAdapter.h"
@@ -28,7 +29,7 @@ EditScene::~EditScene()
 bool EditScene::Undo()
 {
     CViewUndoAdapter undoView(View());
-    return theUndoBuffer.Undo(List(), undoView);
+    return View().Edits().Undo(undoView);
 }
 
 std::vector<std::string> EditScene::Texts() const { return Records(*theRecordList); }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/Globals.h"
+#include "records/OpenMode.h"
 #include "records/RecordList.h"
 #include "records/RecordNode.h"
 #include "view/ViewTestSupport.h"
@@ -30,6 +33,24 @@ public:
 private:
     Settings saved_;
 };
+
+TEST(ViewModes, TheOpenRequestAndSettingsChooseSourceModeAndHex)
+{
+    SettingsGuard settings;
+    TestDocument doc({"x"});
+    TestView t;
+    t.view.ApplyOpenRequest(kRequestSource | kRequestHex);
+    EXPECT_TRUE(t.view.sourceMode);
+    EXPECT_EQ(3, t.view.rowsPerRecord);
+    t.view.ApplyOpenRequest(0);
+    EXPECT_FALSE(t.view.sourceMode);
+    EXPECT_EQ(1, t.view.rowsPerRecord);
+    theSettings.autoSource = true;
+    theSettings.autoHex = true;
+    t.view.ApplyOpenRequest(0);
+    EXPECT_TRUE(t.view.sourceMode);
+    EXPECT_EQ(3, t.view.rowsPerRecord);
+}
 
 TEST(ViewModes, HexOffFromTheLowNibbleRowLandsOnTheRecordsRow)
 {
@@ -124,11 +145,11 @@ TEST(ViewModes, LocateRowClampsAboveAndBelowTheDocument)
     EXPECT_EQ(Counted(1), t.view.LocateRow(1, -4, record, row, byte));
     EXPECT_EQ(0, byte);
     t.view.sourceMode = true;
-    t.view.LocateRow(1, 2, record, row, byte);  // inside the tab
+    std::ignore = t.view.LocateRow(1, 2, record, row, byte);  // inside the tab
     EXPECT_EQ(2, byte);
-    t.view.LocateRow(1, 4, record, row, byte);
+    std::ignore = t.view.LocateRow(1, 4, record, row, byte);
     EXPECT_EQ(2, byte);
-    t.view.LocateRow(1, 5, record, row, byte);
+    std::ignore = t.view.LocateRow(1, 5, record, row, byte);
     EXPECT_EQ(3, byte);
     t.view.ToggleHex();
     EXPECT_EQ(Counted(1), t.view.LocateRow(5, 1, record, row, byte));

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <tuple>
+
+#include "app/AppViewDocument.h"
 #include "app/Globals.h"
 #include "records/RecordList.h"
 #include "records/RecordNode.h"
@@ -16,8 +19,8 @@ TestDocument::TestDocument(const std::vector<std::string>& records)
     : list_(std::make_unique<CRecordList>()), saved_(theRecordList)
 {
     for (const std::string& text : records)
-        list_->NewRecord(nullptr, reinterpret_cast<const std::uint8_t*>(text.data()),
-                         static_cast<int>(text.size()));
+        std::ignore = list_->NewRecord(nullptr, reinterpret_cast<const std::uint8_t*>(text.data()),
+                                       static_cast<int>(text.size()));
     theRecordList = list_.get();
 }
 
@@ -33,6 +36,7 @@ std::vector<std::string> NumberedRecords(int n)
 TestView::TestView(int cols, int rows)
 {
     view.SetHost(&host);
+    view.AttachDocument(&AppWideViewDocument());
     view.charWidth = 8;
     view.charHeight = 17;
     view.smallCharWidth = 7;

@@ -74,8 +74,9 @@ private:
 // n records "record 0" .. "record n-1".
 std::vector<std::string> NumberedRecords(int n);
 
-// A view with its recording host, measured like an 8 x 17 font and laid out
-// to pageCols x pageRows, then reset to the start of the current document.
+// A view with its recording host, showing the program's current document
+// (theRecordList), measured like an 8 x 17 font and laid out to pageCols x
+// pageRows, then reset to the start of that document.
 struct TestView {
     explicit TestView(int cols = 80, int rows = 20);
     CAppViewBase view;

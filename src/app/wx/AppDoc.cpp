@@ -14,8 +14,17 @@
 #include "records/RecordMessages.h"
 #include "records/UndoBuffer.h"
 #include "resources/Strings.h"
+#include "view/AppViewBase.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CAppDoc, wxDocument);
+
+namespace {
+
+// How saving treats tabs: as the view's source mode and the settings say;
+// without a view, as no source mode.
+SourceOptions CurrentSourceOptions() { return theView ? theView->EditOptions() : SourceOptions{}; }
+
+}  // namespace
 
 CAppDoc::CAppDoc()
 {
@@ -38,7 +47,7 @@ bool CAppDoc::OnNewDocument()
 {
     if (IsModified()) return false;
     CAppApp& app = TheApp();
-    ApplyOpenRequestToView(static_cast<std::uint16_t>(app.pendingFlags));
+    if (theView) theView->ApplyOpenRequest(static_cast<std::uint16_t>(app.pendingFlags));
     app.pendingFlags = 0;
     app.pendingWidth = 0;
     ReplaceRecords(NewUntitledRecords());
@@ -61,13 +70,15 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
 {
     if (IsModified()) return false;
     CWaitCursor wait;
-    ApplyOpenRequestToView(static_cast<std::uint16_t>(flags));
+    if (theView) theView->ApplyOpenRequest(static_cast<std::uint16_t>(flags));
     std::string resolved = path;
     CanonicalPath(path, &resolved);
 
     // The previous records stay in place until the new ones are complete, so
     // that the view keeps showing a whole document while questions are open.
     OpenedRecords opened = OpenRecords(resolved, static_cast<std::uint16_t>(flags), width);
+    // Source mode makes no sense for binary records.
+    if (opened.binary && theView) theView->sourceMode = false;
     const bool gotFile = opened.outcome == LoadOutcome::Loaded || opened.outcome == LoadOutcome::Partial;
     if (opened.outcome == LoadOutcome::CannotOpen)
         ShowMessage(FillIn(kFmtCannotOpen, resolved), kCapOops, MbIcon::Stop, MbButtons::Ok,
@@ -93,7 +104,7 @@ bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
     bool saved;
     {
         CWaitCursor wait;
-        saved = records_->SaveWithMessage(path, mode);
+        saved = records_->SaveWithMessage(path, mode, CurrentSourceOptions());
     }
     if (!saved) return false;
     SetModifiedFlag(false);
@@ -128,7 +139,7 @@ bool CAppDoc::AutoSave()
     if (!IsModified()) return true;
     if (!records_) return false;
     CWaitCursor wait;
-    return records_->SaveRecoveryCopy();
+    return records_->SaveRecoveryCopy(CurrentSourceOptions());
 }
 
 std::string CAppDoc::PathName() const { return PathFromWx(GetFilename()); }

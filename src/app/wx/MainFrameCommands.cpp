@@ -95,7 +95,7 @@ void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
 void CMainFrame::OnEditUndo(wxCommandEvent&)
 {
     if (!theView || !theRecordList) return;
-    if (!UndoLastEdit(*theView, *theRecordList, theUndoBuffer)) return;
+    if (!UndoLastEdit(*theView, theView->Edits())) return;
     UpdateStatus();
     Refresh();  // the whole view repaints from its state
 }
@@ -114,20 +114,21 @@ static void ShowClipboardResult(CMainFrame& frame, const std::string& message, b
 void CMainFrame::OnEditCut(wxCommandEvent&)
 {
     std::string message;
-    if (theView && theRecordList && CutSelection(*theView, *theRecordList, message))
+    if (theView && theRecordList && CutSelection(*theView, theView->Edits(), theClipRecords, message))
         ShowClipboardResult(*this, message, true);
 }
 
 void CMainFrame::OnEditCopy(wxCommandEvent&)
 {
     std::string message;
-    if (theView && theRecordList && CopySelection(*theView, *theRecordList, message)) SetMessage(message);
+    if (theView && theRecordList && CopySelection(*theView, *theRecordList, theClipRecords, message))
+        SetMessage(message);
 }
 
 void CMainFrame::OnEditPaste(wxCommandEvent&)
 {
     std::string message;
-    if (theView && theRecordList && PasteClipboard(*theView, *theRecordList, message))
+    if (theView && theRecordList && PasteClipboard(*theView, theView->Edits(), theClipRecords, message))
         ShowClipboardResult(*this, message, true);
 }
 
@@ -137,8 +138,8 @@ void CMainFrame::OnEditAdvance(wxCommandEvent&)
     CAdvanceDlg dialog(this, theView->caretRecord + 1, 0, theRecordList->recordCount);
     if (dialog.ShowModal() != wxID_OK) return;
     std::string message;
-    if (TransferRecords(*theView, *theRecordList, dialog.startRecord, dialog.endRecord, dialog.copyChosen,
-                        message))
+    if (TransferRecords(*theView, theView->Edits(), theClipRecords, dialog.startRecord, dialog.endRecord,
+                        dialog.copyChosen, message))
         ShowClipboardResult(*this, message, !dialog.copyChosen);
     else
         Refresh();

@@ -176,7 +176,7 @@ void CFindReplaceDlg::OnReplace(wxCommandEvent&)
 {
     if (!theView || !theRecordList) return;
     ReadControls();
-    logic.Replace(*theView, *theRecordList);
+    logic.Replace(*theView, theView->Edits());
     ShowState();
 }
 
@@ -184,7 +184,7 @@ void CFindReplaceDlg::OnReplaceAll(wxCommandEvent&)
 {
     if (!theView || !theRecordList) return;
     ReadControls();
-    logic.ReplaceAll(*theView, *theRecordList);
+    logic.ReplaceAll(*theView, theView->Edits());
     ShowState();
 }
 

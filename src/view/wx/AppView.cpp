@@ -6,6 +6,7 @@
 #include <wx/scrolbar.h>
 #include <wx/settings.h>
 
+#include "app/AppViewDocument.h"
 #include "app/Globals.h"
 #include "options/wx/AppPrintout.h"
 #include "view/PaneLayout.h"
@@ -53,6 +54,7 @@ void Move(wxWindow* window, const PaneRect& r) { window->SetSize(r.x, r.y, r.wid
 CAppView::CAppView()
 {
     SetHost(this);
+    AttachDocument(&AppWideViewDocument());
     theView = this;
 }
 
