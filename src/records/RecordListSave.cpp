@@ -3,8 +3,8 @@
 
 #include "app/Globals.h"
 #include "platform/CanonicalPath.h"
+#include "platform/DocumentFileWriter.h"
 #include "platform/Platform.h"
-#include "platform/posix/DocumentFileWriter.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/TabExpansion.h"
