@@ -4,20 +4,26 @@
 
 #include "app/wx/AppApp.h"
 #include "platform/DisplayText.h"
+#include "platform/SystemServices.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CAppApp);
 
 // The toolkit converts the arguments to text, warns about any that is not
 // valid UTF-8 (such as a Latin-1 file name) and drops it. The program reads
-// its command line from the bytes kept here, so the toolkit only gets the
-// arguments it can take.
+// its command line from the system's bytes kept here, so the toolkit only
+// gets the arguments it can take.
 int main(int argc, char** argv)
 {
-    CAppApp::rawArguments.assign(argv, argv + argc);
+    CAppApp::rawArguments = ProgramArguments(argc, argv);
+#ifdef __WXMSW__
+    // Windows hands the toolkit its own UTF-16 command line.
+    return wxEntry(::GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
+#else
     std::vector<char*> valid;
     for (int i = 0; i < argc; ++i)
         if (i == 0 || Utf8ForDisplay(argv[i]) == argv[i]) valid.push_back(argv[i]);
     int validCount = static_cast<int>(valid.size());
     valid.push_back(nullptr);
     return wxEntry(validCount, valid.data());
+#endif
 }
