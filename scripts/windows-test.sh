@@ -64,25 +64,26 @@ smoke_test() {
     fail "the backup holds $(od -An -c "$doc.bak" 2>&1)"
   echo "Smoke test: typed and saved a DOS file, backup kept"
 
-  # Tools > Options, the Setup page, "Setup File Associations".
+  # Tools > Options, its third page (Setup), "Setup File Associations".
   keys alt+t o
   local sheet
-  sheet=$(window 'Options') || fail "the Options sheet did not appear"
+  sheet=$(window '^Options$') || fail "the Options sheet did not appear"
   xdotool windowfocus --sync "$sheet" 2>/dev/null || true
-  keys ctrl+Tab
+  keys ctrl+Tab ctrl+Tab
   keys alt+f
   local types
   types=$(window 'File Types') || fail "the File Types dialog did not appear"
-  # A click on the first row (the list starts at the dialog's top left),
-  # then Enable and OK.
-  eval "$(xdotool getwindowgeometry --shell "$types")"
-  xdotool mousemove --window "$types" 60 45 click 1
+  # A click on the first row, just below the list's heading at the
+  # dialog's top left; then Enable (Auto comes with it) and OK.
+  xdotool mousemove --window "$types" 60 34 click 1
   sleep 0.5
   keys alt+e
   keys Return
-  sleep 1
   local verb
-  verb=$(reg query 'HKCR\tabsmokefile\shell\Tabulon\command' /ve)
+  for _ in $(seq 50); do
+    verb=$(reg query 'HKCR\tabsmokefile\shell\Tabulon\command' /ve) && break
+    sleep 0.1
+  done
   grep -qF "\"$exe\" \"%1\"" <<<"$verb" || fail "the verb's command is: $verb"
   echo "Smoke test: the File Types dialog wrote the verb $(grep -o '".*' <<<"$verb")"
   keys Escape
@@ -137,6 +138,10 @@ grep -q '^\[  PASSED  \]' "$work/core_tests.log" && ! grep -q '^\[  FAILED  \]' 
   fail "core tests under Wine"
 echo "Core tests under Wine: $(grep -m1 -oE '[0-9]+ tests? from [0-9]+ test suites? ran' "$work/core_tests.log")" \
      "in $((SECONDS - start)) s"
+
+# The program gets a Wine of its own, started inside Xvfb.
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
 
 start=$SECONDS
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --smoke "$wine"
