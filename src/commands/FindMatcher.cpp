@@ -47,7 +47,8 @@ int CFindMatcher::LastIn(const std::uint8_t* data, int first, int from) const
     if (length_ <= 0) return -1;
     if (exact_) {
         while (from >= first) {
-            const void* hit = FindLastByte(data + first, exact_bytes_[0], static_cast<std::size_t>(from - first + 1));
+            const void* hit =
+                FindLastByte(data + first, exact_bytes_[0], static_cast<std::size_t>(from - first + 1));
             if (!hit) return -1;
             const int s = static_cast<int>(static_cast<const std::uint8_t*>(hit) - data);
             if (MatchesInside(data + s)) return s;

@@ -51,6 +51,8 @@ TEST(WinShortcuts, AreShellLinksOnTheDesktopAndInTheStartMenusPrograms)
     EXPECT_TRUE(shortcuts.DeleteShortcut(file));
     EXPECT_FALSE(FileExists(file));
     EXPECT_TRUE(shortcuts.DeleteShortcut(file));  // a missing one is no error
+    // A link the shell cannot save is reported, not passed over.
+    EXPECT_FALSE(shortcuts.CreateShortcut(program, dir.File("no<such>name.lnk"), "Tabulon"));
     ::CoUninitialize();
 }
 
