@@ -21,6 +21,12 @@ mkdir -p "$cache"
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work}
 
 elapsed() { echo "$1 took $((SECONDS - $2)) s"; }
+# Runs a long step quietly, adding to a log that is shown only on failure.
+quietly() {
+  local log=$1
+  shift
+  "$@" >>"$log" 2>&1 || { tail -40 "$log" >&2; echo "Failed; see $log" >&2; exit 1; }
+}
 
 # --- wxMSW -----------------------------------------------------------------
 wx_package=wxwidgets3.2
@@ -35,21 +41,24 @@ if [[ ! -f $wx_prefix/.complete ]]; then
   work=$cache/work/wxmsw-$wx_upstream
   rm -rf "$work" "$wx_prefix"
   mkdir -p "$work"
-  (cd "$work" && apt-get source -qq "$wx_package=$wx_version" >/dev/null)
+  log=$cache/wxmsw-$wx_upstream.log
+  : >"$log"
+  echo "Building wxMSW $wx_upstream once (log: $log) ..."
+  (cd "$work" && quietly "$log" apt-get source -qq "$wx_package=$wx_version")
   source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'wxwidgets*' | head -1)
   [[ -n "$source_dir" ]] || { echo "apt-get source $wx_package gave no source tree" >&2; exit 1; }
   mkdir -p "$work/build"
   # The source package lacks the bundled image libraries, so wxMSW goes
   # without them; the parts the program does not use are left out.
-  (cd "$work/build" && "$source_dir/configure" -q --host=$host --build="$(gcc -dumpmachine)" \
+  (cd "$work/build" && quietly "$log" "$source_dir/configure" --host=$host --build="$(gcc -dumpmachine)" \
       --prefix="$wx_prefix" --disable-shared --with-msw \
       --without-libpng --without-libjpeg --without-libtiff --without-zlib --without-expat \
       --without-liblzma --without-opengl --disable-svg \
       --disable-html --disable-xrc --disable-aui --disable-stc --disable-richtext \
       --disable-ribbon --disable-propgrid --disable-webview --disable-mediactrl \
-      --enable-postscript >/dev/null)
-  make -C "$work/build" -s -j"$jobs" >/dev/null
-  make -C "$work/build" -s install >/dev/null
+      --enable-postscript)
+  quietly "$log" make -C "$work/build" -s -j"$jobs"
+  quietly "$log" make -C "$work/build" -s install
   touch "$wx_prefix/.complete"
   rm -rf "$work"
   elapsed "wxMSW $wx_upstream" $start
@@ -62,11 +71,13 @@ gtest_prefix=$cache/googletest-mingw-${gtest_version%%-*}
 if [[ ! -f $gtest_prefix/.complete ]]; then
   start=$SECONDS
   rm -rf "$gtest_prefix" "$cache/work/googletest"
-  cmake -S "$gtest_source" -B "$cache/work/googletest" -DCMAKE_BUILD_TYPE=Release \
+  log=$cache/googletest-mingw.log
+  : >"$log"
+  quietly "$log" cmake -S "$gtest_source" -B "$cache/work/googletest" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=ON -Dgtest_disable_pthreads=OFF >/dev/null
-  cmake --build "$cache/work/googletest" -j"$jobs" >/dev/null
-  cmake --install "$cache/work/googletest" >/dev/null
+    -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=ON -Dgtest_disable_pthreads=OFF
+  quietly "$log" cmake --build "$cache/work/googletest" -j"$jobs"
+  quietly "$log" cmake --install "$cache/work/googletest"
   touch "$gtest_prefix/.complete"
   rm -rf "$cache/work/googletest"
   elapsed "googletest" $start
