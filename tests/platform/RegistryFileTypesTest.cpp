@@ -146,7 +146,8 @@ TEST_F(RegistryFileTypes, RemovingTheRegistrationRemovesEveryVerb)
     SetDefault("Folder\\shell\\Tabulon\\command", "x");  // one on a type without extensions too
     SaveSettings(Settings{}, registry);
     EXPECT_TRUE(RemoveRegistration(registry, fileTypes));
-    for (const char* type : {"cfile", "txtfile", "Folder"}) EXPECT_FALSE(Exists(std::string(type) + "\\shell\\Tabulon"));
+    for (const char* type : {"cfile", "txtfile", "Folder"})
+        EXPECT_FALSE(Exists(std::string(type) + "\\shell\\Tabulon")) << type;
     EXPECT_TRUE(Exists("txtfile\\shell\\open\\command"));
     EXPECT_TRUE(fileTypes.RemoveAllVerbs());
 }

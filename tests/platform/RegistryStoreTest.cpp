@@ -39,7 +39,8 @@ struct MemoryStore {
 
 #ifdef _WIN32
 struct SystemStore {
-    CWinRegistry registry{std::string("Software\\Tabulon tests\\store ").append(std::to_string(std::random_device{}()))};
+    CWinRegistry registry{
+        std::string("Software\\Tabulon tests\\store ").append(std::to_string(std::random_device{}()))};
 };
 #else
 struct SystemStore {

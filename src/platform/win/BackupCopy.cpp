@@ -23,7 +23,8 @@ bool CBackupCopy::Prepare(const std::string& path, const std::string& backupPath
                                       nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     BY_HANDLE_FILE_INFORMATION info {};
-    const bool regular = ::GetFileInformationByHandle(file, &info) && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    const bool regular =
+        ::GetFileInformationByHandle(file, &info) && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     ::CloseHandle(file);
     if (!regular) return false;
     backupPath_ = backupPath;

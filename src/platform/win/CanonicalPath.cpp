@@ -23,7 +23,8 @@ bool CanonicalPath(const std::string& path, std::string* resolved)
         // Where the system cannot name the file so (Wine, for long paths),
         // the long form of the full path stands for it; links stay as named.
         std::wstring full(32768, L'\0');
-        const DWORD fullLength = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        const DWORD fullLength =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (fullLength == 0 || fullLength >= full.size()) return false;
         length = ::GetLongPathNameW(full.c_str(), name.data(), static_cast<DWORD>(name.size()));
         if (length == 0 || length >= name.size()) return false;
