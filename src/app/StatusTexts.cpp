@@ -5,8 +5,10 @@
 std::string CaretPositionText(std::int32_t caretRecord, std::int32_t caretByte)
 {
     char text[40];
-    std::snprintf(text, sizeof text, "[%ld,%ld]", static_cast<long>(caretRecord) + 1,
-                  static_cast<long>(caretByte) + 1);
+    // In 64 bits everywhere (a long has 32 on Windows): the last record of
+    // a full document is number 2147483648.
+    std::snprintf(text, sizeof text, "[%lld,%lld]", static_cast<long long>(caretRecord) + 1,
+                  static_cast<long long>(caretByte) + 1);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/ByteSearch.h"
 #include "view/EbcdicTables.h"
 
 CFindMatcher::CFindMatcher(const FindPattern& pattern, bool asciiView) : length_(pattern.length)
@@ -33,7 +34,7 @@ int CFindMatcher::FirstIn(const std::uint8_t* data, int from, int last) const
     if (exact_) {
         const std::size_t span = static_cast<std::size_t>(last - from + length_);
         const void* hit = length_ == 1 ? std::memchr(data + from, exact_bytes_[0], span)
-                                       : memmem(data + from, span, exact_bytes_, static_cast<std::size_t>(length_));
+                                       : FindBytes(data + from, span, exact_bytes_, static_cast<std::size_t>(length_));
         return hit ? static_cast<int>(static_cast<const std::uint8_t*>(hit) - data) : -1;
     }
     for (int s = from; s <= last; ++s)
@@ -46,7 +47,8 @@ int CFindMatcher::LastIn(const std::uint8_t* data, int first, int from) const
     if (length_ <= 0) return -1;
     if (exact_) {
         while (from >= first) {
-            const void* hit = memrchr(data + first, exact_bytes_[0], static_cast<std::size_t>(from - first + 1));
+            const void* hit =
+                FindLastByte(data + first, exact_bytes_[0], static_cast<std::size_t>(from - first + 1));
             if (!hit) return -1;
             const int s = static_cast<int>(static_cast<const std::uint8_t*>(hit) - data);
             if (MatchesInside(data + s)) return s;

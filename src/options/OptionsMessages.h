@@ -1,7 +1,7 @@
 #pragma once
-
 // Messages, captions and texts of the Options sheet, the shortcut
 // installation and the File Types dialog.
+#include "platform/SystemNames.h"
 
 // Field checks of the sheet's pages; %1 and %2 are the bounds.
 inline constexpr char kEnterInteger[] = "Please enter an integer.";
@@ -28,9 +28,8 @@ inline constexpr char kInstallFailed[] = "Error occurred during installation";
 inline constexpr char kInstallFailedCaption[] = "Doh!";
 inline constexpr char kShortcutDescription[] = "Tabulon";
 
-// The Installation Path dialog. The program file is "tabulon".
-inline constexpr char kProgramFileName[] = "tabulon";
-inline constexpr char kWrongProgram[] = "The program must be tabulon!";
+// The Installation Path dialog; the program's file name and the message
+// that names it come with the system (platform/SystemNames.h).
 inline constexpr char kWrongProgramCaption[] = "Incorrect Program";
 inline constexpr char kProgramNotFound[] = "Program not found.  Try Again.";
 inline constexpr char kProgramNotFoundCaption[] = "Oops";

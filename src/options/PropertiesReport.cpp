@@ -1,8 +1,8 @@
 #include "options/PropertiesReport.h"
 
 #include <cstdio>
-#include <ctime>
 
+#include "platform/TimeText.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
 
@@ -22,12 +22,8 @@ const char* TypeText(std::uint16_t mode)
 // when it cannot convert it.
 void AppendTime(std::string& report, std::int64_t seconds)
 {
-    const std::time_t value = static_cast<std::time_t>(seconds);
-    std::tm local{};
-    if (!localtime_r(&value, &local)) return;
-    char text[64];
-    if (!asctime_r(&local, text)) return;
-    report += text;
+    std::string text;
+    if (LocalTimeText(seconds, &text)) report += text;
 }
 
 }  // namespace

@@ -1,35 +1,32 @@
 #include "options/ShortcutInstall.h"
 
-#include <sys/stat.h>
-
 #include "options/OptionsMessages.h"
+#include "platform/FileHandle.h"
 #include "platform/Platform.h"
 #include "platform/Shortcuts.h"
+#include "platform/SystemNames.h"
 
 std::string InitialInstallPath(const std::string& exePath, const std::string& currentFolder)
 {
     if (!exePath.empty()) return exePath;
-    const bool endsInSlash = !currentFolder.empty() && currentFolder.back() == '/';
-    return currentFolder + (endsInSlash ? "" : "/") + kProgramFileName;
+    const bool endsInSeparator = !currentFolder.empty() && FileNameOffset(currentFolder) == currentFolder.size();
+    return currentFolder + (endsInSeparator ? "" : kFolderSeparator) + kProgramFileName;
 }
 
 bool IsProgramFile(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string name = path.substr(FileNameOffset(path));
     const std::string program = kProgramFileName;
     if (name.size() != program.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
-        if (c != program[i]) return false;
-    }
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (lower(name[i]) != lower(program[i])) return false;
     return true;
 }
 
 bool ProgramFileExists(const std::string& path)
 {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return IsRegularFile(path);
 }
 
 bool CreateProgramShortcuts(const std::string& programPath, IShortcuts& shortcuts, void* owner)

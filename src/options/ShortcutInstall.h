@@ -6,10 +6,10 @@ class IShortcuts;
 // The pieces of the shortcut installation that need no window.
 
 // The path the Installation Path dialog proposes: the stored program path,
-// else the current folder followed by "/tabulon".
+// else the current folder followed by the program's file name.
 std::string InitialInstallPath(const std::string& exePath, const std::string& currentFolder);
 // Whether a chosen file is the program: its name, without the folder, is
-// "tabulon" in any letter case.
+// the program's file name in any letter case.
 bool IsProgramFile(const std::string& path);
 // Whether a regular file exists at the path.
 bool ProgramFileExists(const std::string& path);

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <vector>
 
-#include "platform/DesktopEntry.h"
+#include "platform/VerbCommandSyntax.h"
 
 namespace {
 
@@ -14,20 +14,20 @@ constexpr long kMaxWidth = 32767;
 
 std::string BuildVerbCommand(const std::string& programPath, const FileTypeEntry& entry)
 {
-    std::string command = QuoteExecArgument(programPath);
+    std::string command = QuoteVerbProgram(programPath);
     if (entry.hex) command += " -h";
     if (entry.source) command += " -s";
     if (entry.mode == 1) command += " -d";
     else if (entry.mode == 2) command += " -u";
     else if (entry.width != 0) command += " -w " + std::to_string(entry.width);
-    return command + " %f";
+    return command + " " + kVerbFileArgument;
 }
 
 void ReadVerbCommand(const std::string& command, FileTypeEntry* entry)
 {
     std::vector<std::string> arguments;
     std::string switches;
-    if (SplitExecLine(command, &arguments)) {
+    if (SplitVerbCommand(command, &arguments)) {
         for (std::size_t i = 1; i < arguments.size(); ++i) switches += " " + arguments[i];
     } else {
         // A quotation left open by a hand edit: whatever follows the first

@@ -3,9 +3,10 @@
 
 #include "options/FileTypeEntry.h"
 
-// The command line of the program's verb on a file type, in the Exec form
-// of desktop entries: the program path quoted, the view switches -h and -s,
-// the open mode (-d, -u, or -w and the width) and the file as %f.
+// The command line of the program's verb on a file type, in the system's
+// form (platform/VerbCommandSyntax.h): the program path quoted, the view
+// switches -h and -s, the open mode (-d, -u, or -w and the width) and the
+// file (%f in a desktop entry's Exec line, "%1" for the Windows shell).
 std::string BuildVerbCommand(const std::string& programPath, const FileTypeEntry& entry);
 
 // Reads the switches of a verb command back into the entry's hex, source,

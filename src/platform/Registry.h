@@ -13,14 +13,18 @@ enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine };
 constexpr RegKey RegNoKey = 0;
 constexpr RegKey RootKey(RegRoot root) { return static_cast<RegKey>(root) + 1; }
 
-enum RegType : std::uint32_t {
-    REG_NONE = 0,
-    REG_SZ = 1,
-    REG_EXPAND_SZ = 2,
-    REG_BINARY = 3,
-    REG_DWORD = 4,
-    REG_MULTI_SZ = 7,
-};
+// A value's type, by the number the registry gives it. The system's
+// <windows.h> names the same types as macros of the same numbers; where it
+// came first, its names stand for these.
+using RegType = std::uint32_t;
+#ifndef REG_SZ
+inline constexpr RegType REG_NONE = 0;
+inline constexpr RegType REG_SZ = 1;
+inline constexpr RegType REG_EXPAND_SZ = 2;
+inline constexpr RegType REG_BINARY = 3;
+inline constexpr RegType REG_DWORD = 4;
+inline constexpr RegType REG_MULTI_SZ = 7;
+#endif
 
 class IRegistry {
 public:

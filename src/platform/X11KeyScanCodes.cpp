@@ -75,9 +75,3 @@ KeyScan CX11KeyScanCodes::Translate(unsigned hardwareCode, unsigned keysym) cons
     }
     return key;
 }
-
-const IKeyScanCodes& KeyScanCodes()
-{
-    static const CX11KeyScanCodes x11;
-    return x11;
-}

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <sys/mman.h>
+
+#include "platform/PageMemory.h"
 
 // Each slab starts with this header; its blocks follow at kHeaderSize.
 // Slabs are aligned to their size, so a block finds its slab by masking.
@@ -21,23 +22,6 @@ constexpr std::size_t kHeaderSize = 64;
 
 std::uint8_t* Base(void* slab) { return static_cast<std::uint8_t*>(slab); }
 
-// Maps size bytes aligned to size: map twice as much and trim both ends.
-void* MapAligned(std::size_t size)
-{
-    void* raw = ::mmap(nullptr, size * 2, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED) return nullptr;
-    const auto start = reinterpret_cast<std::uintptr_t>(raw);
-    const std::uintptr_t aligned = (start + size - 1) & ~(static_cast<std::uintptr_t>(size) - 1);
-    const std::size_t head = aligned - start;
-    if (head) ::munmap(raw, head);
-    const std::size_t tail = size - head;
-    if (tail) ::munmap(reinterpret_cast<void*>(aligned + size), tail);
-    // One fault per slab instead of one per page: page faults are what
-    // loading a large file would otherwise spend most of its time on.
-    ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
-    return reinterpret_cast<void*>(aligned);
-}
-
 }  // namespace
 
 CBlockPool::CBlockPool(std::size_t blockSize)
@@ -51,7 +35,7 @@ CBlockPool::~CBlockPool()
     for (Slab** list : {&available_, &full_}) {
         while (Slab* slab = *list) {
             *list = slab->next;
-            ::munmap(slab, kSlabSize);
+            UnmapPages(slab, kSlabSize);
         }
     }
 }
@@ -65,7 +49,7 @@ CBlockPool::Slab* CBlockPool::SlabOf(void* block)
 CBlockPool::Slab* CBlockPool::NewSlab()
 {
     static_assert(sizeof(Slab) <= kHeaderSize);
-    void* memory = MapAligned(kSlabSize);
+    void* memory = MapAlignedPages(kSlabSize);
     if (!memory) return nullptr;
     Slab* slab = static_cast<Slab*>(memory);
     *slab = Slab{nullptr, nullptr, nullptr, 0, 0, false};
@@ -75,7 +59,7 @@ CBlockPool::Slab* CBlockPool::NewSlab()
 
 void CBlockPool::FreeSlab(Slab* slab)
 {
-    ::munmap(slab, kSlabSize);
+    UnmapPages(slab, kSlabSize);
     --slabCount_;
 }
 

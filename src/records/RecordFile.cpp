@@ -3,12 +3,8 @@
 #include "records/RecordNode.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <tuple>
-#include <unistd.h>
 
 namespace {
 
@@ -42,31 +38,22 @@ bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count)
 
 }  // namespace
 
-CRecordFile::~CRecordFile()
-{
-    if (handle >= 0) ::close(handle);
-}
+CRecordFile::~CRecordFile() { CloseFile(handle); }
 
 CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t modeRequest,
                                           std::int32_t width)
 {
     Close();
-    // Non-blocking so that a named pipe cannot hang the open; only regular
-    // files are read (they may be read more than once).
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return OpenResult::Failed;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return OpenResult::Failed;
-    }
+    // Only regular files are read (they may be read more than once).
+    const FileHandle opened = OpenForReading(path);
+    if (opened == kNoFile) return OpenResult::Failed;
     // Without its size the file would read as empty.
     status = FileStatus{};
-    if (!ReadFileStatus(fd, &status)) {
-        ::close(fd);
+    if (!ReadFileStatus(opened, &status)) {
+        CloseFile(opened);
         return OpenResult::Failed;
     }
-    handle = fd;
+    handle = opened;
     buffer_ = std::make_unique<std::uint8_t[]>(kReadBufferSize);
     bufferCount = bufferPosition = 0;
     readFailed = false;
@@ -119,16 +106,13 @@ bool CRecordFile::Refill()
     bufferPosition = 0;
     bufferCount = 0;
     if (readFailed) return false;
-    for (;;) {
-        const ssize_t got = ::read(handle, buffer_.get(), kReadBufferSize);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            readFailed = true;
-            return false;
-        }
-        bufferCount = static_cast<std::int32_t>(got);
-        return got > 0;
+    const std::int64_t got = ReadFromFile(handle, buffer_.get(), kReadBufferSize);
+    if (got < 0) {
+        readFailed = true;
+        return false;
     }
+    bufferCount = static_cast<std::int32_t>(got);
+    return got > 0;
 }
 
 bool CRecordFile::Rewind()
@@ -136,7 +120,7 @@ bool CRecordFile::Rewind()
     bufferCount = bufferPosition = 0;
     bytesDelivered = 0;
     readFailed = false;
-    return handle >= 0 && ::lseek(handle, 0, SEEK_SET) == 0;
+    return handle != kNoFile && RewindFile(handle);
 }
 
 bool CRecordFile::AtEnd() { return bufferPosition == bufferCount && !Refill(); }
@@ -144,17 +128,17 @@ bool CRecordFile::AtEnd() { return bufferPosition == bufferCount && !Refill(); }
 bool CRecordFile::ChangedSinceOpen() const
 {
     FileStatus now;
-    return handle < 0 || !ReadFileStatus(handle, &now) || now.size != status.size ||
+    return handle == kNoFile || !ReadFileStatus(handle, &now) || now.size != status.size ||
            now.modifyTime != status.modifyTime || now.modifyNanoseconds != status.modifyNanoseconds;
 }
 
 void CRecordFile::Close()
 {
-    if (handle < 0) return;
+    if (handle == kNoFile) return;
     // Should it fail, the status read at the open stays.
     std::ignore = ReadFileStatus(handle, &status);
-    ::close(handle);
-    handle = -1;
+    CloseFile(handle);
+    handle = kNoFile;
     buffer_.reset();
     bufferCount = bufferPosition = 0;
 }

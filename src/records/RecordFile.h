@@ -3,7 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "records/FileStatus.h"
+#include "platform/FileStatus.h"
+
 #include "records/OpenMode.h"
 
 // The physical file behind a record list: its stored mode, status and
@@ -45,7 +46,7 @@ public:
 
     std::uint16_t mode = kModeDos;
     FileStatus status;
-    int handle = -1;
+    FileHandle handle = kNoFile;
     std::int32_t recordWidth = 0;
     std::int32_t bufferCount = 0;
     std::int32_t bufferPosition = 0;

@@ -1,5 +1,4 @@
-#include <unistd.h>
-
+#include "platform/FileHandle.h"
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
@@ -21,6 +20,6 @@ bool CRecordList::SaveRecoveryCopy(const SourceOptions& options)
 
 void CRecordList::DeleteRecoveryCopy()
 {
-    ::unlink(RecoveryCopyName().c_str());
+    RemoveFile(RecoveryCopyName());
     recoveryCopyWritten = false;
 }

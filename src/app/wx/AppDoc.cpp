@@ -7,6 +7,7 @@
 #include "app/wx/MainFrame.h"
 #include "platform/CanonicalPath.h"
 #include "platform/Platform.h"
+#include "platform/SystemNames.h"
 #include "platform/wx/WxPaths.h"
 #include "records/DocumentRecords.h"
 #include "records/OpenMode.h"
@@ -147,7 +148,7 @@ std::string CAppDoc::PathName() const { return PathFromWx(GetFilename()); }
 void CAppDoc::SetPathName(const std::string& path, bool addToRecentFiles)
 {
     const wxString name = PathToWx(path);
-    SetTitle(TextToWx(path.substr(path.rfind('/') + 1)));
+    SetTitle(TextToWx(path.substr(FileNameOffset(path))));
     SetDocumentSaved(true);
     SetFilename(name, true);
     if (addToRecentFiles && GetDocumentManager()) GetDocumentManager()->AddFileToHistory(name);

@@ -18,12 +18,20 @@ const wxDataFormat& BlockFormat()
     return format;
 }
 
-// The text targets, in the order Paste prefers them.
+// The text targets, in the order Paste prefers them. Windows has one for
+// bytes, whose text ends in its zero byte; it makes the UTF-16 form from it
+// for the programs that ask for that.
+#ifdef __WXMSW__
+std::vector<wxDataFormat> TextFormats() { return {wxDataFormat(wxDF_TEXT)}; }
+constexpr size_t kTextZeroKept = 1;
+#else
 std::vector<wxDataFormat> TextFormats()
 {
     return {wxDataFormat(wxDF_UNICODETEXT), wxDataFormat("text/plain;charset=utf-8"), wxDataFormat(wxDF_TEXT),
             wxDataFormat("text/plain")};
 }
+constexpr size_t kTextZeroKept = 0;
+#endif
 
 // What Copy and Cut offer: the block under its own format and the text
 // bytes under every text target, as bytes (a text object would re-encode
@@ -34,7 +42,7 @@ public:
     CRecordsDataObject(ClipBytes block, ClipBytes text) : block_(std::move(block)), text_(std::move(text))
     {
         if (block_.size > 0 && block_.size < INT_MAX) formats_.push_back(BlockFormat());
-        // The text form ends with a zero byte that other programs do not expect.
+        // The text form ends with a zero byte, which only the Windows target keeps.
         if (text_.size > 1 && text_.size <= INT_MAX)
             for (const wxDataFormat& format : TextFormats()) formats_.push_back(format);
     }
@@ -52,7 +60,7 @@ public:
     size_t GetDataSize(const wxDataFormat& format) const override
     {
         const ClipBytes* bytes = Bytes(format);
-        return bytes ? bytes->size - (bytes == &text_ ? 1 : 0) : 0;
+        return bytes ? bytes->size - (bytes == &text_ ? 1 - kTextZeroKept : 0) : 0;
     }
     bool GetDataHere(const wxDataFormat& format, void* buf) const override
     {

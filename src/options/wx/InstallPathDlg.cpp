@@ -59,7 +59,7 @@ bool CInstallPathDlg::Accept()
 
 void CInstallPathDlg::OnBrowse(wxCommandEvent&)
 {
-    wxFileDialog chooser(this, "Open", wxEmptyString, kProgramFileName, "Application|tabulon;Tabulon|All Files|*",
+    wxFileDialog chooser(this, "Open", wxEmptyString, kProgramFileName, kProgramFileFilter,
                          wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() != wxID_OK) return;
     TakeChosenFile(chooser.GetPath().utf8_string());

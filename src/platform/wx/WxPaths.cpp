@@ -3,6 +3,25 @@
 #include <wx/strconv.h>
 
 #include "platform/DisplayText.h"
+#include "platform/Wtf8.h"
+
+#ifdef __WXMSW__
+
+// The toolkit's strings are the system's UTF-16 here; the core's paths are
+// the same units as WTF-8.
+wxString PathToWx(const std::string& path)
+{
+    const std::u16string units = Utf16FromWtf8(path);
+    return wxString(reinterpret_cast<const wchar_t*>(units.data()), units.size());
+}
+
+std::string PathFromWx(const wxString& path)
+{
+    const std::wstring units = path.ToStdWstring();
+    return Wtf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(units.data()), units.size()));
+}
+
+#else
 
 wxString PathToWx(const std::string& path)
 {
@@ -18,5 +37,7 @@ std::string PathFromWx(const wxString& path)
     if (bytes.length() == 0) return path.utf8_string();
     return std::string(bytes.data(), bytes.length());
 }
+
+#endif
 
 wxString TextToWx(const std::string& text) { return wxString::FromUTF8(Utf8ForDisplay(text)); }

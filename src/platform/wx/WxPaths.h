@@ -5,7 +5,8 @@
 // File names cross into the toolkit and back without losing a byte: the
 // core keeps them as the system's bytes, which need not be valid UTF-8. The
 // toolkit's file-name conversion turns bytes it cannot decode into escapes
-// that it turns back on the way out (its file dialogs use the same one).
+// that it turns back on the way out (its file dialogs use the same one). On
+// Windows the core's WTF-8 maps one to one onto the toolkit's UTF-16.
 wxString PathToWx(const std::string& path);
 std::string PathFromWx(const wxString& path);
 

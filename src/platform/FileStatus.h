@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileHandle.h"
+
 // What the program records about a document's file: its size and its three
 // times in seconds since 1970. All zero for a document without a file.
 struct FileStatus {
@@ -15,6 +17,6 @@ struct FileStatus {
 
 // Reads the status of an open file. The creation time is the file's birth
 // time where the file system keeps one, else its last status change.
-[[nodiscard]] bool ReadFileStatus(int handle, FileStatus* status);
+[[nodiscard]] bool ReadFileStatus(FileHandle handle, FileStatus* status);
 // The same for the file a path names (links followed).
 [[nodiscard]] bool ReadFileStatus(const std::string& path, FileStatus* status);

@@ -1,4 +1,4 @@
-#include "records/FileStatus.h"
+#include "platform/FileStatus.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -35,7 +35,10 @@ bool ReadStatus(int folder, const char* path, int flags, FileStatus* status)
 
 }  // namespace
 
-bool ReadFileStatus(int handle, FileStatus* status) { return ReadStatus(handle, "", AT_EMPTY_PATH, status); }
+bool ReadFileStatus(FileHandle handle, FileStatus* status)
+{
+    return ReadStatus(static_cast<int>(handle), "", AT_EMPTY_PATH, status);
+}
 
 bool ReadFileStatus(const std::string& path, FileStatus* status)
 {

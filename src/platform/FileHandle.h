@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Reading files through the system's own handles. A handle is the system's
+// file descriptor or HANDLE; kNoFile (-1 in either) stands for none.
+using FileHandle = std::intptr_t;
+constexpr FileHandle kNoFile = -1;
+
+// Opens a regular file for reading; kNoFile for anything else (a folder, a
+// pipe, a device) and on failure. Never blocks, and lets other programs
+// read, write, rename and delete the file meanwhile.
+FileHandle OpenForReading(const std::string& path);
+// Reads up to `count` bytes: how many were read, 0 at the end of the file,
+// -1 on failure.
+std::int64_t ReadFromFile(FileHandle handle, void* into, std::size_t count);
+// Back to the first byte.
+bool RewindFile(FileHandle handle);
+void CloseFile(FileHandle handle);
+
+// True when a regular file exists at the path (links followed).
+bool IsRegularFile(const std::string& path);
+// Deletes a file; false when it could not be deleted (or did not exist).
+bool RemoveFile(const std::string& path);

@@ -1,0 +1,9 @@
+#pragma once
+#include <cstddef>
+
+// Fresh zeroed memory straight from the system, for pools that carve it
+// themselves. `size` is a power of two and the block is aligned to it.
+// Null when the system has no memory left.
+void* MapAlignedPages(std::size_t size);
+// Gives a block of MapAlignedPages back; `size` as it was asked for.
+void UnmapPages(void* block, std::size_t size);

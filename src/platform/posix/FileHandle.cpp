@@ -1,0 +1,43 @@
+#include "platform/FileHandle.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+FileHandle OpenForReading(const std::string& path)
+{
+    // Non-blocking so that a named pipe cannot hang the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return kNoFile;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return kNoFile;
+    }
+    return fd;
+}
+
+std::int64_t ReadFromFile(FileHandle handle, void* into, std::size_t count)
+{
+    for (;;) {
+        const ssize_t got = ::read(static_cast<int>(handle), into, count);
+        if (got < 0 && errno == EINTR) continue;
+        return got;
+    }
+}
+
+bool RewindFile(FileHandle handle) { return ::lseek(static_cast<int>(handle), 0, SEEK_SET) == 0; }
+
+void CloseFile(FileHandle handle)
+{
+    if (handle != kNoFile) ::close(static_cast<int>(handle));
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }

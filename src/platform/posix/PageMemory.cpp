@@ -1,0 +1,23 @@
+#include "platform/PageMemory.h"
+
+#include <cstdint>
+#include <sys/mman.h>
+
+// Maps size bytes aligned to size: map twice as much and trim both ends.
+void* MapAlignedPages(std::size_t size)
+{
+    void* raw = ::mmap(nullptr, size * 2, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return nullptr;
+    const auto start = reinterpret_cast<std::uintptr_t>(raw);
+    const std::uintptr_t aligned = (start + size - 1) & ~(static_cast<std::uintptr_t>(size) - 1);
+    const std::size_t head = aligned - start;
+    if (head) ::munmap(raw, head);
+    const std::size_t tail = size - head;
+    if (tail) ::munmap(reinterpret_cast<void*>(aligned + size), tail);
+    // One fault per block instead of one per page: page faults are what
+    // loading a large file would otherwise spend most of its time on.
+    ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    return reinterpret_cast<void*>(aligned);
+}
+
+void UnmapPages(void* block, std::size_t size) { ::munmap(block, size); }

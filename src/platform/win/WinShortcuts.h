@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/Shortcuts.h"
+
+// Shortcuts as shell links (.lnk files) written through the shell's link
+// object: "Tabulon.lnk" in the user's desktop folder and in the Programs
+// folder of the user's Start menu. A missing Programs folder is created.
+class CWinShortcuts : public IShortcuts {
+public:
+    std::string DesktopShortcutPath() override;
+    std::string MenuShortcutPath() override;
+    bool CreateShortcut(const std::string& target, const std::string& shortcutFile,
+                        const std::string& description) override;
+    bool DeleteShortcut(const std::string& shortcutFile) override;
+};
