@@ -31,7 +31,7 @@ execute_process(COMMAND date -u -R -d "${TABULON_RELEASE_DATE} 12:00"
 set(TABULON_PACKAGING_SOURCE ${PROJECT_SOURCE_DIR}/packaging/linux)
 set(TABULON_DESKTOP_DIR ${CMAKE_BINARY_DIR}/desktop)
 
-add_executable(tabulon_desktop_files src/resources/tool/DesktopFilesTool.cpp)
+add_executable(tabulon_desktop_files packaging/tool/DesktopFilesTool.cpp)
 target_link_libraries(tabulon_desktop_files PRIVATE tabulon_core ZLIB::ZLIB)
 
 set(TABULON_ICON_SIZES 16 22 24 32 48 64 128 256)
