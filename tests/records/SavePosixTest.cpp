@@ -46,9 +46,9 @@ TEST(Save, AWriteThatFailsPartWayLeavesTheTargetAsItWas)
     WriteFileBytes(path, "precious\n");
     ::chmod(path.c_str(), 0640);
     CRecordList list;
-    list.Load(path, kRequestAuto, 0);
+    ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
     const std::string block(50000, 'z');
-    for (int i = 0; i < 100; ++i) list.NewRecord(nullptr, U(block), 50000);
+    for (int i = 0; i < 100; ++i) ASSERT_NE(nullptr, list.NewRecord(nullptr, U(block), 50000));
     {
         FileSizeLimit limit(3000000);
         EXPECT_FALSE(list.SaveWithMessage(path, kModeDos));
@@ -105,7 +105,7 @@ TEST(RecoveryCopy, IsAsPrivateAsTheDocumentsFile)
     const std::string path = dir.File("secret.txt");
     WriteFileBytes(path, "pin 1234\n");
     auto list = std::make_unique<CRecordList>();
-    list->Load(path, kRequestAuto, 0);
+    ASSERT_EQ(0, list->Load(path, kRequestAuto, 0));
     ::chmod(path.c_str(), 0600);
     EXPECT_TRUE(list->SaveRecoveryCopy());
     struct stat info {};
