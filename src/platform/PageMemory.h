@@ -7,3 +7,8 @@
 void* MapAlignedPages(std::size_t size);
 // Gives a block of MapAlignedPages back; `size` as it was asked for.
 void UnmapPages(void* block, std::size_t size);
+// Fresh private memory of any size for one large buffer (a file read whole),
+// faulted in large pages where the system offers them. Never a view of a
+// file: what another program does to the file cannot reach it. Null when
+// the system has no memory left. Given back with UnmapPages.
+void* MapPages(std::size_t size);

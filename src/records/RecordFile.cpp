@@ -1,16 +1,19 @@
 #include "records/RecordFile.h"
 
-#include "records/RecordNode.h"
-
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <tuple>
+
+#include "records/FileImage.h"
+#include "records/ProgressMeter.h"
+#include "records/RecordNode.h"
 
 namespace {
 
-// Large enough that reading costs few system calls; the results do not
-// depend on it.
-constexpr int kReadBufferSize = 256 * 1024;
+// Large enough that reading costs few system calls, small enough for a few
+// progress reports a second on a slow disk; the results do not depend on it.
+constexpr std::size_t kReadBlockSize = 8 << 20;
 
 constexpr std::uint8_t kCr = 13;
 constexpr std::uint8_t kLf = 10;
@@ -38,10 +41,10 @@ bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count)
 
 }  // namespace
 
-CRecordFile::~CRecordFile() { CloseFile(handle); }
+CRecordFile::~CRecordFile() { Close(); }
 
 CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t modeRequest,
-                                          std::int32_t width)
+                                          std::int32_t width, CProgressMeter* progress)
 {
     Close();
     // Only regular files are read (they may be read more than once).
@@ -49,15 +52,23 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
     if (opened == kNoFile) return OpenResult::Failed;
     // Without its size the file would read as empty.
     status = FileStatus{};
-    if (!ReadFileStatus(opened, &status)) {
+    if (!ReadFileStatus(opened, &status) || status.size < 0 ||
+        static_cast<std::uint64_t>(status.size) >= std::numeric_limits<std::size_t>::max() / 2) {
         CloseFile(opened);
         return OpenResult::Failed;
     }
     handle = opened;
-    buffer_ = std::make_unique<std::uint8_t[]>(kReadBufferSize);
-    bufferCount = bufferPosition = 0;
+    position_ = 0;
     readFailed = false;
     bytesDelivered = 0;
+    image_ = CFileImage::Create(static_cast<std::size_t>(status.size));
+    if (!image_) {
+        Close();
+        return OpenResult::OutOfMemory;
+    }
+    // Reading is the first half of a load, cutting the records the second.
+    if (progress) progress->SetTotal(2 * static_cast<std::uint64_t>(status.size));
+    if (!ReadImage(progress)) readFailed = true;
 
     if (width != 0) {
         mode = kModeBinary;
@@ -72,58 +83,46 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
     return OpenResult::Opened;
 }
 
-// Binary when any byte marks it so; otherwise the first line break decides:
-// UNIX when it is a bare LF, DOS when it is CR LF or there is none. A CR LF
-// pair split across two reads counts as a pair.
-std::uint16_t CRecordFile::DetectMode()
+// Reads the file into the image in large blocks. False when a read failed
+// or the file has grown since its size was read: the image then holds only
+// part of it.
+bool CRecordFile::ReadImage(CProgressMeter* progress)
 {
-    bool lineBreakSeen = false;
-    bool firstBreakIsBareLf = false;
-    std::uint8_t previous = 0;
-    bool binary = false;
-    while (!binary && Refill()) {
-        const std::uint8_t* bytes = buffer_.get();
-        const auto count = static_cast<std::size_t>(bufferCount);
-        if (!lineBreakSeen) {
-            if (const void* lf = std::memchr(bytes, kLf, count)) {
-                const auto at = static_cast<std::size_t>(static_cast<const std::uint8_t*>(lf) - bytes);
-                firstBreakIsBareLf = (at > 0 ? bytes[at - 1] : previous) != kCr;
-                lineBreakSeen = true;
-            }
-        }
-        binary = ContainsBinaryByte(bytes, count);
-        previous = bytes[count - 1];
+    std::uint8_t* bytes = image_->Bytes();
+    const std::size_t capacity = image_->Capacity();
+    while (image_->size < capacity) {
+        const std::size_t want = std::min(kReadBlockSize, capacity - image_->size);
+        const std::int64_t got = ReadFromFile(handle, bytes + image_->size, want);
+        if (got < 0) return false;
+        if (got == 0) return true;  // shrunk meanwhile: the status check notices
+        image_->size += static_cast<std::size_t>(got);
+        if (progress) progress->Update(image_->size);
     }
-    // Reading on from where the detection stopped would lose the start of
-    // the file: a failed rewind counts as a failed read.
-    if (!Rewind()) readFailed = true;
-    if (binary) return kModeBinary;
-    return firstBreakIsBareLf ? kModeUnix : kModeDos;
+    std::uint8_t probe;
+    return ReadFromFile(handle, &probe, 1) == 0;
 }
 
-bool CRecordFile::Refill()
+// Binary when any byte marks it so; otherwise the first line break decides:
+// UNIX when it is a bare LF, DOS when it is CR LF or there is none.
+std::uint16_t CRecordFile::DetectMode() const
 {
-    bufferPosition = 0;
-    bufferCount = 0;
-    if (readFailed) return false;
-    const std::int64_t got = ReadFromFile(handle, buffer_.get(), kReadBufferSize);
-    if (got < 0) {
-        readFailed = true;
-        return false;
-    }
-    bufferCount = static_cast<std::int32_t>(got);
-    return got > 0;
+    const std::uint8_t* bytes = image_->Bytes();
+    const std::size_t count = image_->size;
+    if (ContainsBinaryByte(bytes, count)) return kModeBinary;
+    const void* lf = count > 0 ? std::memchr(bytes, kLf, count) : nullptr;
+    if (!lf) return kModeDos;
+    const auto at = static_cast<std::size_t>(static_cast<const std::uint8_t*>(lf) - bytes);
+    return at > 0 && bytes[at - 1] == kCr ? kModeDos : kModeUnix;
 }
 
 bool CRecordFile::Rewind()
 {
-    bufferCount = bufferPosition = 0;
+    position_ = 0;
     bytesDelivered = 0;
-    readFailed = false;
-    return handle != kNoFile && RewindFile(handle);
+    return image_ != nullptr;
 }
 
-bool CRecordFile::AtEnd() { return bufferPosition == bufferCount && !Refill(); }
+bool CRecordFile::AtEnd() const { return !image_ || position_ == image_->size; }
 
 bool CRecordFile::ChangedSinceOpen() const
 {
@@ -134,62 +133,50 @@ bool CRecordFile::ChangedSinceOpen() const
 
 void CRecordFile::Close()
 {
+    if (image_) image_->Release();
+    image_ = nullptr;
+    position_ = 0;
     if (handle == kNoFile) return;
     // Should it fail, the status read at the open stays.
     std::ignore = ReadFileStatus(handle, &status);
     CloseFile(handle);
     handle = kNoFile;
-    buffer_.reset();
-    bufferCount = bufferPosition = 0;
 }
 
-CRecordFile::ReadResult CRecordFile::ReadRecord(std::uint8_t* destination, int maximum, bool divideLong,
+CRecordFile::ReadResult CRecordFile::ReadRecord(int maximum, bool divideLong, const std::uint8_t** bytes,
                                                 int* length)
 {
-    const bool dos = mode == kModeDos;
-    const bool unix = mode == kModeUnix;
+    *length = 0;
+    *bytes = nullptr;
+    if (AtEnd()) return ReadResult::EndOfFile;
     const bool binary = mode == kModeBinary;
-    const int want = binary ? std::min(recordWidth, maximum) : maximum;
-    int count = 0;
-    ReadResult result = ReadResult::Ok;
-    for (;;) {
-        if (count == want) {
-            // A binary record of its full width is complete. Anything else
-            // that filled `maximum` is too long, unless the file ends here.
-            if (!(binary && recordWidth <= maximum) && !divideLong && !AtEnd()) result = ReadResult::TooLong;
-            break;
-        }
-        if (bufferPosition == bufferCount && !Refill()) {
-            if (count == 0) result = ReadResult::EndOfFile;
-            break;
-        }
-        const std::uint8_t* from = buffer_.get() + bufferPosition;
-        const int available = std::min(bufferCount - bufferPosition, want - count);
-        int take = available;
-        bool lineEnded = false;
-        if (dos || unix) {
-            const std::uint8_t* scan = from;
-            const std::uint8_t* end = from + available;
-            while (const void* found = std::memchr(scan, kLf, static_cast<std::size_t>(end - scan))) {
-                const auto* lf = static_cast<const std::uint8_t*>(found);
-                // In DOS mode the CR may be the last byte delivered so far.
-                const bool afterCr = lf > from ? lf[-1] == kCr : count > 0 && destination[count - 1] == kCr;
-                if (unix || afterCr) {
-                    take = static_cast<int>(lf - from) + 1;
-                    lineEnded = true;
-                    break;
-                }
-                scan = lf + 1;
+    const std::uint8_t* from = image_->Bytes() + position_;
+    const std::size_t want = static_cast<std::size_t>(binary ? std::min(recordWidth, maximum) : maximum);
+    std::size_t take = std::min(want, image_->size - position_);
+    bool lineEnded = false;
+    if (mode == kModeDos || mode == kModeUnix) {
+        const std::uint8_t* scan = from;
+        const std::uint8_t* end = from + take;
+        while (const void* found = std::memchr(scan, kLf, static_cast<std::size_t>(end - scan))) {
+            const auto* lf = static_cast<const std::uint8_t*>(found);
+            // The CR of a DOS line break belongs to the same record.
+            if (mode == kModeUnix || (lf > from && lf[-1] == kCr)) {
+                take = static_cast<std::size_t>(lf - from) + 1;
+                lineEnded = true;
+                break;
             }
+            scan = lf + 1;
         }
-        std::memcpy(destination + count, from, static_cast<std::size_t>(take));
-        count += take;
-        bufferPosition += take;
-        if (lineEnded) break;
     }
-    bytesDelivered += count;
-    *length = count;
-    return result;
+    position_ += take;
+    bytesDelivered += static_cast<std::int64_t>(take);
+    *bytes = from;
+    *length = static_cast<int>(take);
+    // A binary record of its full width is complete. Anything else that
+    // filled `maximum` is too long, unless the file ends here.
+    if (!lineEnded && take == want && !(binary && recordWidth <= maximum) && !divideLong && !AtEnd())
+        return ReadResult::TooLong;
+    return ReadResult::Ok;
 }
 
 int ContentLength(std::uint16_t mode, const std::uint8_t* bytes, int length)

@@ -1,17 +1,22 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "platform/FileStatus.h"
 
 #include "records/OpenMode.h"
 
+class CFileImage;
+class CProgressMeter;
+
 // The physical file behind a record list: its stored mode, status and
-// handle, and the buffered reader that cuts it into records.
+// handle, and the reader that cuts it into records. The file is read whole
+// into private memory (its image) in large blocks, and the records are cut
+// from there: they can borrow their bytes from it, and whatever another
+// program does to the file meanwhile cannot reach them.
 class CRecordFile {
 public:
-    enum class OpenResult { Opened, Failed };
+    enum class OpenResult { Opened, Failed, OutOfMemory };
     enum class ReadResult { Ok, EndOfFile, TooLong };
 
     CRecordFile() = default;
@@ -19,48 +24,53 @@ public:
     CRecordFile(const CRecordFile&) = delete;
     CRecordFile& operator=(const CRecordFile&) = delete;
 
-    // Opens a regular file for reading and settles how it is read: a width
+    // Opens a regular file, reads it and settles how it is read: a width
     // request (non-zero) gives binary records of that width (64 for a
     // negative one), a DOS or UNIX request (or both bits) is kept as it is,
     // and AUTO detects the mode from the contents (binary gets width 64).
-    [[nodiscard]] OpenResult Open(const std::string& path, std::uint16_t modeRequest, std::int32_t width);
+    // `progress`, when given, hears of the bytes read.
+    [[nodiscard]] OpenResult Open(const std::string& path, std::uint16_t modeRequest, std::int32_t width,
+                                  CProgressMeter* progress = nullptr);
 
-    // Delivers the next record into `destination` with its line terminator.
-    // DOS: only an LF right after a CR ends a line; UNIX: every LF does;
-    // binary: the record width or what remains; both mode bits: nothing does.
-    // A record that does not fit in `maximum` bytes delivers its first
-    // `maximum` bytes, leaves the rest for the next call, and reports
-    // TooLong, or Ok when `divideLong` is set. EndOfFile when nothing is
-    // left.
-    [[nodiscard]] ReadResult ReadRecord(std::uint8_t* destination, int maximum, bool divideLong, int* length);
+    // Delivers the next record, with its line terminator, as `length` bytes
+    // at `bytes` in the image. DOS: only an LF right after a CR ends a line;
+    // UNIX: every LF does; binary: the record width or what remains; both
+    // mode bits: nothing does. A record that does not fit in `maximum` bytes
+    // delivers its first `maximum` bytes, leaves the rest for the next call,
+    // and reports TooLong, or Ok when `divideLong` is set. EndOfFile when
+    // nothing is left.
+    [[nodiscard]] ReadResult ReadRecord(int maximum, bool divideLong, const std::uint8_t** bytes, int* length);
 
-    // Back to the start of the file, with the buffer emptied.
+    // Back to the first record.
     [[nodiscard]] bool Rewind();
-    // True when the reader has delivered every byte of the file.
-    [[nodiscard]] bool AtEnd();
-    // Reads the status once more and closes the file.
+    // True when the reader has delivered every byte read.
+    [[nodiscard]] bool AtEnd() const;
+    // Reads the status once more, closes the file and lets go of the image
+    // (records borrowing from it keep it).
     void Close();
     // True when the file's size or modification time differs from when it
     // was opened: someone wrote to it meanwhile.
     [[nodiscard]] bool ChangedSinceOpen() const;
+    // The file's bytes while it is open; null when closed.
+    CFileImage* Image() const { return image_; }
 
     std::uint16_t mode = kModeDos;
     FileStatus status;
     FileHandle handle = kNoFile;
     std::int32_t recordWidth = 0;
-    std::int32_t bufferCount = 0;
-    std::int32_t bufferPosition = 0;
 
-    // Since the last Open or Rewind: whether a read failed (the reader then
-    // reports the end of the file), and how many bytes were delivered.
+    // Whether a read failed or the file grew while it was read (the image
+    // then holds only part of it), and how many bytes were delivered since
+    // the last Open or Rewind.
     bool readFailed = false;
     std::int64_t bytesDelivered = 0;
 
 private:
-    std::uint16_t DetectMode();
-    bool Refill();
+    [[nodiscard]] bool ReadImage(CProgressMeter* progress);
+    std::uint16_t DetectMode() const;
 
-    std::unique_ptr<std::uint8_t[]> buffer_;
+    CFileImage* image_ = nullptr;
+    std::size_t position_ = 0;
 };
 
 // The bytes of a delivered record without its line terminator: UNIX drops a

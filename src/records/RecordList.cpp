@@ -32,6 +32,23 @@ RecordNode* CRecordList::NewRecord(RecordNode* before, const std::uint8_t* sourc
         ReportOutOfMemory();
         return nullptr;
     }
+    Link(node, before);
+    return node;
+}
+
+RecordNode* CRecordList::BorrowedRecord(CFileImage* image, const std::uint8_t* bytes, int length)
+{
+    RecordNode* node = BorrowRecord(image, bytes, length);
+    if (!node) {
+        ReportOutOfMemory();
+        return nullptr;
+    }
+    Link(node, nullptr);
+    return node;
+}
+
+void CRecordList::Link(RecordNode* node, RecordNode* before)
+{
     RecordNode* after = before ? before->prev : tail;
     node->prev = after;
     node->next = before;
@@ -40,8 +57,7 @@ RecordNode* CRecordList::NewRecord(RecordNode* before, const std::uint8_t* sourc
     if (before) before->prev = node;
     else tail = node;
     ++recordCount;
-    totalBytes += length;
-    return node;
+    totalBytes += node->length;
 }
 
 bool CRecordList::Splice(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
@@ -61,6 +77,11 @@ bool CRecordList::ReplaceBytes(RecordNode* node, int column, int deleteCount, co
                                int insertCount)
 {
     const int newLength = node->length - deleteCount + insertCount;
+    // A record still borrowing the file's bytes copies them before its first change.
+    if (!OwnRecord(node)) {
+        ReportOutOfMemory();
+        return false;
+    }
     if (newLength >= node->capacity && CapacityFor(newLength) > node->capacity && !GrowRecord(node, newLength)) {
         ReportOutOfMemory();
         return false;
@@ -102,7 +123,7 @@ RecordNode* CRecordList::JoinNext(RecordNode* node)
     if (!follower) return nullptr;
     const int joined = node->length + follower->length;
     if (joined > kMaxRecordLength) return nullptr;
-    if (joined > node->capacity && !GrowRecord(node, joined)) {
+    if (!OwnRecord(node) || (joined > node->capacity && !GrowRecord(node, joined))) {
         ReportOutOfMemory();
         return nullptr;
     }

@@ -7,6 +7,9 @@
 #include "records/SourceOptions.h"
 
 class CClipRecords;
+class CFileImage;
+class CProgressMeter;
+class IProgressSink;
 
 // How the last Load went, so that the document can tell the user the right
 // thing and fall back to an untitled document when nothing was read.
@@ -38,6 +41,9 @@ public:
     // or after `tail` when `before` is null. Null when memory runs out (the
     // user has been told and the program asked to quit).
     [[nodiscard]] RecordNode* NewRecord(RecordNode* before, const std::uint8_t* source, int length);
+    // Links a new record after `tail` that borrows `length` bytes at `bytes`
+    // from `image` (loading). Null when memory runs out (told as above).
+    [[nodiscard]] RecordNode* BorrowedRecord(CFileImage* image, const std::uint8_t* bytes, int length);
     // Replaces `deleteCount` bytes at `column` by `insertCount` bytes of
     // `source`. Refuses silently when there are fewer bytes to delete than
     // asked, and with "Record exceeds maximum size." when the record would
@@ -147,6 +153,8 @@ public:
     RecordNode* tail = nullptr;
     CRecordFile file;
     bool recoveryCopyWritten = false;
+    // Shown the progress of loads and saves that take a while; none by default.
+    IProgressSink* progressSink = nullptr;
     LoadOutcome loadOutcome = LoadOutcome::Loaded;
     // Scratch area for splitting, joining, loading and saving; valid only
     // until the next list operation.
@@ -157,7 +165,9 @@ private:
     // passed: grows the buffer as needed and keeps totalBytes exact.
     [[nodiscard]] bool ReplaceBytes(RecordNode* node, int column, int deleteCount, const std::uint8_t* source,
                                     int insertCount);
-    [[nodiscard]] int LoadRecords(const std::string& path);
+    [[nodiscard]] int LoadRecords(const std::string& path, CProgressMeter& progress);
+    // Links an unlinked record before `before` (null: after the last).
+    void Link(RecordNode* node, RecordNode* before);
     [[nodiscard]] int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
                                    const std::string& backupName, const SourceOptions& options);
     // Bytes a save in `mode` writes; uses workBuffer when tabs are expanded.

@@ -3,7 +3,9 @@
 
 #include "platform/Platform.h"
 #include "records/RecordList.h"
+#include "records/ProgressMeter.h"
 #include "records/RecordMessages.h"
+#include "records/RecordStorage.h"
 
 namespace {
 
@@ -20,35 +22,41 @@ bool AskToLoadAsBinary(std::int64_t line)
                        MbButtons::YesNo) == MbResult::Yes;
 }
 
-bool AppendRecord(CRecordList& list, int length)
+// Records between two looks at the clock while records are cut.
+constexpr std::int32_t kRecordsPerProgressStep = 1 << 16;
+
+// The record borrows its bytes from the file's image.
+bool AppendRecord(CRecordList& list, const std::uint8_t* bytes, int length, CProgressMeter& progress)
 {
-    return list.NewRecord(nullptr, list.workBuffer, ContentLength(list.file.mode, list.workBuffer, length)) !=
-           nullptr;
+    if (list.recordCount % kRecordsPerProgressStep == 0)
+        progress.Update(static_cast<std::uint64_t>(list.file.status.size + list.file.bytesDelivered));
+    return list.BorrowedRecord(list.file.Image(), bytes, ContentLength(list.file.mode, bytes, length)) != nullptr;
 }
 
 // Reads every record as it comes. For files too small to overflow the
 // counters; the records are those that counting first and reading after
 // would give, since dividing changes nothing before the first long line.
-Pass ReadInOnePass(CRecordList& list)
+Pass ReadInOnePass(CRecordList& list, CProgressMeter& progress)
 {
     CRecordFile& file = list.file;
     bool divideLong = false;
     for (;;) {
         int length = 0;
-        const auto read = file.ReadRecord(list.workBuffer, kMaxRecordLength, divideLong, &length);
+        const std::uint8_t* bytes = nullptr;
+        const auto read = file.ReadRecord(kMaxRecordLength, divideLong, &bytes, &length);
         if (read == CRecordFile::ReadResult::EndOfFile) break;
         if (read == CRecordFile::ReadResult::TooLong) {
             if (AskToLoadAsBinary(list.recordCount + 1)) return Pass::ReloadAsBinary;
             divideLong = true;
         }
-        if (!AppendRecord(list, length)) return Pass::OutOfMemory;
+        if (!AppendRecord(list, bytes, length, progress)) return Pass::OutOfMemory;
     }
     return file.readFailed ? Pass::Incomplete : Pass::Complete;
 }
 
 // Counts the records first, refusing a file whose record count or byte
 // total would overflow the counters, then reads exactly that many.
-Pass CountThenRead(CRecordList& list)
+Pass CountThenRead(CRecordList& list, CProgressMeter& progress)
 {
     CRecordFile& file = list.file;
     bool divideLong = false;
@@ -56,10 +64,11 @@ Pass CountThenRead(CRecordList& list)
     std::int64_t contentBytes = 0;
     for (;;) {
         int length = 0;
-        const auto read = file.ReadRecord(list.workBuffer, kMaxRecordLength, divideLong, &length);
+        const std::uint8_t* bytes = nullptr;
+        const auto read = file.ReadRecord(kMaxRecordLength, divideLong, &bytes, &length);
         if (read == CRecordFile::ReadResult::EndOfFile) break;
         ++count;
-        contentBytes += ContentLength(file.mode, list.workBuffer, length);
+        contentBytes += ContentLength(file.mode, bytes, length);
         if (count > counterLimit || contentBytes > counterLimit) return Pass::TooLarge;
         if (read == CRecordFile::ReadResult::TooLong) {
             if (AskToLoadAsBinary(count)) return Pass::ReloadAsBinary;
@@ -71,11 +80,12 @@ Pass CountThenRead(CRecordList& list)
     if (!file.Rewind()) return Pass::Incomplete;
     for (std::int64_t i = 0; i < count; ++i) {
         int length = 0;
-        const auto read = file.ReadRecord(list.workBuffer, kMaxRecordLength, divideLong, &length);
-        if (read == CRecordFile::ReadResult::EndOfFile) return Pass::Incomplete;  // the file shrank
-        // A line that no longer fits: the file changed between the passes.
+        const std::uint8_t* bytes = nullptr;
+        const auto read = file.ReadRecord(kMaxRecordLength, divideLong, &bytes, &length);
+        // Both passes read the same image: these only guard the counting.
+        if (read == CRecordFile::ReadResult::EndOfFile) return Pass::Incomplete;
         if (read == CRecordFile::ReadResult::TooLong) complete = false;
-        if (!AppendRecord(list, length)) return Pass::OutOfMemory;
+        if (!AppendRecord(list, bytes, length, progress)) return Pass::OutOfMemory;
     }
     if (file.bytesDelivered != countedBytes || !file.AtEnd()) complete = false;
     return complete ? Pass::Complete : Pass::Incomplete;
@@ -90,13 +100,19 @@ int CRecordList::Load(const std::string& path, std::uint16_t modeRequest, std::i
     FreeAll();
     fileName.clear();
     loadOutcome = LoadOutcome::CannotOpen;
-    if (file.Open(path, modeRequest & kRequestModeMask, width) != CRecordFile::OpenResult::Opened) return 1;
-    const int result = LoadRecords(path);
+    int result = 1;
+    {
+        CProgressMeter progress(progressSink);
+        const auto opened = file.Open(path, modeRequest & kRequestModeMask, width, &progress);
+        if (opened == CRecordFile::OpenResult::OutOfMemory) ReportOutOfMemory();
+        if (opened != CRecordFile::OpenResult::Opened) return 1;
+        result = LoadRecords(path, progress);
+    }
     file.Close();
     return result;
 }
 
-int CRecordList::LoadRecords(const std::string& path)
+int CRecordList::LoadRecords(const std::string& path, CProgressMeter& progress)
 {
     if (file.status.size == 0) {
         fileName = path;
@@ -108,7 +124,7 @@ int CRecordList::LoadRecords(const std::string& path)
     // them; binary records keep every byte, so for them the size decides.
     const bool mayOverflow = file.status.size > counterLimit;
     Pass pass = Pass::TooLarge;
-    if (IsTextMode(file.mode) || !mayOverflow) pass = mayOverflow ? CountThenRead(*this) : ReadInOnePass(*this);
+    if (IsTextMode(file.mode) || !mayOverflow) pass = mayOverflow ? CountThenRead(*this, progress) : ReadInOnePass(*this, progress);
 
     switch (pass) {
     case Pass::ReloadAsBinary:

@@ -4,6 +4,8 @@
 #include "platform/CanonicalPath.h"
 #include "platform/DocumentFileWriter.h"
 #include "platform/Platform.h"
+#include "records/FileImage.h"
+#include "records/ProgressMeter.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/TabExpansion.h"
@@ -11,6 +13,22 @@
 namespace {
 
 std::size_t TerminatorLength(std::uint16_t mode) { return (mode & kModeDos) ? 2 : (mode & kModeUnix) ? 1 : 0; }
+
+// Records between two looks at the clock while saving.
+constexpr std::int32_t kRecordsPerProgressStep = 1 << 16;
+constexpr std::ptrdiff_t kLongestRun = 16 << 20;
+
+// True when a record still borrows its bytes from a file's image and they
+// are followed there by exactly `terminator`: the record and its line
+// break can be written straight from the image.
+bool FollowedInImage(const RecordNode* node, const std::uint8_t* terminator, std::size_t terminatorLength)
+{
+    if (!IsBorrowed(node)) return false;
+    const CFileImage* image = CFileImage::Containing(node->data);
+    const std::uint8_t* end = node->data + node->length;
+    return image && end + terminatorLength <= image->Bytes() + image->size &&
+           std::memcmp(end, terminator, terminatorLength) == 0;
+}
 
 // True when both names lead to one file, so that removing one would remove
 // what the other names.
@@ -82,8 +100,35 @@ int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const
     static constexpr std::uint8_t kCrLf[] = {'\r', '\n'};
     const std::uint8_t* terminator = (mode & kModeDos) ? kCrLf : kCrLf + 1;
     const std::size_t terminatorLength = TerminatorLength(mode);
+    CProgressMeter progress(progressSink, static_cast<std::uint64_t>(totalBytes) +
+                                              static_cast<std::uint64_t>(recordCount) * terminatorLength);
+    std::uint64_t written = 0;
+    // Unchanged records that follow each other in a file's image, each with
+    // the terminator written, go out as one run.
+    const std::uint8_t* runStart = nullptr;
+    const std::uint8_t* runEnd = nullptr;
+    const auto writeRun = [&] {
+        const std::uint8_t* start = runStart;
+        const auto count = static_cast<std::size_t>(runEnd - runStart);
+        runStart = runEnd = nullptr;
+        written += count;
+        return count == 0 || writer.Write(start, count);
+    };
     RecordNode* node = head;
     for (std::int32_t number = 1; number <= recordCount && node; ++number, node = node->next) {
+        if (number % kRecordsPerProgressStep == 0) progress.Update(written);
+        if (!expand && FollowedInImage(node, terminator, terminatorLength)) {
+            if (node->data != runEnd) {
+                if (!writeRun()) return fail();
+                runStart = node->data;
+            }
+            runEnd = node->data + node->length + terminatorLength;
+            // Written in pieces of some megabytes, so that progress can be shown.
+            if (runEnd - runStart >= kLongestRun && !writeRun()) return fail();
+            continue;
+        }
+        if (!writeRun()) return fail();
+        written += node->length + terminatorLength;
         const std::uint8_t* bytes = node->data;
         int length = node->length;
         if (expand) {
@@ -95,6 +140,7 @@ int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const
         if (!writer.Write(bytes, static_cast<std::size_t>(length)) || !writer.Write(terminator, terminatorLength))
             return fail();
     }
+    if (!writeRun()) return fail();
     return writer.Commit() ? 0 : fail();
 }
 

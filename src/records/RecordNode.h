@@ -6,15 +6,20 @@
 // reach it.
 inline constexpr int kMaxRecordLength = 65535;
 
-// One record of the document: a run of bytes of its own length in a heap
-// buffer, linked both ways to its neighbours.
+// One record of the document: a run of bytes of its own length, linked both
+// ways to its neighbours. The bytes are in a buffer of its own, or, from a
+// load until the first change, borrowed from the file's image
+// (records/FileImage.h): then `capacity` is 0 and the bytes must not be
+// written.
 struct RecordNode {
     std::uint16_t length = 0;
-    std::uint16_t capacity = 0;  // size of `data`; always >= length
+    std::uint16_t capacity = 0;  // size of an own `data` (>= length); 0 when borrowed
     std::uint8_t* data = nullptr;
     RecordNode* prev = nullptr;
     RecordNode* next = nullptr;
 };
+
+constexpr bool IsBorrowed(const RecordNode* node) { return node->capacity == 0; }
 
 // Buffer size for a record of `length` bytes: the next multiple of 64 above
 // it, at most 65535. Buffers grow in these steps so that typing is cheap.

@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "records/BlockPool.h"
+#include "records/FileImage.h"
 #include "records/RecordMessages.h"
 
 // Under AddressSanitizer records come straight from the general allocator,
@@ -105,11 +106,54 @@ RecordNode* AllocateRecord(const std::uint8_t* source, int length)
     return node;
 }
 
+RecordNode* BorrowRecord(CFileImage* image, const std::uint8_t* bytes, int length)
+{
+    void* memory = AllocationAllowed() ? RawNode() : nullptr;
+    if (!memory) return nullptr;
+    RecordNode* node = new (memory) RecordNode;
+    node->length = static_cast<std::uint16_t>(length);
+    node->data = const_cast<std::uint8_t*>(bytes);
+    image->Hold();
+    return node;
+}
+
+namespace {
+
+// Drops the buffer: its own, or its hold on the image it borrows from.
+void DropBuffer(RecordNode* node)
+{
+    if (!IsBorrowed(node)) RawFreeBuffer(node->data, node->capacity);
+    else if (CFileImage* image = CFileImage::Containing(node->data)) image->Release();
+}
+
+// Moves the record's bytes into a fresh buffer of `capacity` bytes.
+bool MoveToBuffer(RecordNode* node, std::uint16_t capacity)
+{
+    std::uint8_t* data = NewBuffer(capacity);
+    if (!data) return false;
+    if (node->length > 0) std::memcpy(data, node->data, node->length);
+    DropBuffer(node);
+    node->data = data;
+    node->capacity = capacity;
+    return true;
+}
+
+}  // namespace
+
+bool OwnRecord(RecordNode* node) { return !IsBorrowed(node) || MoveToBuffer(node, CapacityFor(node->length)); }
+
 void FreeRecord(RecordNode* node)
 {
-    RawFreeBuffer(node->data, node->capacity);
+    DropBuffer(node);
     node->~RecordNode();
     RawFreeNode(node);
+}
+
+bool RecordBytesInPlace(const RecordNode* node)
+{
+    if (!IsBorrowed(node)) return node->length <= node->capacity;
+    const CFileImage* image = CFileImage::Containing(node->data);
+    return image && node->data + node->length <= image->Bytes() + image->size;
 }
 
 void FreeChain(RecordNode* first)
@@ -123,14 +167,7 @@ void FreeChain(RecordNode* first)
 
 bool GrowRecord(RecordNode* node, int length)
 {
-    const std::uint16_t capacity = CapacityFor(length);
-    std::uint8_t* data = NewBuffer(capacity);
-    if (!data) return false;
-    if (node->length > 0) std::memcpy(data, node->data, node->length);
-    RawFreeBuffer(node->data, node->capacity);
-    node->data = data;
-    node->capacity = capacity;
-    return true;
+    return MoveToBuffer(node, CapacityFor(length > node->length ? length : node->length));
 }
 
 void ReportOutOfMemory()

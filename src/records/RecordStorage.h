@@ -13,16 +13,34 @@
 // memory runs out; nothing is shown then (see ReportOutOfMemory).
 [[nodiscard]] RecordNode* AllocateRecord(const std::uint8_t* source, int length);
 
-// Frees a record and its buffer. The record must already be unlinked, or be
+class CFileImage;
+
+// An unlinked record borrowing `length` bytes at `bytes` from `image`, which
+// it holds until it is freed or gets its own buffer. Null when memory runs
+// out (nothing shown).
+[[nodiscard]] RecordNode* BorrowRecord(CFileImage* image, const std::uint8_t* bytes, int length);
+
+// Gives a borrowed record a buffer of its own, sized by the capacity rule
+// for its length as a load would have, so that it can be written. True at
+// once for a record that owns its bytes; false when memory runs out (record
+// unchanged).
+[[nodiscard]] bool OwnRecord(RecordNode* node);
+
+// Frees a record and its buffer (or its hold on the image it borrows from). The record must already be unlinked, or be
 // part of a chain that is freed as a whole.
 void FreeRecord(RecordNode* node);
+
+// True when the record's bytes lie where it may read them: within its own
+// buffer, or within a live file image. For consistency checks.
+[[nodiscard]] bool RecordBytesInPlace(const RecordNode* node);
 
 // Frees `first` and every record after it along `next`.
 void FreeChain(RecordNode* first);
 
 // Gives the record a fresh buffer sized by the capacity rule for `length`
 // bytes (at most 65535), keeping its current bytes. Only for growing: the
-// callers decide when a buffer is too small. False when memory runs out
+// callers decide when a buffer is too small. A borrowed record gets at
+// least room for its current bytes. False when memory runs out
 // (record unchanged).
 [[nodiscard]] bool GrowRecord(RecordNode* node, int length);
 

@@ -12,6 +12,7 @@
 #include "records/ClipboardTransport.h"
 #include "records/DocumentHooks.h"
 #include "records/RecordList.h"
+#include "records/RecordStorage.h"
 #include "records/UndoView.h"
 
 namespace edit_sequence {
@@ -35,7 +36,7 @@ inline std::string ListProblem(const CRecordList& list)
     const RecordNode* prev = nullptr;
     for (const RecordNode* n = list.head; n; prev = n, n = n->next) {
         if (n->prev != prev) return "bad prev link at record " + std::to_string(count);
-        if (n->capacity < n->length) return "capacity below length at record " + std::to_string(count);
+        if (!RecordBytesInPlace(n)) return "bytes out of place at record " + std::to_string(count);
         ++count;
         bytes += n->length;
     }

@@ -15,6 +15,7 @@
 #include "EditDoubles.h"
 #include "platform/Platform.h"
 #include "records/ClipRecords.h"
+#include "records/FileImage.h"
 #include "records/RecordEdits.h"
 #include "records/RecordList.h"
 #include "records/RecordRanges.h"
@@ -53,7 +54,20 @@ public:
         options_.sourceMode = true;  // for smart indent
         Platform().messageBox = &box_;
         holder_.SetTransport(&clipboard_);
-        for (const std::string& r : start) std::ignore = list_.NewRecord(nullptr, U(r), Len(r));
+        // As a load leaves it: every record borrows its bytes from a file
+        // image, each followed there by a line break.
+        std::string bytes;
+        for (const std::string& r : start) bytes += r + "\n";
+        if (CFileImage* image = CFileImage::Create(bytes.size())) {
+            std::copy(bytes.begin(), bytes.end(), image->Bytes());
+            image->size = bytes.size();
+            const std::uint8_t* at = image->Bytes();
+            for (const std::string& r : start) {
+                std::ignore = list_.BorrowedRecord(image, at, Len(r));
+                at += r.size() + 1;
+            }
+            image->Release();
+        }
         if (!list_.head) std::ignore = list_.NewRecord(nullptr, nullptr, 0);
         model_ = Contents(list_);
         journalStart_ = model_;

@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 #include "platform/posix/PosixFiles.h"
 #include "records/RecordList.h"
+#include "records/RecordStorage.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TABULON_FUZZ_ENTRY(load_save)
 
         std::int64_t bytes = 0, count = 0;
         for (RecordNode* r = list.head; r; r = r->next, ++count) {
-            FUZZ_CHECK(r->length <= r->capacity);
+            FUZZ_CHECK(RecordBytesInPlace(r));
             bytes += r->length;
         }
         FUZZ_CHECK(count == list.recordCount && bytes == list.totalBytes);

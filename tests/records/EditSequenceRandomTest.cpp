@@ -17,6 +17,7 @@ TEST(EditSequence, RandomScriptsKeepTheListExactAndUndoRestoresEveryByte)
     std::mt19937 random(4242);
     int lostHistory = 0;
     std::array<int, 12> undone{};
+    const std::size_t imagesBefore = CFileImage::LiveCount();
     for (int round = 0; round < 3000; ++round) {
         std::vector<std::uint8_t> script(static_cast<std::size_t>(40 + random() % 600));
         for (std::uint8_t& b : script) b = static_cast<std::uint8_t>(random());
@@ -25,6 +26,8 @@ TEST(EditSequence, RandomScriptsKeepTheListExactAndUndoRestoresEveryByte)
         lostHistory += checker.LostHistory() ? 1 : 0;
         for (std::size_t kind = 0; kind < undone.size(); ++kind) undone[kind] += checker.Undone()[kind];
     }
+    // The records started borrowed: the last to go let go of their image.
+    EXPECT_EQ(imagesBefore, CFileImage::LiveCount());
     // Every kind but Replace All (which needs the find engine) was replayed often.
     for (std::size_t kind = 1; kind <= 10; ++kind) EXPECT_GT(undone[kind], 200) << "kind " << kind;
     // Both endings are exercised: back to the start, and history lost to the ring.

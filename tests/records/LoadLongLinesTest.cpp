@@ -154,17 +154,18 @@ public:
 struct ChangeCase {
     const char* name;
     std::string after;
-    std::vector<std::string> countedThenRead;  // the records of the counting path
 };
 
+// The file is read whole before the question: whatever happens to it then,
+// both ways of reading give the records as they were read, and the warning.
 TEST(LoadLongLines, AFileThatChangesWhileBeingReadIsReportedAsReadPartly)
 {
     const std::string start = Line('a', 70000) + "\nsecond\nthird\n";  // 70014 bytes, 70011 in records
+    const std::vector<std::string> asRead = {Line('a', 65535), Line('a', 4465), "second", "third"};
     const std::vector<ChangeCase> cases = {
-        {"shrank", start.substr(0, 70007), {Line('a', 65535), Line('a', 4465), "second"}},
-        {"grew", start + "4\n", {Line('a', 65535), Line('a', 4465), "second", "third", "4"}},
-        {"changed", Line('a', 70000) + "\nsec\nond\nthird\n",
-         {Line('a', 65535), Line('a', 4465), "sec", "ond", "third"}},
+        {"shrank", start.substr(0, 70007)},
+        {"grew", start + "4\n"},
+        {"changed", Line('a', 70000) + "\nsec\nond\nthird\n"},
     };
     for (const bool countFirst : {false, true}) {
         for (const ChangeCase& c : cases) {
@@ -179,9 +180,7 @@ TEST(LoadLongLines, AFileThatChangesWhileBeingReadIsReportedAsReadPartly)
             CRecordList list;
             EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << name;
             EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << name;
-            if (countFirst) {
-                EXPECT_EQ(c.countedThenRead, Records(list)) << name;
-            }
+            EXPECT_EQ(asRead, Records(list)) << name;
             EXPECT_EQ(path, list.fileName) << name;  // kept under its name
             ASSERT_EQ(2u, box.texts.size()) << name;
             EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << name;

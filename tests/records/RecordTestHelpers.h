@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/RecordList.h"
+#include "records/RecordStorage.h"
 
 // Shared by the record tests.
 
@@ -34,7 +35,7 @@ inline std::unique_ptr<CRecordList> ListOf(std::initializer_list<std::string> re
 }
 
 // Links consistent both ways, head and tail right, totals exact, every
-// capacity by the rule or larger.
+// record's bytes in its own buffer or a live file image.
 inline ::testing::AssertionResult ListIsConsistent(const CRecordList& list)
 {
     std::int64_t count = 0;
@@ -42,7 +43,7 @@ inline ::testing::AssertionResult ListIsConsistent(const CRecordList& list)
     const RecordNode* prev = nullptr;
     for (const RecordNode* n = list.head; n; prev = n, n = n->next) {
         if (n->prev != prev) return ::testing::AssertionFailure() << "bad prev link at record " << count;
-        if (n->capacity < n->length) return ::testing::AssertionFailure() << "capacity below length at " << count;
+        if (!RecordBytesInPlace(n)) return ::testing::AssertionFailure() << "bytes out of place at " << count;
         ++count;
         bytes += n->length;
     }

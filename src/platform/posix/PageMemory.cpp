@@ -20,4 +20,12 @@ void* MapAlignedPages(std::size_t size)
     return reinterpret_cast<void*>(aligned);
 }
 
+void* MapPages(std::size_t size)
+{
+    void* block = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) return nullptr;
+    ::madvise(block, size, MADV_HUGEPAGE);
+    return block;
+}
+
 void UnmapPages(void* block, std::size_t size) { ::munmap(block, size); }

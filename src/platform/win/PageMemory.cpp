@@ -18,6 +18,11 @@ void* MapAlignedPages(std::size_t size)
     return block;
 }
 
+void* MapPages(std::size_t size)
+{
+    return ::VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
 void UnmapPages(void* block, std::size_t)
 {
     MEMORY_BASIC_INFORMATION info {};
