@@ -26,8 +26,10 @@ bool FollowedInImage(const RecordNode* node, const std::uint8_t* terminator, std
     if (!IsBorrowed(node)) return false;
     const CFileImage* image = CFileImage::Containing(node->data);
     const std::uint8_t* end = node->data + node->length;
-    return image && end + terminatorLength <= image->Bytes() + image->size &&
-           std::memcmp(end, terminator, terminatorLength) == 0;
+    if (!image || end + terminatorLength > image->Bytes() + image->size) return false;
+    for (std::size_t i = 0; i < terminatorLength; ++i)
+        if (end[i] != terminator[i]) return false;
+    return true;
 }
 
 // True when both names lead to one file, so that removing one would remove
