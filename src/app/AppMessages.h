@@ -19,6 +19,11 @@ inline constexpr char kAutosaving[] = "Autosaving...";
 inline constexpr char kAutosaveComplete[] = "Autosave complete";
 inline constexpr char kAutosaveFailed[] = "Autosave failed";
 
+// Progress of a long open or save in the status bar's message pane, with
+// the percent done after it ("Reading... 42%").
+inline constexpr char kReadingProgress[] = "Reading...";
+inline constexpr char kSavingProgress[] = "Saving...";
+
 // The About box.
 inline constexpr char kAboutCaption[] = "About Tabulon";
 inline constexpr char kAboutAuthor[] = "Written by the Tabulon developers";

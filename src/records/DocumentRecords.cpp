@@ -12,11 +12,14 @@ std::unique_ptr<CRecordList> NewUntitledRecords()
     return records;
 }
 
-OpenedRecords OpenRecords(const std::string& path, std::uint16_t flags, std::int32_t width)
+OpenedRecords OpenRecords(const std::string& path, std::uint16_t flags, std::int32_t width,
+                          IProgressSink* progress)
 {
     auto records = std::make_unique<CRecordList>();
     // How the load went is in loadOutcome, and the user has been told.
+    records->progressSink = progress;
     std::ignore = records->Load(path, flags & kRequestModeMask, width);
+    records->progressSink = nullptr;
     const LoadOutcome outcome = records->loadOutcome;
     // A new list is DOS until a file opens: binary means the file opened so.
     const bool binary = !IsTextMode(records->file.mode);

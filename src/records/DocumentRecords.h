@@ -29,5 +29,7 @@ struct OpenedRecords {
 
 // Reads `path` (already canonical) for an open request: flag bits 0-1 are
 // the mode request, a non-zero width requests BINARY. When no record could
-// be read the result is an untitled document instead.
-[[nodiscard]] OpenedRecords OpenRecords(const std::string& path, std::uint16_t flags, std::int32_t width);
+// be read the result is an untitled document instead. `progress`, when
+// given, is shown how a long load goes.
+[[nodiscard]] OpenedRecords OpenRecords(const std::string& path, std::uint16_t flags, std::int32_t width,
+                                        IProgressSink* progress = nullptr);

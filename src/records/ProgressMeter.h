@@ -20,9 +20,12 @@ class CProgressMeter {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit CProgressMeter(IProgressSink* sink, std::uint64_t total = 0,
-                   Clock::duration delay = std::chrono::milliseconds(500),
-                   Clock::duration interval = std::chrono::milliseconds(250));
+    // Half a second's delay and a quarter's interval, unless tests set them.
+    explicit CProgressMeter(IProgressSink* sink, std::uint64_t total = 0);
+    CProgressMeter(IProgressSink* sink, std::uint64_t total, Clock::duration delay, Clock::duration interval);
+    // Tests set the default delay and interval both (0: every update with a
+    // new percent is shown); a negative one puts the defaults back.
+    static void SetPacingForTesting(Clock::duration delayAndInterval);
     // Ends the display when it was shown.
     ~CProgressMeter();
     CProgressMeter(const CProgressMeter&) = delete;

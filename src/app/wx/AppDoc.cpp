@@ -5,6 +5,7 @@
 #include "app/MessageText.h"
 #include "app/wx/AppApp.h"
 #include "app/wx/MainFrame.h"
+#include "app/wx/StatusProgress.h"
 #include "platform/CanonicalPath.h"
 #include "platform/Platform.h"
 #include "platform/SystemNames.h"
@@ -77,7 +78,8 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
 
     // The previous records stay in place until the new ones are complete, so
     // that the view keeps showing a whole document while questions are open.
-    OpenedRecords opened = OpenRecords(resolved, static_cast<std::uint16_t>(flags), width);
+    CStatusProgress progress(kReadingProgress);
+    OpenedRecords opened = OpenRecords(resolved, static_cast<std::uint16_t>(flags), width, &progress);
     // Source mode makes no sense for binary records.
     if (opened.binary && theView) theView->sourceMode = false;
     const bool gotFile = opened.outcome == LoadOutcome::Loaded || opened.outcome == LoadOutcome::Partial;
@@ -105,7 +107,10 @@ bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
     bool saved;
     {
         CWaitCursor wait;
+        CStatusProgress progress(kSavingProgress);
+        records_->progressSink = &progress;
         saved = records_->SaveWithMessage(path, mode, CurrentSourceOptions());
+        records_->progressSink = nullptr;
     }
     if (!saved) return false;
     SetModifiedFlag(false);
