@@ -59,20 +59,6 @@ bool CBufferedOutput::Flush()
 bool CBufferedOutput::WriteSlow(const std::uint8_t* bytes, std::size_t count)
 {
     if (!buffer_) return false;
-    // Runs larger than the buffer go straight to the system, a few megabytes
-    // at a time so that writeback follows them; their tail is buffered.
-    if (count >= capacity_ && !Flush()) return false;
-    while (count >= capacity_) {
-        const std::size_t part = count < kWritebackStep ? count : kWritebackStep;
-        if (!WriteAll(handle_, bytes, part)) {
-            failed_ = true;
-            return false;
-        }
-        written_ += part;
-        bytes += part;
-        count -= part;
-        if (!Flush()) return false;
-    }
     while (count > 0 && !failed_) {
         if (used_ == capacity_ && !Flush()) break;
         const std::size_t part = count < capacity_ - used_ ? count : capacity_ - used_;
