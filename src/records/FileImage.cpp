@@ -20,18 +20,24 @@ std::vector<CFileImage*>& Images()
 
 CFileImage* CFileImage::Create(std::size_t capacity)
 {
-    std::vector<CFileImage*>& images = Images();
+    // One byte more, so that even an empty record at the end points inside.
+    auto* bytes = static_cast<std::uint8_t*>(MapPages(capacity + 1));
+    if (!bytes) return nullptr;
+    CFileImage* image = Adopt(bytes, capacity + 1, 0);
+    if (!image) UnmapPages(bytes, capacity + 1);
+    return image;
+}
+
+CFileImage* CFileImage::Adopt(std::uint8_t* bytes, std::size_t mapped, std::size_t size)
+{
     auto* image = new (std::nothrow) CFileImage;
     if (!image) return nullptr;
-    // One byte more, so that even an empty record at the end points inside.
-    image->mapped_ = capacity + 1;
-    image->bytes_ = static_cast<std::uint8_t*>(MapPages(image->mapped_));
-    if (!image->bytes_) {
-        delete image;
-        return nullptr;
-    }
-    image->capacity_ = capacity;
+    image->bytes_ = bytes;
+    image->mapped_ = mapped;
+    image->capacity_ = mapped - 1;
+    image->size = size;
     image->holders_ = 1;
+    std::vector<CFileImage*>& images = Images();
     images.reserve(images.size() + 1);
     images.push_back(image);
     return image;

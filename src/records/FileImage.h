@@ -14,6 +14,11 @@ public:
     // An image with room for `capacity` bytes, held once by the caller.
     // Null when memory runs out.
     [[nodiscard]] static CFileImage* Create(std::size_t capacity);
+    // An image of `size` bytes already read into `bytes`, a block of
+    // `mapped` bytes (at least size + 1) from MapPages that the image then
+    // owns; held once by the caller. Null when memory runs out (the block is
+    // still the caller's).
+    [[nodiscard]] static CFileImage* Adopt(std::uint8_t* bytes, std::size_t mapped, std::size_t size);
     // The image whose bytes include `bytes` (its end included, where an
     // empty record at the very end would point); null when none does.
     [[nodiscard]] static CFileImage* Containing(const void* bytes);

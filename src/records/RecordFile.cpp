@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "records/FileImage.h"
+#include "records/FilePrefetch.h"
 #include "records/ProgressMeter.h"
 #include "records/RecordNode.h"
 
@@ -61,14 +62,17 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
     position_ = 0;
     readFailed = false;
     bytesDelivered = 0;
-    image_ = CFileImage::Create(static_cast<std::size_t>(status.size));
-    if (!image_) {
-        Close();
-        return OpenResult::OutOfMemory;
-    }
     // Reading is the first half of a load, cutting the records the second.
     if (progress) progress->SetTotal(2 * static_cast<std::uint64_t>(status.size));
-    if (!ReadImage(progress)) readFailed = true;
+    image_ = TakePrefetchedImage(path, status);
+    if (!image_) {
+        image_ = CFileImage::Create(static_cast<std::size_t>(status.size));
+        if (!image_) {
+            Close();
+            return OpenResult::OutOfMemory;
+        }
+        if (!ReadImage(progress)) readFailed = true;
+    }
 
     if (width != 0) {
         mode = kModeBinary;

@@ -1,12 +1,17 @@
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 #include <wx/app.h>
 
+#include "app/AppCommandLineInfo.h"
 #include "app/ProgramInfo.h"
 #include "app/wx/AppApp.h"
+#include "platform/CanonicalPath.h"
 #include "platform/DisplayText.h"
 #include "platform/SystemServices.h"
+#include "records/FilePrefetch.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CAppApp);
 
@@ -21,6 +26,18 @@ int main(int argc, char** argv)
     const auto& args = CAppApp::rawArguments;
     const InfoRequest info = FindInfoRequest(std::vector<std::string>(args.begin() + (args.empty() ? 0 : 1), args.end()));
     if (info != InfoRequest::None) return WriteInfo(info, stdout) ? 0 : 1;
+    // The file to open is read while the toolkit starts.
+    {
+        std::uint32_t flags = 0;
+        std::int32_t width = 0;
+        CAppCommandLineInfo line(flags, width);
+        ParseCommandLine(line, std::vector<std::string>(args.begin() + (args.empty() ? 0 : 1), args.end()));
+        if (line.shellCommand == ShellCommand::FileOpen) {
+            std::string path = line.fileName;
+            std::ignore = CanonicalPath(line.fileName, &path);
+            StartFilePrefetch(path);
+        }
+    }
 #ifdef __WXMSW__
     // Windows hands the toolkit its own UTF-16 command line.
     return wxEntry(::GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/CanonicalPath.h"
+#include "records/FileImage.h"
+#include "records/FilePrefetch.h"
+#include "records/OpenMode.h"
+#include "records/RecordTestHelpers.h"
+#include "support/TempDir.h"
+#include "support/TestPlatform.h"
+
+namespace {
+
+std::string Canonical(const std::string& path)
+{
+    std::string canonical = path;
+    EXPECT_TRUE(CanonicalPath(path, &canonical));
+    return canonical;
+}
+
+// The bytes read ahead serve only a load of the same, unchanged file; a load
+// of anything else reads the file itself and the bytes read ahead are gone.
+TEST(FilePrefetch, ServesOnlyTheSameUnchangedFileAndIsGivenUpByAnyLoad)
+{
+    TestPlatform platform;
+    TempDir dir;
+    WriteFileBytes(dir.File("first.txt"), "one\ntwo\n");
+    WriteFileBytes(dir.File("other.txt"), "else\n");
+    const std::string path = Canonical(dir.File("first.txt"));
+    const std::string other = Canonical(dir.File("other.txt"));
+    const std::size_t imagesBefore = CFileImage::LiveCount();
+
+    StartFilePrefetch(path);
+    FileStatus status;
+    ASSERT_TRUE(ReadFileStatus(path, &status));
+    CFileImage* image = TakePrefetchedImage(path, status);
+    ASSERT_NE(nullptr, image);
+    EXPECT_EQ("one\ntwo\n", std::string(reinterpret_cast<const char*>(image->Bytes()), image->size));
+    image->Release();
+
+    StartFilePrefetch(path);
+    {
+        CRecordList list;
+        ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
+        EXPECT_EQ((std::vector<std::string>{"one", "two"}), Records(list));
+        EXPECT_EQ(imagesBefore + 1, CFileImage::LiveCount());
+    }
+    EXPECT_EQ(imagesBefore, CFileImage::LiveCount());
+
+    StartFilePrefetch(path);
+    {
+        CRecordList list;
+        ASSERT_EQ(0, list.Load(other, kRequestAuto, 0));
+        EXPECT_EQ((std::vector<std::string>{"else"}), Records(list));
+    }
+    // Given up by the other load: this one reads the file as it is now.
+    WriteFileBytes(path, "three\n");
+    StartFilePrefetch(path);
+    WriteFileBytes(path, "changed after the read ahead\n");
+    {
+        CRecordList list;
+        ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
+        EXPECT_EQ((std::vector<std::string>{"changed after the read ahead"}), Records(list));
+        EXPECT_TRUE(ListIsConsistent(list));
+    }
+    EXPECT_EQ(nullptr, TakePrefetchedImage(path, FileStatus{}));
+    EXPECT_EQ(imagesBefore, CFileImage::LiveCount());
+}
+
+}  // namespace
