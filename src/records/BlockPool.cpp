@@ -46,6 +46,30 @@ CBlockPool::Slab* CBlockPool::SlabOf(void* block)
                                    ~(static_cast<std::uintptr_t>(kSlabSize) - 1));
 }
 
+std::size_t CBlockPool::BlocksPerSlab(std::size_t blockSize) { return (kSlabSize - kHeaderSize) / blockSize; }
+
+void CBlockPool::AdoptSlabs(void* const* slabs, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        Slab* slab = static_cast<Slab*>(slabs[i]);
+        *slab = Slab{nullptr, nullptr, nullptr, 0, 0, false};
+        ++slabCount_;
+        Push(&available_, slab);
+    }
+}
+
+void CBlockPool::ReleaseEmptySlabs()
+{
+    for (Slab* slab = available_; slab;) {
+        Slab* next = slab->next;
+        if (slab->live == 0) {
+            Unlink(&available_, slab);
+            FreeSlab(slab);
+        }
+        slab = next;
+    }
+}
+
 CBlockPool::Slab* CBlockPool::NewSlab()
 {
     static_assert(sizeof(Slab) <= kHeaderSize);

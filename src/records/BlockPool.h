@@ -27,6 +27,15 @@ public:
     // Gives back a block that this pool handed out.
     void Release(void* block);
 
+    // Takes over blocks of kSlabSize bytes (aligned to it) from
+    // MapAlignedPages, such as ones made ready on another thread, as empty
+    // slabs to carve from first.
+    void AdoptSlabs(void* const* slabs, std::size_t count);
+    // Gives every empty slab back to the system.
+    void ReleaseEmptySlabs();
+    // Blocks of `blockSize` bytes that one slab holds.
+    static std::size_t BlocksPerSlab(std::size_t blockSize);
+
     std::size_t BlockSize() const { return blockSize_; }
     std::size_t LiveBlocks() const { return liveBlocks_; }
     std::size_t SlabCount() const { return slabCount_; }

@@ -109,6 +109,8 @@ int CRecordList::Load(const std::string& path, std::uint16_t modeRequest, std::i
         result = LoadRecords(path, progress);
     }
     file.Close();
+    // Memory made ready for more records than the file gave goes back.
+    TrimRecordStorage();
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/PageMemory.h"
 #include "platform/Platform.h"
 #include "records/BlockPool.h"
 #include "records/FileImage.h"
@@ -72,7 +73,22 @@ void RawFreeBuffer(std::uint8_t* data, std::uint16_t capacity)
     else std::free(data);
 }
 
+void AdoptNodeBlocks(void* const* blocks, std::size_t count) { Pools().nodes.AdoptSlabs(blocks, count); }
+
+void TrimPools()
+{
+    Pools().nodes.ReleaseEmptySlabs();
+    for (CBlockPool& pool : Pools().buffers) pool.ReleaseEmptySlabs();
+}
+
 #else
+
+void AdoptNodeBlocks(void* const* blocks, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) UnmapPages(blocks[i], CBlockPool::kSlabSize);
+}
+
+void TrimPools() {}
 
 void* RawNode() { return std::malloc(sizeof(RecordNode)); }
 void RawFreeNode(void* node) { std::free(node); }
@@ -169,6 +185,12 @@ bool GrowRecord(RecordNode* node, int length)
 {
     return MoveToBuffer(node, CapacityFor(length > node->length ? length : node->length));
 }
+
+std::size_t RecordsPerNodeBlock() { return CBlockPool::BlocksPerSlab(sizeof(RecordNode)); }
+
+void AddNodeMemory(void* const* blocks, std::size_t count) { AdoptNodeBlocks(blocks, count); }
+
+void TrimRecordStorage() { TrimPools(); }
 
 void ReportOutOfMemory()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "records/RecordNode.h"
@@ -43,6 +44,16 @@ void FreeChain(RecordNode* first);
 // least room for its current bytes. False when memory runs out
 // (record unchanged).
 [[nodiscard]] bool GrowRecord(RecordNode* node, int length);
+
+// Record nodes that one block of node memory holds: a block of
+// CBlockPool::kSlabSize bytes from MapAlignedPages.
+[[nodiscard]] std::size_t RecordsPerNodeBlock();
+// Takes over blocks of node memory made ready (touched) elsewhere, such as
+// on the thread that read a file ahead, so that loading does not wait for
+// fresh memory; the storage owns them afterwards.
+void AddNodeMemory(void* const* blocks, std::size_t count);
+// Gives memory that holds no record back to the system (after a load).
+void TrimRecordStorage();
 
 // The out-of-memory report: "Out of Memory. Program will be stopped." and a
 // request to end the program with exit code -1. Callers then return null.

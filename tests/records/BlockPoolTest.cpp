@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/PageMemory.h"
 #include "records/BlockPool.h"
 
 namespace {
@@ -73,6 +74,29 @@ TEST(BlockPool, ReusesReleasedBlocksUnderMixedUse)
     // Blocks in use never exceed what the live count needs by much.
     const std::size_t perSlab = (CBlockPool::kSlabSize - 64) / 32;
     EXPECT_LE(pool.SlabCount(), live.size() / perSlab + 2);
+}
+
+TEST(BlockPool, AdoptedSlabsAreCarvedFirstAndEmptyOnesGoBack)
+{
+    CBlockPool pool(32);
+    void* slabs[2] = {MapAlignedPages(CBlockPool::kSlabSize), MapAlignedPages(CBlockPool::kSlabSize)};
+    ASSERT_TRUE(slabs[0] && slabs[1]);
+    pool.AdoptSlabs(slabs, 2);
+    EXPECT_EQ(2u, pool.SlabCount());
+    std::vector<void*> blocks;
+    for (std::size_t i = 0; i < CBlockPool::BlocksPerSlab(32) + 1; ++i) blocks.push_back(pool.Allocate());
+    EXPECT_EQ(2u, pool.SlabCount());  // no fresh slab was needed
+    const auto inSlab = [](void* block, void* slab) {
+        return static_cast<char*>(block) >= static_cast<char*>(slab) &&
+               static_cast<char*>(block) < static_cast<char*>(slab) + CBlockPool::kSlabSize;
+    };
+    EXPECT_TRUE(std::all_of(blocks.begin(), blocks.end(),
+                            [&](void* b) { return inSlab(b, slabs[0]) || inSlab(b, slabs[1]); }));
+    pool.Release(blocks.back());
+    blocks.pop_back();
+    pool.ReleaseEmptySlabs();
+    EXPECT_EQ(1u, pool.SlabCount());  // the full one stays
+    for (void* block : blocks) pool.Release(block);
 }
 
 }  // namespace
