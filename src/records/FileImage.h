@@ -29,6 +29,9 @@ public:
     std::size_t Capacity() const { return capacity_; }
     // Bytes read into the image so far.
     std::size_t size = 0;
+    // Whether a byte marks the bytes as binary, when whoever read them
+    // looked already: 1 yes, 0 no, -1 not known.
+    int binaryByte = -1;
 
     void Hold(std::size_t holders = 1) { holders_ += holders; }
     // Drops one hold; the image is freed with the last.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "platform/PageMemory.h"
 #include "records/BlockPool.h"
 #include "records/FileImage.h"
+#include "records/RecordFile.h"
 #include "records/RecordStorage.h"
 
 namespace {
@@ -24,6 +24,8 @@ struct Prefetch {
     std::size_t mapped = 0;
     std::size_t size = 0;
     bool whole = false;
+    bool binary = false;
+    std::size_t lineFeeds = 0;
     std::vector<void*> nodeBlocks;
 
     void Read()
@@ -37,10 +39,17 @@ struct Prefetch {
             whole = bytes != nullptr;
             const std::size_t capacity = static_cast<std::size_t>(status.size);
             constexpr std::size_t kBlock = 8 << 20;
+            // Each block is looked at while it is fresh in the cache: the
+            // load's detection and node count need not read it again.
             while (whole && size < capacity) {
                 const std::int64_t got = ReadFromFile(handle, bytes + size, std::min(kBlock, capacity - size));
-                if (got <= 0) whole = false;
-                else size += static_cast<std::size_t>(got);
+                if (got <= 0) {
+                    whole = false;
+                    break;
+                }
+                binary = binary || ContainsBinaryByte(bytes + size, static_cast<std::size_t>(got));
+                lineFeeds += CountLineFeeds(bytes + size, static_cast<std::size_t>(got));
+                size += static_cast<std::size_t>(got);
             }
             std::uint8_t probe;
             if (whole && ReadFromFile(handle, &probe, 1) != 0) whole = false;  // grown meanwhile
@@ -53,11 +62,7 @@ struct Prefetch {
     // so that the load finds it ready instead of waiting for fresh pages.
     void PrepareNodeMemory()
     {
-        std::size_t lines = 1;
-        for (const std::uint8_t* at = bytes; const void* lf = std::memchr(at, '\n', size - static_cast<std::size_t>(at - bytes));) {
-            ++lines;
-            at = static_cast<const std::uint8_t*>(lf) + 1;
-        }
+        const std::size_t lines = lineFeeds + 1;
         const std::size_t perBlock = RecordsPerNodeBlock();
         const std::size_t count = (lines + perBlock - 1) / perBlock;
         for (std::size_t i = 0; i < count; ++i) {
@@ -116,6 +121,7 @@ CFileImage* TakePrefetchedImage(const std::string& path, const FileStatus& statu
     if (prefetch.bytes && prefetch.whole && prefetch.path == path && SameStatus(prefetch.status, status)) {
         image = CFileImage::Adopt(prefetch.bytes, prefetch.mapped, prefetch.size);
         if (image) {
+            image->binaryByte = prefetch.binary ? 1 : 0;
             prefetch.bytes = nullptr;
             AddNodeMemory(prefetch.nodeBlocks.data(), prefetch.nodeBlocks.size());
             prefetch.nodeBlocks.clear();

@@ -19,8 +19,10 @@ constexpr std::size_t kReadBlockSize = 8 << 20;
 constexpr std::uint8_t kCr = 13;
 constexpr std::uint8_t kLf = 10;
 
-// A byte below 32 other than tab, LF and CR marks a file as binary. Written
-// as a plain loop over fixed blocks so that the compiler vectorises it.
+}  // namespace
+
+// Written as plain loops over fixed blocks so that the compiler vectorises
+// them.
 bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count)
 {
     constexpr std::size_t kBlock = 64;
@@ -40,7 +42,20 @@ bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count)
     return false;
 }
 
-}  // namespace
+std::size_t CountLineFeeds(const std::uint8_t* bytes, std::size_t count)
+{
+    constexpr std::size_t kBlock = 64;
+    std::size_t lines = 0;
+    std::size_t at = 0;
+    for (; at + kBlock <= count; at += kBlock) {
+        unsigned found = 0;
+        for (std::size_t i = 0; i < kBlock; ++i) found += bytes[at + i] == kLf;
+        lines += found;
+    }
+    for (; at < count; ++at) lines += bytes[at] == kLf;
+    return lines;
+}
+
 
 CRecordFile::~CRecordFile() { Close(); }
 
@@ -112,7 +127,8 @@ std::uint16_t CRecordFile::DetectMode() const
 {
     const std::uint8_t* bytes = image_->Bytes();
     const std::size_t count = image_->size;
-    if (ContainsBinaryByte(bytes, count)) return kModeBinary;
+    const bool binary = image_->binaryByte >= 0 ? image_->binaryByte != 0 : ContainsBinaryByte(bytes, count);
+    if (binary) return kModeBinary;
     const void* lf = count > 0 ? std::memchr(bytes, kLf, count) : nullptr;
     if (!lf) return kModeDos;
     const auto at = static_cast<std::size_t>(static_cast<const std::uint8_t*>(lf) - bytes);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -72,6 +73,12 @@ private:
     CFileImage* image_ = nullptr;
     std::size_t position_ = 0;
 };
+
+// True when a byte marks the file as binary: one below 32 other than tab,
+// LF and CR.
+[[nodiscard]] bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count);
+// How many LF bytes there are.
+[[nodiscard]] std::size_t CountLineFeeds(const std::uint8_t* bytes, std::size_t count);
 
 // The bytes of a delivered record without its line terminator: UNIX drops a
 // final LF, DOS (and both bits) a final CR LF pair, or the bare LF that ends

@@ -45,8 +45,19 @@ TEST(FilePrefetch, ServesOnlyTheSameUnchangedFileAndIsGivenUpByAnyLoad)
         CRecordList list;
         ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
         EXPECT_EQ((std::vector<std::string>{"one", "two"}), Records(list));
+        EXPECT_EQ(kModeUnix, list.file.mode);
         EXPECT_EQ(imagesBefore + 1, CFileImage::LiveCount());
     }
+    // The read ahead looks for binary bytes for the load.
+    WriteFileBytes(other, "a\x01" + std::string(100, 'b') + "\r\n");
+    StartFilePrefetch(other);
+    {
+        CRecordList list;
+        ASSERT_EQ(0, list.Load(other, kRequestAuto, 0));
+        EXPECT_EQ(kModeBinary, list.file.mode);
+        EXPECT_EQ(2, list.recordCount);
+    }
+    WriteFileBytes(other, "else\n");
     EXPECT_EQ(imagesBefore, CFileImage::LiveCount());
 
     StartFilePrefetch(path);
