@@ -80,4 +80,22 @@ TEST(FilePrefetch, ServesOnlyTheSameUnchangedFileAndIsGivenUpByAnyLoad)
     EXPECT_EQ(imagesBefore, CFileImage::LiveCount());
 }
 
+// Large enough for the reader to share the fresh memory with a helper.
+TEST(FilePrefetch, ALargeFileReadsWhole)
+{
+    TestPlatform platform;
+    TempDir dir;
+    std::string bytes;
+    for (int i = 0; bytes.size() < (34u << 20); ++i) bytes += std::to_string(i) + (i % 7 ? "\n" : " seven\n");
+    WriteFileBytes(dir.File("large.txt"), bytes);
+    const std::string path = Canonical(dir.File("large.txt"));
+    StartFilePrefetch(path);
+    FileStatus status;
+    ASSERT_TRUE(ReadFileStatus(path, &status));
+    CFileImage* image = TakePrefetchedImage(path, status);
+    ASSERT_NE(nullptr, image);
+    EXPECT_TRUE(bytes == std::string(reinterpret_cast<const char*>(image->Bytes()), image->size));
+    image->Release();
+}
+
 }  // namespace
