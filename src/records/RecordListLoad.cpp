@@ -2,8 +2,8 @@
 #include <limits>
 
 #include "platform/Platform.h"
-#include "records/RecordList.h"
 #include "records/ProgressMeter.h"
+#include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/RecordStorage.h"
 
@@ -126,7 +126,8 @@ int CRecordList::LoadRecords(const std::string& path, CProgressMeter& progress)
     // them; binary records keep every byte, so for them the size decides.
     const bool mayOverflow = file.status.size > counterLimit;
     Pass pass = Pass::TooLarge;
-    if (IsTextMode(file.mode) || !mayOverflow) pass = mayOverflow ? CountThenRead(*this, progress) : ReadInOnePass(*this, progress);
+    if (IsTextMode(file.mode) || !mayOverflow)
+        pass = mayOverflow ? CountThenRead(*this, progress) : ReadInOnePass(*this, progress);
 
     switch (pass) {
     case Pass::ReloadAsBinary:

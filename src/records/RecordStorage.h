@@ -27,8 +27,9 @@ class CFileImage;
 // unchanged).
 [[nodiscard]] bool OwnRecord(RecordNode* node);
 
-// Frees a record and its buffer (or its hold on the image it borrows from). The record must already be unlinked, or be
-// part of a chain that is freed as a whole.
+// Frees a record and its buffer (or its hold on the image it borrows
+// from). The record must already be unlinked, or be part of a chain that is
+// freed as a whole.
 void FreeRecord(RecordNode* node);
 
 // True when the record's bytes lie where it may read them: within its own
