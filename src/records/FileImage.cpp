@@ -61,7 +61,8 @@ void CFileImage::Release()
 {
     if (--holders_ > 0) return;
     std::vector<CFileImage*>& images = Images();
-    images.erase(std::find(images.begin(), images.end(), this));
+    const auto it = std::find(images.begin(), images.end(), this);
+    if (it != images.end()) images.erase(it);
     UnmapPages(bytes_, mapped_);
     delete this;
 }
