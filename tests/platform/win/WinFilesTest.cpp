@@ -25,7 +25,7 @@ void EditAndSave(const std::string& path, const std::string& newText)
 {
     CRecordList list;
     ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
-    list.Splice(list.head, 0, list.head->length, U(newText), static_cast<int>(newText.size()));
+    ASSERT_TRUE(list.Splice(list.head, 0, list.head->length, U(newText), static_cast<int>(newText.size())));
     ASSERT_EQ(0, list.Save(false, path, kModeDos));
 }
 
