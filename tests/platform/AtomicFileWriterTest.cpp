@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/BackupCopy.h"
 #include "platform/posix/AtomicFileWriter.h"
-#include "platform/posix/BackupCopy.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/posix/BackupCopy.h"
+#include "platform/BackupCopy.h"
 
 #include <cerrno>
 #include <fcntl.h>

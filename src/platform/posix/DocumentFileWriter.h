@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/BackupCopy.h"
 #include "platform/posix/AtomicFileWriter.h"
-#include "platform/posix/BackupCopy.h"
 #include "platform/posix/BufferedOutput.h"
 
 // Writes a document's file without ever refusing a file the user may write

@@ -1,4 +1,4 @@
-#include "platform/win/BackupCopy.h"
+#include "platform/BackupCopy.h"
 
 #include <windows.h>
 

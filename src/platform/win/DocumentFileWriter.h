@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/win/BackupCopy.h"
+#include "platform/BackupCopy.h"
 #include "platform/win/FileOutput.h"
 
 // Writes a document's file without ever refusing a file the user may write

@@ -8,10 +8,14 @@
 // backup out of the save's flush, and a save that fails before the file
 // changes keeps the older backup.
 //
-// A file that is replaced by a rename keeps its old bytes under any second
-// name, so for it a second link is a faithful and cheap backup. A file that
-// is about to be rewritten in place (or has other names that may be) needs
-// a copy of its own: ask for one with `separateCopy`.
+// A file that is replaced whole (renamed over, or replaced by the system's
+// file replacement) keeps its old bytes under any second name, so for it a
+// second hard link is a faithful and cheap backup. A file that is about to
+// be rewritten in place (or has other names that may be) needs a copy of its
+// own: ask for one with `separateCopy`.
+//
+// One interface, implemented for each system in platform/posix and
+// platform/win.
 class CBackupCopy {
 public:
     CBackupCopy() = default;
