@@ -32,5 +32,3 @@ inline constexpr char kCapPastLastRecord[] = "Past Last Record";
 inline constexpr char kMsgEndSetToLast[] = "Ending position will be set at the last record.";
 // A start beyond the document would make a reversed range.
 inline constexpr char kFmtStartPastLast[] = "Starting position is past the last record (%d).";
-// An entry that is not a number.
-inline constexpr char kMsgEnterInteger[] = "Please enter an integer.";

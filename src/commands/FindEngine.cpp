@@ -58,6 +58,13 @@ bool ScanBackward(const CFindMatcher& m, RecordNode* node, std::int32_t record, 
 
 }  // namespace
 
+int RoundStartColumn(const FindPosition& from, int skip, bool forward)
+{
+    const long long step = std::max(skip, 0);
+    const long long moved = static_cast<long long>(from.column) + (forward ? step : -step);
+    return static_cast<int>(std::clamp<long long>(moved, -1, kMaxRecordLength));
+}
+
 bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward, const FindPosition& from,
               int skip, FindPosition& at, FindPosition& end)
 {
@@ -67,8 +74,7 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
     const int kAll = kMaxRecordLength;
 
     if (forward) {
-        const long long start = static_cast<long long>(from.column) + std::max(skip, 0);
-        const int column = static_cast<int>(std::min<long long>(start, kAll));
+        const int column = RoundStartColumn(from, skip, true);
         if (ScanForward(matcher, first, firstRecord, column, kAll, at, end)) return true;
         RecordNode* node = first->next;
         std::int32_t record = firstRecord + 1;
@@ -83,8 +89,7 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
         return ScanForward(matcher, first, firstRecord, 0, column - 1, at, end);
     }
 
-    const long long start = static_cast<long long>(from.column) - std::max(skip, 0);
-    const int column = static_cast<int>(std::clamp<long long>(start, -1, kAll));
+    const int column = RoundStartColumn(from, skip, false);
     if (ScanBackward(matcher, first, firstRecord, 0, column, at, end)) return true;
     RecordNode* node = first->prev;
     std::int32_t record = firstRecord - 1;

@@ -15,3 +15,8 @@ class CRecordList;
 // last byte; false when the document holds no match (or no records).
 bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward, const FindPosition& from,
               int skip, FindPosition& at, FindPosition& end);
+
+// The column in `from`'s record where a round starts: `from` moved `skip`
+// bytes in the search direction, held to -1..65535 (outside the record when
+// the skip left it).
+[[nodiscard]] int RoundStartColumn(const FindPosition& from, int skip, bool forward);

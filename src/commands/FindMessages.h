@@ -14,7 +14,6 @@ inline constexpr char kMsgIncompleteEscape[] =
 inline constexpr char kJumpCaption[] = "Jump";
 inline constexpr char kMsgNoOtherRecords[] = "No other records found.";
 inline constexpr char kCapJumpError[] = "Jump Error";
-inline constexpr char kMsgEnterInteger[] = "Please enter an integer.";
 
 // The Jump dialog's modes, in the order of its Mode box.
 inline constexpr const char* kJumpModeNames[] = {"Select Record", "Longest Record", "Record Length"};

@@ -97,7 +97,6 @@ void CFindReplaceLogic::SelectMatch(CAppViewBase& view, const FindPosition& at, 
     view.selEndRecord = end.record;
     view.selEndByte = end.column;
     view.selAnchorAtStart = true;
-    matchEnd = end;
     view.EnsureCaretVisible(false);
 }
 

@@ -28,7 +28,6 @@ public:
     bool found = false;
     FindPattern searchPattern;
     FindPattern replacePattern;
-    FindPosition matchEnd;
     std::vector<std::string> findItems;
     std::vector<std::string> replItems;
 

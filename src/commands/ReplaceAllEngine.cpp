@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "commands/FindEngine.h"
 #include "records/RecordList.h"
 
 namespace {
@@ -51,11 +52,7 @@ ReplaceAllResult ReplaceAllMatches(CRecordList& list, const CFindMatcher& matche
     const int R = static_cast<int>(replacement.size());
     const auto* inserted = reinterpret_cast<const std::uint8_t*>(replacement.data());
     const int growth = R - L;
-    // Where the round starts inside the first record (outside it when the
-    // skip left the record).
-    const long long moved = forward ? static_cast<long long>(from.column) + std::max(skip, 0)
-                                    : static_cast<long long>(from.column) - std::max(skip, 0);
-    const int begin = static_cast<int>(std::clamp<long long>(moved, -1, kMaxRecordLength));
+    const int begin = RoundStartColumn(from, skip, forward);
 
     // The order in which the search meets a place: the part from the start
     // of the round to the end of the document comes first.

@@ -2,6 +2,7 @@
 
 #include "commands/FindMessages.h"
 #include "commands/JumpLogic.h"
+#include "resources/Strings.h"
 #include "view/EditTestSupport.h"
 
 namespace {

@@ -69,10 +69,15 @@ bool CJumpDlg::TransferDataToWindow()
     return true;
 }
 
-bool CJumpDlg::TransferDataFromWindow()
+void CJumpDlg::ReadModeAndDirection()
 {
     logic.jumpMode = mode_->GetSelection() < 0 ? 0 : mode_->GetSelection();
     logic.backward = backward_->GetValue() ? 1 : 0;
+}
+
+bool CJumpDlg::TransferDataFromWindow()
+{
+    ReadModeAndDirection();
     // A Value box the mode does not use is not read.
     if (!logic.ValueEnabled()) return true;
     return ReadJumpValue(value_->GetValue().utf8_string(), logic.jumpValue, static_cast<wxWindow*>(this));
@@ -89,8 +94,7 @@ void CJumpDlg::EnableControls()
 
 void CJumpDlg::OnModeChanged(wxCommandEvent&)
 {
-    logic.jumpMode = mode_->GetSelection() < 0 ? 0 : mode_->GetSelection();
-    logic.backward = backward_->GetValue() ? 1 : 0;
+    ReadModeAndDirection();
     EnableControls();
 }
 

@@ -28,6 +28,8 @@ public:
     CJumpLogic logic;
 
 private:
+    // Mode and direction as the dialog shows them.
+    void ReadModeAndDirection();
     void EnableControls();
     void OnInitDialog(wxInitDialogEvent& event);
     void OnModeChanged(wxCommandEvent& event);

@@ -3,7 +3,6 @@
 #include <wx/caret.h>
 #include <wx/dcclient.h>
 
-#include "app/Globals.h"
 #include "platform/KeyScanCodes.h"
 #include "records/RecordList.h"
 #include "view/AppViewBase.h"
@@ -53,7 +52,8 @@ void CEditDataWnd::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
     PaintTo(dc);
-    NoteDataPanePainted(theRecordList && !theRecordList->fileName.empty());
+    const CRecordList* records = view_.Records();
+    NoteDataPanePainted(records && !records->fileName.empty());
 }
 
 void CEditDataWnd::OnSize(wxSizeEvent& event)
