@@ -15,8 +15,6 @@ FileHandle OpenForReading(const std::string& path);
 // Reads up to `count` bytes: how many were read, 0 at the end of the file,
 // -1 on failure.
 std::int64_t ReadFromFile(FileHandle handle, void* into, std::size_t count);
-// Back to the first byte.
-bool RewindFile(FileHandle handle);
 void CloseFile(FileHandle handle);
 
 // True when a regular file exists at the path (links followed).

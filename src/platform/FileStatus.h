@@ -15,6 +15,13 @@ struct FileStatus {
     std::uint32_t modifyNanoseconds = 0;
 };
 
+// True when both describe the same contents as far as the status tells:
+// the same size and the same modification time, to the nanosecond.
+[[nodiscard]] inline bool SameContentsStatus(const FileStatus& a, const FileStatus& b)
+{
+    return a.size == b.size && a.modifyTime == b.modifyTime && a.modifyNanoseconds == b.modifyNanoseconds;
+}
+
 // Reads the status of an open file. The creation time is the file's birth
 // time where the file system keeps one, else its last status change.
 [[nodiscard]] bool ReadFileStatus(FileHandle handle, FileStatus* status);

@@ -162,11 +162,6 @@ std::unique_ptr<Prefetch>& Pending()
     return pending;
 }
 
-bool SameStatus(const FileStatus& a, const FileStatus& b)
-{
-    return a.size == b.size && a.modifyTime == b.modifyTime && a.modifyNanoseconds == b.modifyNanoseconds;
-}
-
 }  // namespace
 
 void StartFilePrefetch(const std::string& path)
@@ -185,7 +180,7 @@ CFileImage* TakePrefetchedImage(const std::string& path, const FileStatus& statu
     if (!prefetch) return nullptr;
     prefetch->Finish();
     CFileImage* image = nullptr;
-    if (prefetch->bytes && prefetch->whole && prefetch->path == path && SameStatus(prefetch->status, status)) {
+    if (prefetch->bytes && prefetch->whole && prefetch->path == path && SameContentsStatus(prefetch->status, status)) {
         image = CFileImage::Adopt(prefetch->bytes, prefetch->mapped, prefetch->size);
         if (image) {
             image->binaryByte = prefetch->binary ? 1 : 0;

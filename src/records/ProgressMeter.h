@@ -12,6 +12,9 @@ public:
     virtual void EndProgress() = 0;
 };
 
+// Records a load or save handles between two looks at the clock.
+inline constexpr std::int32_t kRecordsPerProgressStep = 1 << 16;
+
 // Measures a load or save of `total` units against the clock: says nothing
 // during the first `delay`, so short work costs only a clock read now and
 // then, and afterwards passes the percent done to the sink at most once per
@@ -35,7 +38,6 @@ public:
     void SetTotal(std::uint64_t total) { total_ = total > 0 ? total : 1; }
     // `done` units of the total are done.
     void Update(std::uint64_t done);
-    bool Shown() const { return shown_; }
 
 private:
     IProgressSink* sink_;

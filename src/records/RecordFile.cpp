@@ -147,8 +147,7 @@ bool CRecordFile::AtEnd() const { return !image_ || position_ == image_->size; }
 bool CRecordFile::ChangedSinceOpen() const
 {
     FileStatus now;
-    return handle == kNoFile || !ReadFileStatus(handle, &now) || now.size != status.size ||
-           now.modifyTime != status.modifyTime || now.modifyNanoseconds != status.modifyNanoseconds;
+    return handle == kNoFile || !ReadFileStatus(handle, &now) || !SameContentsStatus(now, status);
 }
 
 void CRecordFile::Close()

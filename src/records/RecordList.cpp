@@ -77,12 +77,7 @@ bool CRecordList::ReplaceBytes(RecordNode* node, int column, int deleteCount, co
                                int insertCount)
 {
     const int newLength = node->length - deleteCount + insertCount;
-    // A record still borrowing the file's bytes copies them before its first change.
-    if (!OwnRecord(node)) {
-        ReportOutOfMemory();
-        return false;
-    }
-    if (newLength >= node->capacity && CapacityFor(newLength) > node->capacity && !GrowRecord(node, newLength)) {
+    if (!MakeRoom(node, newLength)) {
         ReportOutOfMemory();
         return false;
     }

@@ -66,12 +66,7 @@ bool CRecordList::RestoreBlock(RecordNode* node, const RecordNode* saved)
 {
     for (; saved; saved = saved->next, node = node->next) {
         if (!node) return false;
-        if (!OwnRecord(node)) {
-            ReportOutOfMemory();
-            return false;
-        }
-        if (saved->length >= node->capacity && CapacityFor(saved->length) > node->capacity &&
-            !GrowRecord(node, saved->length)) {
+        if (!MakeRoom(node, saved->length)) {
             ReportOutOfMemory();
             return false;
         }

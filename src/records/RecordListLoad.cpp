@@ -22,9 +22,6 @@ bool AskToLoadAsBinary(std::int64_t line)
                        MbButtons::YesNo) == MbResult::Yes;
 }
 
-// Records between two looks at the clock while records are cut.
-constexpr std::int32_t kRecordsPerProgressStep = 1 << 16;
-
 // The record borrows its bytes from the file's image.
 bool AppendRecord(CRecordList& list, const std::uint8_t* bytes, int length, CProgressMeter& progress)
 {

@@ -14,8 +14,6 @@ namespace {
 
 std::size_t TerminatorLength(std::uint16_t mode) { return (mode & kModeDos) ? 2 : (mode & kModeUnix) ? 1 : 0; }
 
-// Records between two looks at the clock while saving.
-constexpr std::int32_t kRecordsPerProgressStep = 1 << 16;
 constexpr std::ptrdiff_t kLongestRun = 16 << 20;
 
 // True when a record still borrows its bytes from a file's image and they

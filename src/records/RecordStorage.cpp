@@ -158,6 +158,13 @@ bool MoveToBuffer(RecordNode* node, std::uint16_t capacity)
 
 bool OwnRecord(RecordNode* node) { return !IsBorrowed(node) || MoveToBuffer(node, CapacityFor(node->length)); }
 
+bool MakeRoom(RecordNode* node, int length)
+{
+    if (IsBorrowed(node) || (length >= node->capacity && CapacityFor(length) > node->capacity))
+        return GrowRecord(node, length);
+    return true;
+}
+
 void FreeRecord(RecordNode* node)
 {
     DropBuffer(node);

@@ -27,6 +27,12 @@ class CFileImage;
 // unchanged).
 [[nodiscard]] bool OwnRecord(RecordNode* node);
 
+// Makes the record writable with room for `length` bytes: a record still
+// borrowing the file's bytes copies them into a buffer of its own (its
+// first change), and an own buffer grows by the capacity rule once `length`
+// reaches its end. False when memory runs out (record unchanged).
+[[nodiscard]] bool MakeRoom(RecordNode* node, int length);
+
 // Frees a record and its buffer (or its hold on the image it borrows
 // from). The record must already be unlinked, or be part of a chain that is
 // freed as a whole.

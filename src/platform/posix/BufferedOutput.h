@@ -27,7 +27,6 @@ public:
     // Hands every buffered byte to the system.
     bool Flush();
 
-    bool Failed() const { return failed_; }
     // Bytes handed to the system and still in the buffer.
     std::uint64_t Total() const { return written_ + used_; }
 

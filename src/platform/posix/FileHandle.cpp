@@ -27,8 +27,6 @@ std::int64_t ReadFromFile(FileHandle handle, void* into, std::size_t count)
     }
 }
 
-bool RewindFile(FileHandle handle) { return ::lseek(static_cast<int>(handle), 0, SEEK_SET) == 0; }
-
 void CloseFile(FileHandle handle)
 {
     if (handle != kNoFile) ::close(static_cast<int>(handle));

@@ -44,9 +44,6 @@ public:
     // older backup; an in-place write that failed part-way has its backup.
     void Abandon();
 
-    // The file written, after following links.
-    const std::string& Target() const { return target_; }
-
 private:
     bool BeginInPlace(const std::string& permissionsFrom);
     bool Replace();

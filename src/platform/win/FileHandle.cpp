@@ -37,12 +37,6 @@ std::int64_t ReadFromFile(FileHandle handle, void* into, std::size_t count)
     return got;
 }
 
-bool RewindFile(FileHandle handle)
-{
-    LARGE_INTEGER start {};
-    return ::SetFilePointerEx(Native(handle), start, nullptr, FILE_BEGIN) != 0;
-}
-
 void CloseFile(FileHandle handle)
 {
     if (handle != kNoFile) ::CloseHandle(Native(handle));
