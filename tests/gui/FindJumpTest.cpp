@@ -40,8 +40,8 @@ protected:
     }
     void TearDown() override
     {
-        for (wxDialog* dialog : {Frame().findDialog, Frame().jumpDialog})
-            if (dialog) dialog->Hide();
+        if (Frame().findDialog) Frame().findDialog->Hide();
+        if (Frame().jumpDialog) Frame().jumpDialog->Hide();
         ShellTest::TearDown();
     }
     static void Keys(const std::string& keycodes)

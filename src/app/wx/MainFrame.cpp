@@ -22,18 +22,6 @@
 #include "view/wx/AppView.h"
 #include "view/wx/EditDataWnd.h"
 
-namespace {
-
-// Status texts are bytes: UTF-8 where they are valid, otherwise each byte
-// stands for itself (the caret's byte may be any value).
-wxString FromStatusBytes(const std::string& text)
-{
-    wxString utf8 = wxString::FromUTF8(text);
-    if (!utf8.empty() || text.empty()) return utf8;
-    return wxString(text.data(), wxConvISO8859_1, text.size());
-}
-
-}  // namespace
 
 wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
     EVT_TIMER(AUTOSAVE_TIMER, CMainFrame::OnAutoSaveTimer)
@@ -171,15 +159,15 @@ void CMainFrame::UpdateStatus()
 {
     const CaretPaneTexts texts = CaretStatusTexts(theView);
     SetPane(kPositionPane, texts.position);
-    SetPane(kMessagePane, FromStatusBytes(texts.message));
+    SetPane(kMessagePane, BytesToWx(texts.message));
     if (theView) {
         theView->UpdateHScrollRange();
         theView->UpdateCaret();
     }
-    if (auto* find = dynamic_cast<CFindReplaceDlg*>(findDialog)) find->CaretMoved();
+    if (findDialog) findDialog->CaretMoved();
 }
 
-void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, FromStatusBytes(text)); }
+void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, BytesToWx(text)); }
 
 void CMainFrame::StartAutoSaveTimer() { autoSaveTimer_.Start(kAutoSavePeriodMs); }
 

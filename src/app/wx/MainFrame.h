@@ -3,7 +3,8 @@
 #include <wx/docview.h>
 #include <wx/timer.h>
 
-class wxDialog;
+class CFindReplaceDlg;
+class CJumpDlg;
 class wxStatusBar;
 class wxToolBar;
 
@@ -50,8 +51,8 @@ public:
     // activation; the view lays out its panes only once it is true.
     bool layoutReady = false;
     // The modeless Find and Replace and Jump dialogs, made on first use.
-    wxDialog* findDialog = nullptr;
-    wxDialog* jumpDialog = nullptr;
+    CFindReplaceDlg* findDialog = nullptr;
+    CJumpDlg* jumpDialog = nullptr;
     wxStatusBar* statusBar = nullptr;
     wxToolBar* toolBar = nullptr;
 

@@ -148,10 +148,9 @@ void CMainFrame::OnEditAdvance(wxCommandEvent&)
 // The modeless dialogs are made on first use and shown again afterwards.
 void CMainFrame::OnEditFind(wxCommandEvent&)
 {
-    auto* dialog = dynamic_cast<CFindReplaceDlg*>(findDialog);
-    if (!dialog) findDialog = dialog = new CFindReplaceDlg(this);
-    dialog->ShowAndFocus();
-    dialog->TakeSelection();
+    if (!findDialog) findDialog = new CFindReplaceDlg(this);
+    findDialog->ShowAndFocus();
+    findDialog->TakeSelection();
 }
 
 // --- View ---------------------------------------------------------------------
@@ -219,9 +218,8 @@ void CMainFrame::OnViewProperties(wxCommandEvent&)
 
 void CMainFrame::OnToolsJump(wxCommandEvent&)
 {
-    auto* dialog = dynamic_cast<CJumpDlg*>(jumpDialog);
-    if (!dialog) jumpDialog = dialog = new CJumpDlg(this);
-    dialog->ShowAndFocus();
+    if (!jumpDialog) jumpDialog = new CJumpDlg(this);
+    jumpDialog->ShowAndFocus();
 }
 
 // Printing goes through the framework's print and preview handling, which

@@ -7,18 +7,12 @@
 #include "app/Globals.h"
 #include "options/PrintOptions.h"
 #include "options/wx/PrintFont.h"
+#include "platform/wx/WxPaths.h"
 #include "records/RecordList.h"
 #include "resources/Strings.h"
 #include "view/AppViewBase.h"
 
 namespace {
-
-wxString RunText(const std::string& text)
-{
-    const wxString utf8 = wxString::FromUTF8(text);
-    if (!utf8.empty() || text.empty()) return utf8;
-    return wxString(text.data(), wxConvISO8859_1, text.size());
-}
 
 // A screen font at the preview's small sizes is hinted away from its
 // proportions; it is scaled so that a run still spans its cells. PostScript
@@ -44,7 +38,7 @@ wxPrintout* CreateDocumentPrintout()
 }
 
 CAppPrintout::CAppPrintout(const std::string& title)
-    : wxPrintout(RunText(title)), title_(title), jobId_(NewPrintJobId())
+    : wxPrintout(BytesToWx(title)), title_(title), jobId_(NewPrintJobId())
 {
 }
 
@@ -149,7 +143,7 @@ bool CAppPrintout::OnPrintPage(int page)
     dc->SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     for (const PrintRun& run : lastPrinted_.runs) {
         dc->SetTextForeground(wxColour(RedOf(run.colour), GreenOf(run.colour), BlueOf(run.colour)));
-        dc->DrawText(RunText(run.text), run.x, -run.y);
+        dc->DrawText(BytesToWx(run.text), run.x, -run.y);
     }
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include "app/Globals.h"
 #include "options/PropertiesReport.h"
+#include "platform/wx/WxPaths.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -20,9 +21,7 @@ wxString LabelText(const std::string& report)
     text.reserve(report.size());
     for (char c : report)
         if (c != '\r') text.push_back(c);
-    const wxString utf8 = wxString::FromUTF8(text);
-    if (!utf8.empty() || text.empty()) return utf8;
-    return wxString(text.data(), wxConvISO8859_1, text.size());
+    return BytesToWx(text);
 }
 
 }  // namespace

@@ -41,3 +41,10 @@ std::string PathFromWx(const wxString& path)
 #endif
 
 wxString TextToWx(const std::string& text) { return wxString::FromUTF8(Utf8ForDisplay(text)); }
+
+wxString BytesToWx(const std::string& text)
+{
+    wxString utf8 = wxString::FromUTF8(text);
+    if (!utf8.empty() || text.empty()) return utf8;
+    return wxString(text.data(), wxConvISO8859_1, text.size());
+}

@@ -12,3 +12,7 @@ std::string PathFromWx(const wxString& path);
 
 // Text for a label, title or message: invalid UTF-8 shows as U+FFFD.
 wxString TextToWx(const std::string& text);
+// Text made of the document's bytes (status texts, printed runs, the
+// properties report): UTF-8 where it is valid, otherwise each byte stands
+// for itself, so that every byte shows as something.
+wxString BytesToWx(const std::string& text);
