@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/TextLines.h"
+
 const char kRegFileHeader[] = "Windows Registry Editor Version 5.00";
 
 namespace {
@@ -22,13 +24,7 @@ bool LogicalLines(const std::string& text, std::vector<std::string>* lines)
 {
     std::string current;
     bool continuing = false;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (std::string line : TextLines(text)) {
         if (continuing) {
             std::size_t first = line.find_first_not_of(" \t");
             line = first == std::string::npos ? std::string() : line.substr(first);

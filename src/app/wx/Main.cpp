@@ -24,14 +24,15 @@ int main(int argc, char** argv)
     CAppApp::rawArguments = ProgramArguments(argc, argv);
     // --help and --version answer before the toolkit looks for a display.
     const auto& args = CAppApp::rawArguments;
-    const InfoRequest info = FindInfoRequest(std::vector<std::string>(args.begin() + (args.empty() ? 0 : 1), args.end()));
+    const std::vector<std::string> afterProgram(args.begin() + (args.empty() ? 0 : 1), args.end());
+    const InfoRequest info = FindInfoRequest(afterProgram);
     if (info != InfoRequest::None) return WriteInfo(info, stdout) ? 0 : 1;
     // The file to open is read while the toolkit starts.
     {
         std::uint32_t flags = 0;
         std::int32_t width = 0;
         CAppCommandLineInfo line(flags, width);
-        ParseCommandLine(line, std::vector<std::string>(args.begin() + (args.empty() ? 0 : 1), args.end()));
+        ParseCommandLine(line, afterProgram);
         if (line.shellCommand == ShellCommand::FileOpen) {
             std::string path = line.fileName;
             std::ignore = CanonicalPath(line.fileName, &path);
