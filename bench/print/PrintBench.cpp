@@ -9,12 +9,8 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include <wx/app.h>
 #include <wx/cmndata.h>
-#include <wx/dcmemory.h>
 #include <wx/dcps.h>
-#include <wx/frame.h>
-#include <wx/init.h>
 #include <wx/wx.h>
 
 #include "app/AppViewDocument.h"
@@ -24,34 +20,17 @@
 #include "records/RecordList.h"
 #include "view/AppViewBase.h"
 #include "view/wx/EditDataWnd.h"
-#include "view/wx/ViewFonts.h"
+#include "PaneBench.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using Clock = BenchClock;
 
 constexpr int kPaneWidth = 1280;
 constexpr int kPaneHeight = 1024;
 constexpr int kPaints = 25;
 constexpr int kFirstPages = 50;
 constexpr int kFarPage = 10000;
-
-double MedianPaintMs(CEditDataWnd& pane)
-{
-    pane.Refresh(false);
-    pane.Update();
-    std::vector<double> times;
-    for (int i = 0; i < kPaints; ++i) {
-        const auto start = Clock::now();
-        pane.Refresh(false);
-        pane.Update();
-        times.push_back(Ms(Clock::now() - start));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 bool Report(const char* what, double ms, double peerMs, double maxRatio)
 {
@@ -93,12 +72,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string path = argv[1];
-    int wxArgc = 1;
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "print_bench: no display\n");
-        return 2;
-    }
+    if (!StartToolkit(argv, "print_bench")) return 2;
 
     CRecordList list;
     const auto loadStart = Clock::now();
@@ -113,25 +87,8 @@ int main(int argc, char** argv)
     CAppViewBase view;
     view.AttachDocument(&AppWideViewDocument());
     theView = &view;
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "print_bench");
-    auto* pane = new CEditDataWnd(frame, view);
-    const ViewFonts fonts = CreateViewFonts();
-    {
-        wxMemoryDC dc;
-        wxBitmap probe(8, 8, 24);
-        dc.SelectObject(probe);
-        MeasureViewFonts(dc, fonts, view);
-    }
-    pane->SetTextFont(fonts.textFont);
-    frame->SetClientSize(kPaneWidth + 40, kPaneHeight + 40);
-    pane->SetClientSize(kPaneWidth, kPaneHeight);
-    frame->Show();
-    for (int i = 0; i < 20; ++i) wxTheApp->Yield(true);
-    view.dataWidth = kPaneWidth;
-    view.dataHeight = kPaneHeight;
-    view.OnInitialUpdate();
-    view.OnDataPaneSized(kPaneWidth, kPaneHeight);
-    const double paintMs = MedianPaintMs(*pane);
+    CEditDataWnd* pane = ShowDataPane(view, "print_bench", kPaneWidth, kPaneHeight);
+    const double paintMs = MedianPaintMs(*pane, kPaints);
 
     wxPrintData data;
     data.SetFilename(argv[2]);
@@ -173,8 +130,6 @@ int main(int argc, char** argv)
 
     theView = nullptr;
     theRecordList = nullptr;
-    frame->Destroy();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
+    StopToolkit(pane);
     return ok ? 0 : 1;
 }

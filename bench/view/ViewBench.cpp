@@ -7,11 +7,6 @@
 #include <cstdio>
 #include <string>
 #include <vector>
-#include <wx/app.h>
-#include <wx/dcmemory.h>
-#include <wx/evtloop.h>
-#include <wx/frame.h>
-#include <wx/init.h>
 #include <wx/wx.h>
 
 #include "app/AppViewDocument.h"
@@ -19,34 +14,16 @@
 #include "records/RecordList.h"
 #include "view/AppViewBase.h"
 #include "view/wx/EditDataWnd.h"
-#include "view/wx/ViewFonts.h"
+#include "PaneBench.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using Clock = BenchClock;
 
 constexpr int kPaneWidth = 1280;
 constexpr int kPaneHeight = 1024;
 constexpr int kFarRecord = 2000000;
 constexpr int kPaints = 25;
-
-// A full repaint of the pane on screen: invalidate, then paint at once.
-double MedianPaintMs(CEditDataWnd& pane)
-{
-    pane.Refresh(false);  // warm up: glyphs, caches, the picture's size
-    pane.Update();
-    std::vector<double> times;
-    for (int i = 0; i < kPaints; ++i) {
-        const auto start = Clock::now();
-        pane.Refresh(false);
-        pane.Update();
-        times.push_back(Ms(Clock::now() - start));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 bool Report(const char* what, double ms, double peerMs, double maxRatio, double limitMs)
 {
@@ -67,12 +44,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string path = argv[1];
-    int wxArgc = 1;
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "view_bench: no display\n");
-        return 2;
-    }
+    if (!StartToolkit(argv, "view_bench")) return 2;
 
     CRecordList list;
     const auto loadStart = Clock::now();
@@ -85,24 +57,7 @@ int main(int argc, char** argv)
 
     CAppViewBase view;
     view.AttachDocument(&AppWideViewDocument());
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "view_bench");
-    auto* pane = new CEditDataWnd(frame, view);
-    const ViewFonts fonts = CreateViewFonts();
-    {
-        wxMemoryDC dc;
-        wxBitmap probe(8, 8, 24);
-        dc.SelectObject(probe);
-        MeasureViewFonts(dc, fonts, view);
-    }
-    pane->SetTextFont(fonts.textFont);
-    frame->SetClientSize(kPaneWidth + 40, kPaneHeight + 40);
-    pane->SetClientSize(kPaneWidth, kPaneHeight);
-    frame->Show();
-    for (int i = 0; i < 20; ++i) wxTheApp->Yield(true);
-    view.dataWidth = kPaneWidth;
-    view.dataHeight = kPaneHeight;
-    view.OnInitialUpdate();
-    view.OnDataPaneSized(kPaneWidth, kPaneHeight);
+    CEditDataWnd* pane = ShowDataPane(view, "view_bench", kPaneWidth, kPaneHeight);
     std::printf("pane %dx%d: %d columns x %d rows of %dx%d cells\n", kPaneWidth, kPaneHeight,
                 view.pageCols, view.pageRows, view.charWidth, view.charHeight);
 
@@ -110,9 +65,9 @@ int main(int argc, char** argv)
     for (int hex = 0; hex < 2; ++hex) {
         if (hex) view.ToggleHex();
         view.SetTopRow(0);
-        const double top = MedianPaintMs(*pane);
+        const double top = MedianPaintMs(*pane, kPaints);
         view.SetTopRow(kFarRecord * view.rowsPerRecord);
-        const double far = MedianPaintMs(*pane);
+        const double far = MedianPaintMs(*pane, kPaints);
         const std::string what = std::string("paint at record 2000000, ") + (hex ? "hex" : "character") + " view";
         ok &= Report((std::string(hex ? "paint at the top, hex view" : "paint at the top, character view")).c_str(),
                      top, top, 1.0, 16.0);
@@ -149,8 +104,6 @@ int main(int argc, char** argv)
     ok &= Report("thumb scroll top to end, 2000 steps (hex)", scrollMs, walkMs, 1.25, 0);
 
     theRecordList = nullptr;
-    frame->Destroy();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
+    StopToolkit(pane);
     return ok ? 0 : 1;
 }
