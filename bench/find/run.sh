@@ -25,7 +25,7 @@ replacement='LSZ!'
 
 cat "$file" > /dev/null  # every program reads it from the page cache
 now() { date +%s.%N; }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source "$root/bench/lib/stats.sh"
 
 grep_times=()
 for _ in 1 2 3 4 5; do

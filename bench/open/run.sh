@@ -34,9 +34,7 @@ size_kb=$(( $(stat -c %s "$data") / 1024 ))
 echo "File: $data, $(stat -c %s "$data") bytes, $(wc -l < "$data") lines"
 cat "$data" > /dev/null   # both read it from the page cache
 
-field() { sed -n "s/.*$1 \([0-9.]*\).*/\1/p"; }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+source bench/lib/stats.sh
 
 ours=(); vims=(); peaks=()
 for ((i = 1; i <= rounds; i++)); do

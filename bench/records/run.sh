@@ -37,9 +37,7 @@ vim_time=bench/data/vim-write-seconds
 
 warm() { sync; $bench warm 640; }
 cold() { sync; sleep 4; }
-field() { sed -n "s/.*$1 \([0-9.]*\).*/\1/p"; }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+source bench/lib/stats.sh
 
 # One round: our load, vim's load, our save, vim's write; each after $1.
 # Appends to the arrays our_load, vim_load, our_save, vim_save, our_peak,
