@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// Reading files through the system's own handles. A handle is the system's
+// Reading and writing files through the system's own handles. A handle is the system's
 // file descriptor or HANDLE; kNoFile (-1 in either) stands for none.
 using FileHandle = std::intptr_t;
 constexpr FileHandle kNoFile = -1;
@@ -16,6 +16,12 @@ FileHandle OpenForReading(const std::string& path);
 // -1 on failure.
 std::int64_t ReadFromFile(FileHandle handle, void* into, std::size_t count);
 void CloseFile(FileHandle handle);
+// Writes every byte at the handle's offset, retrying short writes and
+// interruptions; false on failure.
+bool WriteToFile(FileHandle handle, const void* bytes, std::size_t count);
+// Asks the system to start writing `length` bytes from `offset` to the
+// disk, without waiting for them; nothing where it has no such request.
+void StartWriteback(FileHandle handle, std::uint64_t offset, std::uint64_t length);
 
 // True when a regular file exists at the path (links followed).
 bool IsRegularFile(const std::string& path);

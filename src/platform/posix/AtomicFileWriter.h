@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/posix/BufferedOutput.h"
+#include "platform/BufferedOutput.h"
 
 // Replaces a file whole or not at all: the bytes go to a temporary file
 // beside the target, which is renamed over the target only once every byte

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/BackupCopy.h"
+#include "platform/BufferedOutput.h"
 #include "platform/posix/AtomicFileWriter.h"
-#include "platform/posix/BufferedOutput.h"
 
 // Writes a document's file without ever refusing a file the user may write
 // and without losing one. Where it keeps everything about the file, the

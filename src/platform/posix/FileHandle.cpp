@@ -39,3 +39,28 @@ bool IsRegularFile(const std::string& path)
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool WriteToFile(FileHandle handle, const void* bytes, std::size_t count)
+{
+    const auto* next = static_cast<const std::uint8_t*>(bytes);
+    while (count > 0) {
+        const ssize_t done = ::write(static_cast<int>(handle), next, count);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        next += done;
+        count -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+void StartWriteback(FileHandle handle, std::uint64_t offset, std::uint64_t length)
+{
+#ifdef SYNC_FILE_RANGE_WRITE
+    ::sync_file_range(static_cast<int>(handle), static_cast<off_t>(offset), static_cast<off_t>(length),
+                      SYNC_FILE_RANGE_WRITE);
+#else
+    static_cast<void>(handle);
+    static_cast<void>(offset);
+    static_cast<void>(length);
+#endif
+}

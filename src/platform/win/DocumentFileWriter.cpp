@@ -80,7 +80,7 @@ bool CDocumentFileWriter::Begin(const std::string& path, const std::string& perm
             handle_ = temp;
             if (!permissionsFrom.empty()) keepNewRules_ = CopyAccessRules(permissionsFrom, temp);
             if (!backupPath.empty()) backup_.Prepare(target_, backupPath);
-            out_.Start(handle_);
+            out_.Start(reinterpret_cast<FileHandle>(handle_));
             return true;
         }
         temp_.clear();
@@ -123,7 +123,7 @@ bool CDocumentFileWriter::Reserve(std::uint64_t size)
     }
     if (!Rewind(file)) return false;
     reserved_ = true;
-    out_.Start(handle_);
+    out_.Start(reinterpret_cast<FileHandle>(handle_));
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/BackupCopy.h"
-#include "platform/win/FileOutput.h"
+#include "platform/BufferedOutput.h"
 
 // Writes a document's file without ever refusing a file the user may write
 // and without losing one, with the interface of the other systems' writer.
@@ -53,7 +53,7 @@ private:
     std::string temp_;
     std::string backupPath_;
     CBackupCopy backup_;
-    CFileOutput out_;
+    CBufferedOutput out_;
     void* handle_ = nullptr;  // the temporary file, or the file itself in place
     std::uint64_t oldSize_ = 0;
     bool existed_ = false;

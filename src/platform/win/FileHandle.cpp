@@ -51,3 +51,19 @@ bool IsRegularFile(const std::string& path)
 }
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileW(WidePath(path).c_str()) != 0; }
+
+bool WriteToFile(FileHandle handle, const void* bytes, std::size_t count)
+{
+    const auto* next = static_cast<const std::uint8_t*>(bytes);
+    while (count > 0) {
+        const DWORD ask = count > 0x40000000 ? 0x40000000 : static_cast<DWORD>(count);
+        DWORD done = 0;
+        if (!::WriteFile(Native(handle), next, ask, &done, nullptr) || done == 0) return false;
+        next += done;
+        count -= done;
+    }
+    return true;
+}
+
+// Windows starts writing back on its own.
+void StartWriteback(FileHandle, std::uint64_t, std::uint64_t) {}

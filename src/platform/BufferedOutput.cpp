@@ -1,51 +1,43 @@
-#include "platform/win/FileOutput.h"
-
-#include <windows.h>
+#include "platform/BufferedOutput.h"
 
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
-
-bool WriteAll(HANDLE handle, const std::uint8_t* bytes, std::size_t count)
-{
-    while (count > 0) {
-        DWORD done = 0;
-        if (!::WriteFile(handle, bytes, static_cast<DWORD>(count), &done, nullptr) || done == 0) return false;
-        bytes += done;
-        count -= done;
-    }
-    return true;
-}
+constexpr std::uint64_t kWritebackStep = 8 << 20;
 
 }  // namespace
 
-void CFileOutput::Start(void* handle)
+void CBufferedOutput::Start(FileHandle handle)
 {
     handle_ = handle;
     if (!buffer_) buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
     capacity_ = kBufferSize;
     used_ = 0;
-    written_ = 0;
+    written_ = writebackFrom_ = 0;
     failed_ = false;
 }
 
-void CFileOutput::Stop()
+void CBufferedOutput::Stop()
 {
     buffer_.reset();
     capacity_ = used_ = 0;
-    handle_ = nullptr;
+    handle_ = kNoFile;
 }
 
-bool CFileOutput::Flush()
+bool CBufferedOutput::Flush()
 {
-    if (failed_ || !handle_) return false;
-    if (used_ > 0 && !WriteAll(static_cast<HANDLE>(handle_), buffer_.get(), used_)) failed_ = true;
+    if (failed_ || handle_ == kNoFile) return false;
+    if (used_ > 0 && !WriteToFile(handle_, buffer_.get(), used_)) failed_ = true;
     written_ += used_;
     used_ = 0;
+    if (!failed_ && written_ - writebackFrom_ >= kWritebackStep) {
+        StartWriteback(handle_, writebackFrom_, written_ - writebackFrom_);
+        writebackFrom_ = written_;
+    }
     return !failed_;
 }
 
-bool CFileOutput::WriteSlow(const std::uint8_t* bytes, std::size_t count)
+bool CBufferedOutput::WriteSlow(const std::uint8_t* bytes, std::size_t count)
 {
     if (!buffer_) return false;
     while (count > 0 && !failed_) {

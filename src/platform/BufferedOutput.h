@@ -4,11 +4,15 @@
 #include <cstring>
 #include <memory>
 
-// Buffered writes to a file handle (a HANDLE) that the caller owns.
-class CFileOutput {
+#include "platform/FileHandle.h"
+
+// Buffered writes to a file handle the caller owns. Where the system can,
+// writeback to the disk is started every few megabytes, so that the
+// caller's final flush has little left to wait for.
+class CBufferedOutput {
 public:
-    // Starts writing to `handle` at its current position.
-    void Start(void* handle);
+    // Starts writing to `handle` at its current offset.
+    void Start(FileHandle handle);
     // Drops the buffer; the handle is left to its owner.
     void Stop();
 
@@ -31,10 +35,11 @@ public:
 private:
     bool WriteSlow(const std::uint8_t* bytes, std::size_t count);
 
-    void* handle_ = nullptr;
+    FileHandle handle_ = kNoFile;
     std::unique_ptr<std::uint8_t[]> buffer_;
     std::size_t capacity_ = 0;
     std::size_t used_ = 0;
     std::uint64_t written_ = 0;
+    std::uint64_t writebackFrom_ = 0;
     bool failed_ = false;
 };
