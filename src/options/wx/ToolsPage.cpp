@@ -1,5 +1,6 @@
 #include "options/wx/ToolsPage.h"
 
+#include <wx/checkbox.h>
 #include <wx/textctrl.h>
 
 #include "options/wx/ToolsDlg.h"
@@ -20,4 +21,17 @@ bool CToolsPage::Refuse(wxTextCtrl* field, const std::string& message)
     field->SetFocus();
     field->SelectAll();
     return false;
+}
+
+void CToolsPage::BindFlag(wxCheckBox* box, bool* flag)
+{
+    box->Bind(wxEVT_CHECKBOX, [this, flag](wxCommandEvent& event) {
+        *flag = event.IsChecked();
+        SetModified();
+    });
+}
+
+void CToolsPage::MarkChangedOnTyping(wxTextCtrl* field)
+{
+    field->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { SetModified(); });
 }

@@ -2,6 +2,8 @@
 #include <string>
 #include <wx/panel.h>
 
+class wxCheckBox;
+
 class wxTextCtrl;
 
 // A page of the Options sheet. The sheet checks the page's fields when the
@@ -26,6 +28,12 @@ public:
 protected:
     // Reports a refused field and gives it the focus, its text selected.
     bool Refuse(wxTextCtrl* field, const std::string& message);
+    // A check box that sets `flag` (one of the page's values) and marks the
+    // page changed.
+    void BindFlag(wxCheckBox* box, bool* flag);
+    // A field whose typing marks the page changed; its text is taken over
+    // when the page is read.
+    void MarkChangedOnTyping(wxTextCtrl* field);
 
 private:
     bool modified_ = false;

@@ -39,17 +39,14 @@ CToolsPrintPage::CToolsPrintPage(wxWindow* parent)
         font->edit->ChangeValue(wxString::Format("%d", size));
         SetModified();
     };
-    font->edit->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { SetModified(); });
+    MarkChangedOnTyping(font->edit);
 
     auto* options = new wxStaticBoxSizer(wxVERTICAL, this, "Options");
+    bool* const flags[4] = {&values.printFile, &values.printPage, &values.printLine, &values.printRuler};
     for (int i = 0; i < 4; ++i) {
         checks[i] = new wxCheckBox(options->GetStaticBox(), kCheckIds[i], kCheckLabels[i]);
         options->Add(checks[i], 0, wxALL, 3);
-        checks[i]->Bind(wxEVT_CHECKBOX, [this, i](wxCommandEvent& event) {
-            bool* flags[4] = {&values.printFile, &values.printPage, &values.printLine, &values.printRuler};
-            *flags[i] = event.IsChecked();
-            SetModified();
-        });
+        BindFlag(checks[i], flags[i]);
     }
     top->Add(options, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
@@ -73,7 +70,7 @@ CToolsPrintPage::CToolsPrintPage(wxWindow* parent)
             // into the other fields and not yet taken over gives way.
             ShowValues();
         };
-        margins[i]->edit->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { SetModified(); });
+        MarkChangedOnTyping(margins[i]->edit);
     }
     marginBox->Add(grid, 0, wxALL, 6);
     top->Add(marginBox, 0, wxEXPAND | wxALL, 8);

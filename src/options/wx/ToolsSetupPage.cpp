@@ -40,15 +40,9 @@ CToolsSetupPage::CToolsSetupPage(wxWindow* parent, IOptionsHost& host)
     registryAccess->SetValue(values.registryAccess);
     EnableButtons();
 
-    auto bindFlag = [this](wxCheckBox* check, bool* flag) {
-        check->Bind(wxEVT_CHECKBOX, [this, flag](wxCommandEvent& event) {
-            *flag = event.IsChecked();
-            SetModified();
-        });
-    };
-    bindFlag(autoHex, &values.autoHex);
-    bindFlag(autoSource, &values.autoSource);
-    bindFlag(autoSave, &values.autoSave);
+    BindFlag(autoHex, &values.autoHex);
+    BindFlag(autoSource, &values.autoSource);
+    BindFlag(autoSave, &values.autoSave);
     registryAccess->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& event) {
         values.registryAccess = event.IsChecked();
         EnableButtons();

@@ -29,7 +29,7 @@ CToolsSourcePage::CToolsSourcePage(wxWindow* parent, IOptionsHost& host)
         SetModified();
         ShowValues();
     };
-    tabWidth->edit->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { SetModified(); });
+    MarkChangedOnTyping(tabWidth->edit);
 
     smartIndent = new wxCheckBox(this, IDC_SRC_SMART, "Smart &Indent");
     top->Add(smartIndent, 0, wxLEFT | wxRIGHT | wxBOTTOM, 8);
@@ -41,15 +41,9 @@ CToolsSourcePage::CToolsSourcePage(wxWindow* parent, IOptionsHost& host)
     replaceBox->Add(asYouSave, 0, wxALL, 3);
     top->Add(replaceBox, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
-    auto bindFlag = [this](wxCheckBox* box, bool* flag) {
-        box->Bind(wxEVT_CHECKBOX, [this, flag](wxCommandEvent& event) {
-            *flag = event.IsChecked();
-            SetModified();
-        });
-    };
-    bindFlag(smartIndent, &values.srcSmart);
-    bindFlag(asYouType, &values.srcType);
-    bindFlag(asYouSave, &values.srcSave);
+    BindFlag(smartIndent, &values.srcSmart);
+    BindFlag(asYouType, &values.srcType);
+    BindFlag(asYouSave, &values.srcSave);
 
     SetSizer(top);
     ShowValues();
