@@ -35,12 +35,14 @@ expected=(
   usr/share/man/man1/tabulon.1.gz
   usr/share/metainfo/org.example.tabulon.metainfo.xml
 )
-for size in 16 22 24 32 48 64 128 256; do
+# The icon sizes the build writes (TABULON_ICON_SIZES in cmake/Packaging.cmake).
+icon_sizes=(16 22 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/tabulon.png")
 done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$tmp/root" && find . -type f -printf '%P\n' | sort) \
   || fail "the package's files differ from the expected list (< expected, > found)"
-for size in 16 22 24 32 48 64 128 256; do
+for size in "${icon_sizes[@]}"; do
   png="$tmp/root/usr/share/icons/hicolor/${size}x${size}/apps/tabulon.png"
   # PNG signature, then the IHDR chunk's width and height.
   [[ "$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')" == "$(printf '%08x%08x' "$size" "$size")" ]] \
