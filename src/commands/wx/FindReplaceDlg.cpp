@@ -40,18 +40,16 @@ void Fill(wxComboBox* box, const std::vector<std::string>& items)
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(CFindReplaceDlg, wxDialog)
+wxBEGIN_EVENT_TABLE(CFindReplaceDlg, CModelessDialog)
     EVT_TEXT(IDC_FIND_TEXT, CFindReplaceDlg::OnSearchTextEdited)
     EVT_COMBOBOX(IDC_FIND_TEXT, CFindReplaceDlg::OnSearchTextChosen)
     EVT_BUTTON(IDC_FIND_SEARCH, CFindReplaceDlg::OnSearch)
     EVT_BUTTON(IDC_FIND_REPLACE, CFindReplaceDlg::OnReplace)
     EVT_BUTTON(IDC_FIND_REPLACE_ALL, CFindReplaceDlg::OnReplaceAll)
-    EVT_BUTTON(IDC_FIND_CLOSE, CFindReplaceDlg::OnCloseButton)
-    EVT_CLOSE(CFindReplaceDlg::OnCloseWindow)
 wxEND_EVENT_TABLE()
 
 CFindReplaceDlg::CFindReplaceDlg(wxWindow* parent)
-    : wxDialog(parent, IDD_FIND_REPLACE, kFindReplaceCaption)
+    : CModelessDialog(parent, IDD_FIND_REPLACE, kFindReplaceCaption, IDC_FIND_CLOSE)
 {
     logic.owner = static_cast<wxWindow*>(this);
     logic.refreshView = [] {
@@ -76,7 +74,6 @@ CFindReplaceDlg::CFindReplaceDlg(wxWindow* parent)
     replaceAllButton_ = new wxButton(this, IDC_FIND_REPLACE_ALL, "Replace &All");
     auto* close = new wxButton(this, IDC_FIND_CLOSE, "&Close");
     searchButton_->SetDefault();
-    SetEscapeId(IDC_FIND_CLOSE);
 
     auto* fields = new wxFlexGridSizer(2, 6, 8);
     fields->Add(new wxStaticText(this, wxID_ANY, "Fi&nd what:"), 0, wxALIGN_CENTER_VERTICAL);
@@ -186,16 +183,4 @@ void CFindReplaceDlg::OnReplaceAll(wxCommandEvent&)
     ReadControls();
     logic.ReplaceAll(*theView, theView->Edits());
     ShowState();
-}
-
-void CFindReplaceDlg::OnCloseButton(wxCommandEvent&) { Hide(); }
-
-void CFindReplaceDlg::OnCloseWindow(wxCloseEvent& event)
-{
-    if (event.CanVeto()) {
-        Hide();
-        event.Veto();
-        return;
-    }
-    Destroy();
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include <wx/dialog.h>
 
 #include "commands/FindReplaceLogic.h"
+#include "commands/wx/ModelessDialog.h"
 
 class wxButton;
 class wxComboBox;
@@ -11,7 +11,7 @@ class wxRadioButton;
 // frame. It searches the document for a byte pattern, replaces one or all
 // matches and keeps the last ten texts of each box. Close only hides it; it
 // lives until the frame goes, and then leaves its histories in the settings.
-class CFindReplaceDlg : public wxDialog {
+class CFindReplaceDlg : public CModelessDialog {
 public:
     explicit CFindReplaceDlg(wxWindow* parent);
     ~CFindReplaceDlg() override;
@@ -34,8 +34,6 @@ private:
     void OnSearch(wxCommandEvent& event);
     void OnReplace(wxCommandEvent& event);
     void OnReplaceAll(wxCommandEvent& event);
-    void OnCloseButton(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
 
     wxComboBox* searchBox_ = nullptr;
     wxComboBox* replaceBox_ = nullptr;

@@ -14,15 +14,13 @@
 #include "resources/ResourceIds.h"
 #include "view/AppViewBase.h"
 
-wxBEGIN_EVENT_TABLE(CJumpDlg, wxDialog)
+wxBEGIN_EVENT_TABLE(CJumpDlg, CModelessDialog)
     EVT_INIT_DIALOG(CJumpDlg::OnInitDialog)
     EVT_CHOICE(IDC_JUMP_MODE, CJumpDlg::OnModeChanged)
     EVT_BUTTON(IDC_JUMP, CJumpDlg::OnJump)
-    EVT_BUTTON(IDC_JUMP_CLOSE, CJumpDlg::OnCloseButton)
-    EVT_CLOSE(CJumpDlg::OnCloseWindow)
 wxEND_EVENT_TABLE()
 
-CJumpDlg::CJumpDlg(wxWindow* parent) : wxDialog(parent, IDD_JUMP, kJumpCaption)
+CJumpDlg::CJumpDlg(wxWindow* parent) : CModelessDialog(parent, IDD_JUMP, kJumpCaption, IDC_JUMP_CLOSE)
 {
     logic.owner = static_cast<wxWindow*>(parent);
     // Laid out in dialog units, as the template places its controls.
@@ -41,7 +39,6 @@ CJumpDlg::CJumpDlg(wxWindow* parent) : wxDialog(parent, IDD_JUMP, kJumpCaption)
     auto* jump = new wxButton(this, IDC_JUMP, "&Jump", at(178, 4), size(50, 14));
     new wxButton(this, IDC_JUMP_CLOSE, "&Close", at(178, 23), size(50, 14));
     jump->SetDefault();
-    SetEscapeId(IDC_JUMP_CLOSE);
     SetClientSize(size(237, 82));
 
     TransferDataToWindow();
@@ -105,16 +102,4 @@ void CJumpDlg::OnJump(wxCommandEvent&)
     if (!theMainFrame) return;
     theMainFrame->Refresh();  // the whole view repaints from its state
     theMainFrame->UpdateStatus();
-}
-
-void CJumpDlg::OnCloseButton(wxCommandEvent&) { Hide(); }
-
-void CJumpDlg::OnCloseWindow(wxCloseEvent& event)
-{
-    if (event.CanVeto()) {
-        Hide();
-        event.Veto();
-        return;
-    }
-    Destroy();
 }

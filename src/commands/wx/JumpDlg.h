@@ -1,7 +1,7 @@
 #pragma once
-#include <wx/dialog.h>
 
 #include "commands/JumpLogic.h"
+#include "commands/wx/ModelessDialog.h"
 
 class wxChoice;
 class wxRadioButton;
@@ -13,7 +13,7 @@ class wxTextCtrl;
 // by number, or to the next record of a given length or of the greatest
 // length, forward or backward with wrap-around. Close, Escape and the close
 // box only hide it; it keeps its fields until the frame goes.
-class CJumpDlg : public wxDialog {
+class CJumpDlg : public CModelessDialog {
 public:
     explicit CJumpDlg(wxWindow* parent);
 
@@ -34,8 +34,6 @@ private:
     void OnInitDialog(wxInitDialogEvent& event);
     void OnModeChanged(wxCommandEvent& event);
     void OnJump(wxCommandEvent& event);
-    void OnCloseButton(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
 
     wxChoice* mode_ = nullptr;
     wxStaticText* valueLabel_ = nullptr;
