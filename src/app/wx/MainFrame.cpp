@@ -167,6 +167,12 @@ void CMainFrame::UpdateStatus()
     if (findDialog) findDialog->CaretMoved();
 }
 
+void CMainFrame::ShowViewChanged()
+{
+    UpdateStatus();
+    Refresh();
+}
+
 void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, BytesToWx(text)); }
 
 void CMainFrame::StartAutoSaveTimer() { autoSaveTimer_.Start(kAutoSavePeriodMs); }

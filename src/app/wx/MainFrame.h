@@ -37,6 +37,9 @@ public:
     // Panes 1 and 0 for the caret, the view's horizontal range and caret,
     // and the Find and Replace dialog.
     void UpdateStatus();
+    // After a command changed the view's state: the status, and the whole
+    // view repainted from that state.
+    void ShowViewChanged();
     // A text in pane 0.
     void SetMessage(const std::string& text);
     // Starts (replacing a running one) or stops the autosave timer and

@@ -96,8 +96,7 @@ void CMainFrame::OnEditUndo(wxCommandEvent&)
 {
     if (!theView || !theRecordList) return;
     if (!UndoLastEdit(*theView, theView->Edits())) return;
-    UpdateStatus();
-    Refresh();  // the whole view repaints from its state
+    ShowViewChanged();
 }
 
 void CMainFrame::OnUpdateEditUndo(wxUpdateUIEvent& event) { event.Enable(theUndoBuffer.CanUndo()); }

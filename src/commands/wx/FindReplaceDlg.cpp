@@ -53,9 +53,7 @@ CFindReplaceDlg::CFindReplaceDlg(wxWindow* parent)
 {
     logic.owner = static_cast<wxWindow*>(this);
     logic.refreshView = [] {
-        if (!theMainFrame) return;
-        theMainFrame->Refresh();  // the whole view repaints from its state
-        theMainFrame->UpdateStatus();
+        if (theMainFrame) theMainFrame->ShowViewChanged();
     };
     logic.findItems = HistoryItems(theSettings.findItems);
     logic.replItems = HistoryItems(theSettings.replItems);

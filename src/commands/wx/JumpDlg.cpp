@@ -99,7 +99,5 @@ void CJumpDlg::OnJump(wxCommandEvent&)
 {
     if (!theView || !theRecordList || !TransferDataFromWindow()) return;
     logic.Jump(*theView, *theRecordList);
-    if (!theMainFrame) return;
-    theMainFrame->Refresh();  // the whole view repaints from its state
-    theMainFrame->UpdateStatus();
+    if (theMainFrame) theMainFrame->ShowViewChanged();
 }
