@@ -23,10 +23,11 @@ case "${1:-}" in
   --bench) packages+=(vim-nox) ;;
   # The Windows cross build and its run under Wine (scripts/windows-*.sh):
   # the POSIX-thread MinGW-w64 compilers, googletest's sources, the tools
-  # that fetch and unpack wxWidgets' source package, and Wine.
+  # that fetch and unpack wxWidgets' source package, Wine, and ccache, which
+  # keeps rebuilds of the program quick.
   --windows)
     windows=1
-    packages+=(g++-mingw-w64-x86-64-posix googletest dpkg-dev wine64)
+    packages+=(g++-mingw-w64-x86-64-posix googletest dpkg-dev wine64 ccache)
     ;;
 esac
 
