@@ -1,34 +1,50 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets and runs each for a while (60 s by default).
-# Seeds come from tests/fuzz/corpus/<target>; new inputs go to a scratch
-# corpus so the repository stays unchanged. A crash leaves its input in
-# build-fuzz/crashes/<target>/ and fails the run.
+# Builds the libFuzzer targets and runs each for a while (FUZZ_SECONDS, 60 s
+# by default; 0 only replays the seeds and kept crash inputs). FUZZ_BUILD
+# names a build folder whose targets are already built (test.sh builds them
+# beside the sanitizer build). Seeds come from tests/fuzz/corpus/<target> and
+# tests/fuzz/regressions/<target>; new inputs go to a scratch corpus so the
+# repository stays unchanged. A crash leaves its input in
+# <build>/crashes/<target>/ and fails the run.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
+build=${FUZZ_BUILD:-}
 
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  -DTABULON_GUI=OFF -DTABULON_TESTS=OFF -DTABULON_FUZZ=ON >/dev/null || exit 1
-cmake --build build-fuzz -j"$(nproc)" || exit 1
+if [[ -z $build ]]; then
+  build="build-fuzz"
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DTABULON_GUI=OFF -DTABULON_TESTS=OFF -DTABULON_FUZZ=ON >/dev/null || exit 1
+  cmake --build "$build" -j"$(nproc)" || exit 1
+fi
+limit=(-max_total_time="$seconds") span="in ${seconds}s"
+[[ $seconds -gt 0 ]] || limit=(-runs=0) span="replaying the seeds"
 
-status=0
-for exe in build-fuzz/tests/fuzz/fuzz_*; do
+status=0 targets=0
+for exe in "$build"/tests/fuzz/fuzz_*; do
   [[ -x "$exe" ]] || continue
+  targets=$((targets + 1))
   name=$(basename "$exe"); name=${name#fuzz_}
-  work=build-fuzz/corpus/$name crashes=build-fuzz/crashes/$name
+  work=$build/corpus/$name crashes=$build/crashes/$name
   mkdir -p "$work" "$crashes"
-  seeds=tests/fuzz/corpus/$name
-  [[ -d "$seeds" ]] || seeds=""
-  log=build-fuzz/$name.log
-  "$exe" -max_total_time="$seconds" -artifact_prefix="$crashes/" -print_final_stats=1 \
-    "$work" $seeds >"$log" 2>&1
+  seeds=()
+  for dir in tests/fuzz/corpus/$name tests/fuzz/regressions/$name; do
+    [[ -d "$dir" ]] && seeds+=("$dir")
+  done
+  log=$build/$name.log
+  "$exe" "${limit[@]}" -artifact_prefix="$crashes/" -print_final_stats=1 \
+    "$work" "${seeds[@]}" >"$log" 2>&1
   rc=$?
   execs=$(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}')
   if [[ $rc -eq 0 ]]; then
-    echo "fuzz $name: clean, ${execs:-?} executions in ${seconds}s"
+    echo "fuzz $name: clean, ${execs:-?} executions $span"
   else
     echo "fuzz $name: FAILED (exit $rc), see $log and $crashes/"
     status=1
   fi
 done
+if [[ $targets -eq 0 ]]; then
+  echo "No fuzz targets in $build/tests/fuzz" >&2
+  exit 1
+fi
 exit $status

@@ -68,10 +68,8 @@ TEST_F(Shortcuts, DesktopFolderComesFromUserDirsAndAFailureIsReportedOnce)
                    "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
     EXPECT_EQ(sandbox.Home() + "/Schreibtisch/Tabulon.desktop", shortcuts.DesktopShortcutPath());
     std::string answer;
-    if (RunCommand("command -v xdg-user-dir") == 0) {
-        ASSERT_EQ(0, RunCommand("xdg-user-dir DESKTOP", &answer));
-        EXPECT_EQ(sandbox.Home() + "/Schreibtisch\n", answer);
-    }
+    ASSERT_EQ(0, RunCommand("xdg-user-dir DESKTOP", &answer)) << "xdg-user-dir (package xdg-user-dirs) missing or failing";
+    EXPECT_EQ(sandbox.Home() + "/Schreibtisch\n", answer);
 
     // A desktop folder that cannot be made: the menu entry is still made,
     // and one message tells of the failure.

@@ -38,18 +38,23 @@ TEST(RecordCounters, StayExactThroughRandomSplicesSplitsAndJoins)
                 break;
             }
             case 1: {  // split, with smart indent on or off
-                int column = static_cast<int>(random() % (length + 1));
+                const int at = static_cast<int>(random() % (length + 1));
                 const bool indent = random() % 2 == 0;
-                const int at = column;
+                int column = at;
                 ASSERT_NE(nullptr, list->SplitRecord(node, column, indent));
                 if (at == 0) {
                     model.insert(model.begin() + index, std::string());
+                    EXPECT_EQ(0, column);
                 } else {
-                    std::string lower = text.substr(static_cast<std::size_t>(at));
-                    std::string upper = text.substr(0, static_cast<std::size_t>(at));
-                    lower.insert(0, text.substr(0, static_cast<std::size_t>(column)));
-                    text = upper;
+                    // Smart indent copies the leading blanks of a record that is not all blank, when they fit.
+                    const std::size_t lead = text.find_first_not_of(" \t");
+                    int blanks = indent && lead != std::string::npos ? static_cast<int>(lead) : 0;
+                    if (length - at + blanks >= kMaxRecordLength) blanks = 0;
+                    const std::string lower =
+                        text.substr(0, static_cast<std::size_t>(blanks)) + text.substr(static_cast<std::size_t>(at));
+                    text.resize(static_cast<std::size_t>(at));
                     model.insert(model.begin() + index + 1, lower);
+                    EXPECT_EQ(blanks, column);
                 }
                 break;
             }

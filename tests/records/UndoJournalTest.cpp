@@ -118,9 +118,7 @@ TEST(UndoJournal, TwoHexDigitsOverOneByteAreUndoneToItsFormerValue)
     JournalScope journal;
     auto list = ListOf({"\x41\x42"});
     OverwriteAt(*list, 0, 0, 0x71);  // first digit: the high nibble
-    const std::uint8_t second = 0x7F;
-    theUndoBuffer.RecordOverwriteDigit(0, 0, list->head->data[0]);
-    EXPECT_TRUE(list->Splice(list->head, 0, 1, &second, 1));
+    OverwriteAt(*list, 0, 0, 0x7F, true);
     EXPECT_EQ(0, theUndoBuffer.Current());  // the second digit added nothing
     journal.CaretAt(*list, 0, 1);
     ASSERT_TRUE(journal.Undo(*list));
@@ -133,12 +131,9 @@ TEST(UndoJournal, HexDigitsInInsertModeAreOneTypedByte)
     JournalScope journal;
     auto list = ListOf({"ab"});
     TypeAt(*list, 0, 1, "\x70");
-    const std::uint8_t second = 0x7E;
-    theUndoBuffer.RecordOverwriteDigit(0, 1, list->head->data[1]);
-    EXPECT_TRUE(list->Splice(list->head, 1, 1, &second, 1));
+    OverwriteAt(*list, 0, 1, 0x7E, true);
     // A second digit somewhere the newest entry does not end is an overwrite.
-    theUndoBuffer.RecordOverwriteDigit(0, 0, 'a');
-    EXPECT_TRUE(list->Splice(list->head, 0, 1, U("Q"), 1));
+    OverwriteAt(*list, 0, 0, 'Q', true);
     EXPECT_EQ(UndoKind::Overwrite, theUndoBuffer.Newest()->Kind());
 
     journal.CaretAt(*list, 0);
@@ -152,13 +147,10 @@ TEST(UndoJournal, JoinAndSplitAreUndoneWithTheCaretWhereTheyHappened)
 {
     JournalScope journal;
     auto list = ListOf({"abc", "def", ""});
-    theUndoBuffer.RecordJoin(0, 3);
-    EXPECT_NE(nullptr, list->JoinNext(list->head));
-    theUndoBuffer.RecordJoin(0, 6);  // an empty record joined on
-    EXPECT_NE(nullptr, list->JoinNext(list->head));
+    EXPECT_TRUE(EditsOf(*list).JoinNext(list->head, 0));
+    EXPECT_TRUE(EditsOf(*list).JoinNext(list->head, 0));  // an empty record joined on
     int column = 0;
-    EXPECT_NE(nullptr, list->SplitRecord(list->head, column, false));  // Enter at column 0
-    theUndoBuffer.RecordSplit(0, 0, 0);
+    EXPECT_NE(nullptr, EditsOf(*list).Split(list->head, 0, column, false));  // Enter at column 0
     EXPECT_EQ((Strings{"", "abcdef"}), Records(*list));
 
     journal.CaretAt(*list, 1, 0);
@@ -195,8 +187,8 @@ TEST(UndoJournal, ReplaceIsUndoneToTheOldText)
 {
     JournalScope journal;
     auto list = ListOf({"say hello there"});
-    theUndoBuffer.RecordReplace(0, 4, 3, U("hello"), 5);
-    EXPECT_TRUE(list->Splice(list->head, 4, 5, U("bye"), 3));
+    EXPECT_TRUE(EditsOf(*list).Replace(list->head, 0, 4, 5, U("bye"), 3));
+    EXPECT_EQ("say bye there", Text(list->head));
     journal.CaretAt(*list, 0, 7);
     ASSERT_TRUE(journal.Undo(*list));
     EXPECT_EQ("say hello there", Text(list->head));

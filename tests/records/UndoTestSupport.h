@@ -40,7 +40,8 @@ public:
         view.topNode = FindRelative(list.head, top);
         view.topRecord = top;
     }
-    bool Undo(CRecordList& list) { return theUndoBuffer.Undo(list, view, theDocumentHooks); }
+    // Edit > Undo, as the editor calls it.
+    bool Undo(CRecordList& list) { return CRecordEdits(list, theUndoBuffer, theDocumentHooks).Undo(view); }
 
     TestPlatform platform;
     edit_sequence::FlagHooks hooks;
@@ -62,9 +63,10 @@ inline void TypeAt(CRecordList& list, int record, int column, const std::string&
         EXPECT_TRUE(EditsOf(list).Type(node, record, column + static_cast<int>(i), U(text) + i, 1));
 }
 
-inline void OverwriteAt(CRecordList& list, int record, int column, std::uint8_t byte)
+// `secondDigit`: the low hex digit typed right after the high one.
+inline void OverwriteAt(CRecordList& list, int record, int column, std::uint8_t byte, bool secondDigit = false)
 {
-    EXPECT_TRUE(EditsOf(list).Overwrite(FindRelative(list.head, record), record, column, byte, false));
+    EXPECT_TRUE(EditsOf(list).Overwrite(FindRelative(list.head, record), record, column, byte, secondDigit));
 }
 
 inline void DeleteAt(CRecordList& list, int record, int column)

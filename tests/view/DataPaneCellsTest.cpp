@@ -4,7 +4,6 @@
 
 #include "app/Globals.h"
 #include "view/DataPaneCells.h"
-#include "view/ViewColours.h"
 #include "view/ViewTestSupport.h"
 
 namespace {
@@ -40,7 +39,8 @@ TEST(DataPaneCells, AsciiViewShowsPrintableBytesAndDotsForTheRest)
     ASSERT_EQ(1u, rows.size());  // nothing below the last record
     EXPECT_EQ("A..___", Text(rows[0]));
     EXPECT_EQ("aaa___", Styles(rows[0]));
-    EXPECT_EQ(kAsciiText, TextColour(CellStyle::Ascii));
+    EXPECT_EQ(0x000000u, TextColour(CellStyle::Ascii));  // black on white
+    EXPECT_EQ(0xFFFFFFu, BackColour(CellStyle::Ascii));
 }
 
 TEST(DataPaneCells, EbcdicViewTranslatesAndUsesDarkRed)
@@ -100,7 +100,8 @@ TEST(DataPaneCells, HexViewShowsCharacterAndBothNibbleRows)
     EXPECT_EQ("`__", Text(rows[0]));  // grave accent
     EXPECT_EQ("4__", Text(rows[1]));  // nibbles show the stored byte
     EXPECT_EQ("A__", Text(rows[2]));
-    EXPECT_EQ(kNibbleText, TextColour(CellStyle::Nibble));
+    EXPECT_EQ(0x808080u, TextColour(CellStyle::Nibble));  // grey on white
+    EXPECT_EQ(0xFFFFFFu, BackColour(CellStyle::Nibble));
 }
 
 TEST(DataPaneCells, HexViewMayStartOnANibbleRow)
@@ -133,6 +134,8 @@ TEST(DataPaneCells, SelectionAcrossRecordsInvertsTheSelectedLineBreaks)
     EXPECT_EQ("########", Styles(rows[3]));
     EXPECT_EQ("#a______", Styles(rows[4]));  // only byte 0
     EXPECT_EQ("aa______", Styles(rows[5]));
+    EXPECT_EQ(0xFFFFFFu, TextColour(CellStyle::Selected));  // white on black
+    EXPECT_EQ(0x000000u, BackColour(CellStyle::Selected));
 }
 
 TEST(DataPaneCells, SelectedLineBreakShowsOnEveryHexRowOfTheRecord)
@@ -157,7 +160,9 @@ TEST(DataPaneCells, EmptySelectionInvertsNothing)
     TestView t(4, 2);
     t.view.selStartRecord = t.view.selEndRecord = 1;
     t.view.selStartByte = t.view.selEndByte = 1;
-    for (const auto& row : BuildDataPane(t.view))
+    const auto rows = BuildDataPane(t.view);
+    ASSERT_EQ(2u, rows.size());
+    for (const auto& row : rows)
         EXPECT_EQ(std::string::npos, Styles(row).find('#'));
 }
 
