@@ -10,5 +10,6 @@ public:
     std::string MenuShortcutPath() override;
     bool CreateShortcut(const std::string& target, const std::string& shortcutFile,
                         const std::string& description) override;
-    bool DeleteShortcut(const std::string& shortcutFile) override;
+    bool DeleteShortcut(const std::string& target, const std::string& shortcutFile,
+                        const std::string& description) override;
 };
