@@ -4,6 +4,8 @@
 // Shortcuts as shell links (.lnk files) written through the shell's link
 // object: "Tabulon.lnk" in the user's desktop folder and in the Programs
 // folder of the user's Start menu. A missing Programs folder is created.
+// Links carry no mark of the program, so any link of that name is
+// replaced or deleted.
 class CWinShortcuts : public IShortcuts {
 public:
     std::string DesktopShortcutPath() override;
