@@ -3,13 +3,10 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "options/OptionsPages.h"
 #include "options/ShortcutInstall.h"
 #include "platform/DesktopEntry.h"
 #include "platform/LauncherEntry.h"
-#include "platform/posix/FreedesktopFileTypes.h"
 #include "platform/posix/FreedesktopShortcuts.h"
-#include "settings/Settings.h"
 #include "support/TestPlatform.h"
 #include "support/XdgSandbox.h"
 
@@ -29,7 +26,6 @@ protected:
     XdgSandbox sandbox;
     TestPlatform platform;
     CFreedesktopShortcuts shortcuts;
-    CFreedesktopFileTypes fileTypes;
 };
 
 TEST_F(Shortcuts, BothEntriesStartTheProgramAndPassValidation)
@@ -110,20 +106,14 @@ TEST_F(Shortcuts, OnlyLaunchersTheInstallWroteAreReplacedOrRemoved)
     EXPECT_TRUE(ReadDesktopEntryKey(ReadFileBytes(desktop), "X-Tabulon-Installed", &mark));
     EXPECT_EQ("true", mark);
 
-    // Removing the registration takes the unmarked one that is what Install
-    // wrote for the stored path, and leaves the package's.
+    // Removal takes an unmarked one only when it is what Install wrote for
+    // the stored path, and leaves the package's.
     WriteFileBytes(desktop, unmarked);
-    struct : IOptionsHost {
-        void TabWidthChanged() override {}
-        void SetAutoSave(bool) override {}
-    } host;
-    Settings settings;
-    settings.registryAccess = true;
-    settings.exePath = program;
-    SetupPageValues setup = SetupPageValues::From(settings);
-    setup.registryAccess = false;
-    setup.ApplyTo(settings, platform.registry, fileTypes, shortcuts, host);
+    EXPECT_TRUE(shortcuts.DeleteShortcut("/elsewhere/tabulon", desktop, "Tabulon"));
+    EXPECT_TRUE(FileExists(desktop));
+    EXPECT_TRUE(shortcuts.DeleteShortcut(program, desktop, "Tabulon"));
     EXPECT_FALSE(FileExists(desktop));
+    EXPECT_TRUE(shortcuts.DeleteShortcut(program, menu, "Tabulon"));
     EXPECT_EQ(packaged, ReadFileBytes(menu));
 }
 
@@ -151,9 +141,6 @@ TEST_F(Shortcuts, AProgramPathWithPercentIsRefusedAtOk)
     // Nor is a launcher written that the desktop would refuse to start.
     EXPECT_FALSE(shortcuts.CreateShortcut(percent, shortcuts.MenuShortcutPath(), "Tabulon"));
     EXPECT_FALSE(FileExists(shortcuts.MenuShortcutPath()));
-    const std::string program = sandbox.dir.File("my apps/tabulon");
-    WriteRecordingProgram(program);
-    EXPECT_TRUE(AcceptInstallPath(program));
 }
 
 }  // namespace
