@@ -51,6 +51,8 @@ done
 
 desktop-file-validate "$tmp/root/usr/share/applications/Tabulon.desktop" || fail "desktop entry invalid"
 grep -qx 'Exec=tabulon %f' "$tmp/root/usr/share/applications/Tabulon.desktop" || fail "launcher Exec line"
+# The mark of launchers the program writes for the user, which it may replace.
+! grep -q '^X-Tabulon-' "$tmp/root/usr/share/applications/Tabulon.desktop" || fail "launcher carries the program's mark"
 appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/"*.metainfo.xml >"$tmp/as.log" 2>&1 \
   || { cat "$tmp/as.log" >&2; fail "AppStream metadata invalid"; }
 zcat "$tmp/root/usr/share/man/man1/tabulon.1.gz" | grep -q '^\.TH TABULON 1 .*"Tabulon '"$version"'"' \

@@ -27,12 +27,17 @@ inline constexpr char kInstallDoneCaption[] = "Woohoo!";
 inline constexpr char kInstallFailed[] = "Error occurred during installation";
 inline constexpr char kInstallFailedCaption[] = "Doh!";
 inline constexpr char kShortcutDescription[] = "Tabulon";
+// After kInstallFailed, one line for each shortcut not made.
+inline constexpr char kDesktopShortcutNotMade[] = "Desktop shortcut not made: ";
+inline constexpr char kMenuShortcutNotMade[] = "Menu shortcut not made: ";
+inline constexpr char kNoDesktopFolder[] = "there is no desktop folder";
 
 // The Installation Path dialog; the program's file name and the message
 // that names it come with the system (platform/SystemNames.h).
 inline constexpr char kWrongProgramCaption[] = "Incorrect Program";
 inline constexpr char kProgramNotFound[] = "Program not found.  Try Again.";
 inline constexpr char kProgramNotFoundCaption[] = "Oops";
+inline constexpr char kProgramPathRefusedCaption[] = "Oops";
 
 // The File Types dialog.
 inline constexpr char kCannotWriteVerb[] = "Cannot write to Registry!";

@@ -61,9 +61,9 @@ void SetupPageValues::ApplyTo(Settings& s, IRegistry& registry, IFileTypes& file
     if (!registryAccess && s.registryAccess &&
         ShowMessage(kRemoveRegistrationQuestion, kRemoveRegistrationCaption, MbIcon::Question, MbButtons::YesNo,
                     owner) == MbResult::Yes) {
-        // A shortcut that is already gone is no error.
-        shortcuts.DeleteShortcut(shortcuts.DesktopShortcutPath());
-        shortcuts.DeleteShortcut(shortcuts.MenuShortcutPath());
+        // A shortcut that is already gone, or not one of ours, is no error.
+        shortcuts.DeleteShortcut(s.exePath, shortcuts.DesktopShortcutPath(), kShortcutDescription);
+        shortcuts.DeleteShortcut(s.exePath, shortcuts.MenuShortcutPath(), kShortcutDescription);
         if (!RemoveRegistration(registry, fileTypes))
             ShowMessage(kRemoveRegistrationFailed, kRemoveRegistrationFailedCaption, MbIcon::Stop, MbButtons::Ok,
                         owner);

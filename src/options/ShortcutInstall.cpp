@@ -29,13 +29,32 @@ bool ProgramFileExists(const std::string& path)
     return IsRegularFile(path);
 }
 
+bool AcceptInstallPath(const std::string& path, void* owner)
+{
+    if (!ProgramFileExists(path)) {
+        ShowMessage(kProgramNotFound, kProgramNotFoundCaption, MbIcon::Stop, MbButtons::Ok, owner);
+        return false;
+    }
+    if (const char* refusal = ProgramPathRefusal(path)) {
+        ShowMessage(refusal, kProgramPathRefusedCaption, MbIcon::Stop, MbButtons::Ok, owner);
+        return false;
+    }
+    return true;
+}
+
 bool CreateProgramShortcuts(const std::string& programPath, IShortcuts& shortcuts, void* owner)
 {
-    // Both are tried; a failure is reported once, after both.
-    const bool desktop = shortcuts.CreateShortcut(programPath, shortcuts.DesktopShortcutPath(), kShortcutDescription);
-    const bool menu = shortcuts.CreateShortcut(programPath, shortcuts.MenuShortcutPath(), kShortcutDescription);
-    const bool ok = desktop && menu;
-    ShowMessage(ok ? kInstallDone : kInstallFailed, ok ? kInstallDoneCaption : kInstallFailedCaption,
+    // Both are tried; a failure is reported once, after both, naming each
+    // shortcut not made.
+    std::string notMade;
+    const std::string desktop = shortcuts.DesktopShortcutPath();
+    if (!shortcuts.CreateShortcut(programPath, desktop, kShortcutDescription))
+        notMade.append("\n").append(kDesktopShortcutNotMade).append(desktop.empty() ? kNoDesktopFolder : desktop);
+    const std::string menu = shortcuts.MenuShortcutPath();
+    if (!shortcuts.CreateShortcut(programPath, menu, kShortcutDescription))
+        notMade.append("\n").append(kMenuShortcutNotMade).append(menu);
+    const bool ok = notMade.empty();
+    ShowMessage(ok ? kInstallDone : kInstallFailed + notMade, ok ? kInstallDoneCaption : kInstallFailedCaption,
                 MbIcon::Information, MbButtons::Ok, owner);
     return ok;
 }

@@ -13,8 +13,13 @@ std::string InitialInstallPath(const std::string& exePath, const std::string& cu
 bool IsProgramFile(const std::string& path);
 // Whether a regular file exists at the path.
 bool ProgramFileExists(const std::string& path);
+// The Installation Path dialog's OK: false, with "Program not found.  Try
+// Again." or the system's refusal of the path (ProgramPathRefusal), when the
+// program cannot be installed from there.
+bool AcceptInstallPath(const std::string& path, void* owner = nullptr);
 
 // Creates the desktop shortcut and the menu shortcut to `programPath` and
-// reports the outcome once ("Installation completed successfully" or
-// "Error occurred during installation"). True when both were made.
+// reports the outcome once ("Installation completed successfully", or
+// "Error occurred during installation" and a line naming each shortcut not
+// made). True when both were made.
 bool CreateProgramShortcuts(const std::string& programPath, IShortcuts& shortcuts, void* owner = nullptr);

@@ -1,5 +1,7 @@
 #include "platform/MimeAppsList.h"
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "platform/TextLines.h"
@@ -7,6 +9,7 @@
 namespace {
 
 constexpr char kAddedGroup[] = "Added Associations";
+constexpr char kRemovedGroup[] = "Removed Associations";
 
 // One line of the text with its terminator ("\n", or nothing on the last).
 struct Line {
@@ -76,30 +79,65 @@ std::string RewriteAssociation(const std::string& body, const std::vector<std::s
     return text;
 }
 
-// Calls `visit` for every association line of the "Added Associations"
-// groups; it answers whether the line changed (then `ids` holds the new list).
-template <typename Visit>
-bool ForEachAddedAssociation(std::vector<Line>& lines, Visit visit)
+// An association line of a group: its index among the lines, key and list.
+struct Association {
+    std::size_t line;
+    std::string key;
+    std::vector<std::string> ids;
+};
+
+// The association lines of every group named `group`, in text order.
+std::vector<Association> Associations(const std::vector<Line>& lines, const std::string& group)
 {
-    bool changed = false;
-    bool inAdded = false;
+    std::vector<Association> list;
+    bool inGroup = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string group;
-        if (GroupHeader(lines[i].body, &group)) {
-            inAdded = group == kAddedGroup;
+        std::string name;
+        if (GroupHeader(lines[i].body, &name)) {
+            inGroup = name == group;
             continue;
         }
-        std::string key;
-        std::vector<std::string> ids;
-        if (!inAdded || !AssociationLine(lines[i].body, &key, &ids)) continue;
-        if (!visit(key, ids)) continue;
-        changed = true;
-        if (ids.empty()) {
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            --i;
-        } else {
-            lines[i].body = RewriteAssociation(lines[i].body, ids);
+        Association association{i, {}, {}};
+        if (inGroup && AssociationLine(lines[i].body, &association.key, &association.ids))
+            list.push_back(std::move(association));
+    }
+    return list;
+}
+
+// The line of `key` that readers honour (the last), or null.
+const Association* Honoured(const std::vector<Association>& list, const std::string& key)
+{
+    for (auto it = list.rbegin(); it != list.rend(); ++it)
+        if (it->key == key) return &*it;
+    return nullptr;
+}
+
+// Takes the ids that `pick` names out of the lines of `group`. A line left
+// empty goes, unless it is the last of its key and an earlier line of the
+// key stays: that one would be honoured in its place, so it stays as "key=".
+bool RemoveIds(std::vector<Line>& lines, const std::string& group,
+               const std::function<bool(const std::string& key, const std::string& id)>& pick)
+{
+    std::vector<Association> list = Associations(lines, group);
+    std::map<std::string, std::size_t> last;
+    std::map<std::string, std::size_t> staying;
+    std::vector<bool> emptied(list.size(), false);
+    bool changed = false;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        Association& association = list[i];
+        last[association.key] = i;
+        const std::size_t before = association.ids.size();
+        std::erase_if(association.ids, [&](const std::string& id) { return pick(association.key, id); });
+        if (association.ids.size() != before) {
+            changed = true;
+            emptied[i] = association.ids.empty();
+            lines[association.line].body = RewriteAssociation(lines[association.line].body, association.ids);
         }
+        if (!emptied[i]) ++staying[association.key];
+    }
+    for (std::size_t i = list.size(); i-- > 0;) {
+        if (emptied[i] && !(last[list[i].key] == i && staying[list[i].key] > 0))
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(list[i].line));
     }
     return changed;
 }
@@ -108,30 +146,26 @@ bool ForEachAddedAssociation(std::vector<Line>& lines, Visit visit)
 
 bool HasMimeAssociation(const std::string& text, const std::string& mimeType, const std::string& desktopId)
 {
-    std::vector<Line> lines = SplitLines(text);
-    bool found = false;
-    ForEachAddedAssociation(lines, [&](const std::string& key, std::vector<std::string>& ids) {
-        if (key != mimeType) return false;
-        for (const auto& id : ids) found = found || id == desktopId;
-        return false;
-    });
-    return found;
+    const std::vector<Association> list = Associations(SplitLines(text), kAddedGroup);
+    const Association* honoured = Honoured(list, mimeType);
+    return honoured && std::find(honoured->ids.begin(), honoured->ids.end(), desktopId) != honoured->ids.end();
 }
 
 std::string AddMimeAssociation(const std::string& text, const std::string& mimeType,
                                const std::string& desktopId)
 {
-    if (HasMimeAssociation(text, mimeType, desktopId)) return text;
     std::vector<Line> lines = SplitLines(text);
-    // The first line of the type takes the entry.
-    bool added = false;
-    ForEachAddedAssociation(lines, [&](const std::string& key, std::vector<std::string>& ids) {
-        if (added || key != mimeType) return false;
-        ids.push_back(desktopId);
-        added = true;
-        return true;
+    const bool unremoved = RemoveIds(lines, kRemovedGroup, [&](const std::string& key, const std::string& id) {
+        return key == mimeType && id == desktopId;
     });
-    if (added) return JoinLines(lines);
+    const std::vector<Association> added = Associations(lines, kAddedGroup);
+    if (const Association* honoured = Honoured(added, mimeType)) {
+        std::vector<std::string> ids = honoured->ids;
+        if (std::find(ids.begin(), ids.end(), desktopId) != ids.end()) return unremoved ? JoinLines(lines) : text;
+        ids.push_back(desktopId);
+        lines[honoured->line].body = RewriteAssociation(lines[honoured->line].body, ids);
+        return JoinLines(lines);
+    }
 
     std::string newLine = mimeType;
     newLine.append("=").append(desktopId).append(";");
@@ -156,7 +190,7 @@ std::string AddMimeAssociation(const std::string& text, const std::string& mimeT
         return JoinLines(lines);
     }
     // Else a new group at the end.
-    std::string out = text;
+    std::string out = JoinLines(lines);
     if (!out.empty() && out.back() != '\n') out += '\n';
     if (!out.empty()) out += '\n';
     out.append("[").append(kAddedGroup).append("]\n").append(newLine).append("\n");
@@ -167,11 +201,8 @@ std::string RemoveMimeAssociation(const std::string& text, const std::string& mi
                                   const std::string& desktopId)
 {
     std::vector<Line> lines = SplitLines(text);
-    const bool changed = ForEachAddedAssociation(lines, [&](const std::string& key, std::vector<std::string>& ids) {
-        if (key != mimeType) return false;
-        const std::size_t before = ids.size();
-        std::erase(ids, desktopId);
-        return ids.size() != before;
+    const bool changed = RemoveIds(lines, kAddedGroup, [&](const std::string& key, const std::string& id) {
+        return key == mimeType && id == desktopId;
     });
     return changed ? JoinLines(lines) : text;
 }
@@ -180,10 +211,7 @@ std::string RemoveMimeAssociations(const std::string& text,
                                    const std::function<bool(const std::string& desktopId)>& remove)
 {
     std::vector<Line> lines = SplitLines(text);
-    const bool changed = ForEachAddedAssociation(lines, [&](const std::string&, std::vector<std::string>& ids) {
-        const std::size_t before = ids.size();
-        std::erase_if(ids, remove);
-        return ids.size() != before;
-    });
+    const bool changed =
+        RemoveIds(lines, kAddedGroup, [&](const std::string&, const std::string& id) { return remove(id); });
     return changed ? JoinLines(lines) : text;
 }

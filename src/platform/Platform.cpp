@@ -48,7 +48,7 @@ public:
     std::string DesktopShortcutPath() override { return {}; }
     std::string MenuShortcutPath() override { return {}; }
     bool CreateShortcut(const std::string&, const std::string&, const std::string&) override { return false; }
-    bool DeleteShortcut(const std::string&) override { return true; }
+    bool DeleteShortcut(const std::string&, const std::string&, const std::string&) override { return true; }
 };
 
 }  // namespace

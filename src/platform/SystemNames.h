@@ -12,6 +12,10 @@ extern const char kProgramFileFilter[];
 // What joins a folder and a name.
 extern const char kFolderSeparator[];
 
+// The message that refuses a program path from which this system's
+// launchers and verbs could not start the program; null when it will do.
+const char* ProgramPathRefusal(const std::string& path);
+
 // Where the name of the file begins in a path: after the last separator of
 // folders, or 0.
 std::size_t FileNameOffset(const std::string& path);

@@ -21,9 +21,7 @@ protected:
     void SetUp() override
     {
         program = sandbox.dir.File("my-data/tabulon");
-        std::filesystem::create_directories(sandbox.dir.File("my-data"));
-        WriteFileBytes(program, "#!/bin/sh\n");
-        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+        WriteRecordingProgram(program);
     }
 
     CFileTypeList Load()
@@ -178,7 +176,7 @@ TEST_F(FileTypes, DisablingRemovesEntryAndAssociationAndKeepsEveryOtherByte)
     Enable("text/x-csrc", kDosBox);
     Enable("text/plain", kAutoBox);
     const std::string enabled = ReadFileBytes(sandbox.MimeAppsList());
-    EXPECT_NE(std::string::npos, enabled.find("text/x-csrc=emacs.desktop;tabulon-text-x-csrc.desktop;\r\n"));
+    EXPECT_NE(std::string::npos, enabled.find("text/x-csrc=emacs.desktop;tabulon-text-x_2dcsrc.desktop;\r\n"));
     EXPECT_NE(std::string::npos, enabled.find("text/plain=tabulon-text-plain.desktop;\n[Removed"));
 
     for (const char* type : {"text/x-csrc", "text/plain"}) {
@@ -258,6 +256,82 @@ TEST_F(FileTypes, RemovingTheRegistrationRemovesEveryVerb)
     EXPECT_FALSE(FileExists(CFreedesktopFileTypes::VerbEntryPath("text/plain")));
     EXPECT_TRUE(FileExists(foreign));  // not ours
     EXPECT_EQ(std::string::npos, ReadFileBytes(sandbox.MimeAppsList()).find("tabulon-text"));
+}
+
+TEST_F(FileTypes, AProgramPathWithPercentIsRefusedLikeAFailedWrite)
+{
+    const std::string percent = sandbox.dir.File("100%/tabulon");
+    WriteRecordingProgram(percent);
+    CFileTypeList list = Load();
+    const long key = KeyOf(list, "text/x-csrc");
+    FileTypeControls controls = Select(list, {key});
+    ClickEnable(&controls, true);
+    ClickOpenMode(&controls, kDosBox);
+    EXPECT_TRUE(ApplyFileTypeControls(list, {key}, controls, percent, fileTypes).empty());
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ("Cannot write to Registry!", platform.messageBox.boxes[0].text);
+    EXPECT_FALSE(list.Find(key)->enabled);
+    EXPECT_FALSE(FileExists(CFreedesktopFileTypes::VerbEntryPath("text/x-csrc")));
+
+    // What is written, the desktop starts: switches and file arrive whole.
+    ASSERT_EQ(1u, Apply(list, {key}, controls).size());
+    const std::string file = sandbox.dir.File("a b$.c");
+    WriteFileBytes(file, "x");
+    EXPECT_EQ("-d\n" + file + "\n", GioLaunch(CFreedesktopFileTypes::VerbEntryPath("text/x-csrc"), file, program));
+}
+
+TEST_F(FileTypes, TheAssociationGoesOnTheLineReadersHonour)
+{
+    const std::string id = CFreedesktopFileTypes::VerbDesktopId("text/x-csrc");
+    // Readers merge the two groups and honour the last line of the type;
+    // our id on the first is as good as absent. The user removed it too.
+    const std::string first = "[Added Associations]\ntext/x-csrc=emacs.desktop;" + id + ";\n";
+    const std::string last = "[Added Associations]\ntext/x-csrc=vim.desktop;";
+    WriteFileBytes(sandbox.MimeAppsList(),
+                   first + "[Removed Associations]\ntext/x-csrc=" + id + ";gedit.desktop;\n" + last + "\n");
+    Enable("text/x-csrc", kAutoBox);
+    EXPECT_EQ(first + "[Removed Associations]\ntext/x-csrc=gedit.desktop;\n" + last + id + ";\n",
+              ReadFileBytes(sandbox.MimeAppsList()));
+    std::string listed;
+    ASSERT_EQ(0, RunCommand("gio mime text/x-csrc", &listed)) << listed;
+    EXPECT_NE(std::string::npos, listed.find(id)) << listed;
+
+    // A honoured line left empty stays, so that the one before it does not
+    // come into force.
+    EXPECT_EQ("[Added Associations]\na/b=x;\n[Added Associations]\na/b=\n",
+              RemoveMimeAssociation("[Added Associations]\na/b=x;t;\n[Added Associations]\na/b=t;\n", "a/b", "t"));
+}
+
+TEST_F(FileTypes, EveryTypeHasAVerbFileOfItsOwnAndOldNamesAreTakenOver)
+{
+    EXPECT_EQ("tabulon-a_2db-c.desktop", CFreedesktopFileTypes::VerbDesktopId("a-b/c"));
+    EXPECT_EQ("tabulon-a-b_2dc.desktop", CFreedesktopFileTypes::VerbDesktopId("a/b-c"));
+    EXPECT_EQ("tabulon-x-a_24b.desktop", CFreedesktopFileTypes::VerbDesktopId("x/a$b"));
+    EXPECT_EQ("tabulon-x-a_5fb.desktop", CFreedesktopFileTypes::VerbDesktopId("x/a_b"));
+    ASSERT_TRUE(fileTypes.WriteVerb("a-b/c", "\"" + program + "\" -d %f"));
+    ASSERT_TRUE(fileTypes.WriteVerb("a/b-c", "\"" + program + "\" -u %f"));
+    EXPECT_NE(std::string::npos, ExecOf("a-b/c").find(" -d %f"));
+
+    // Verbs written under the names of old show, and go with their
+    // associations once written or removed.
+    const std::string apps = sandbox.DataHome() + "/applications/";
+    for (const char* type : {"text/x-csrc", "application/x-data"}) {
+        std::string old = std::string("tabulon-") + type + ".desktop";
+        old[old.find('/')] = '-';
+        WriteFileBytes(apps + old, DesktopEntryText({{"Exec", "\"" + program + "\" -d %f"},
+                                                     {"MimeType", std::string(type) + ";"},
+                                                     {"X-Tabulon-Verb", "true"}}));
+    }
+    WriteFileBytes(sandbox.MimeAppsList(), "[Added Associations]\ntext/x-csrc=tabulon-text-x-csrc.desktop;\n"
+                                           "application/x-data=tabulon-application-x-data.desktop;\n");
+    CFileTypeList list = Load();
+    EXPECT_EQ("DOS", CFileTypeList::ColumnText(*list.Find(KeyOf(list, "text/x-csrc")), CFileTypeList::kModeColumn));
+    EXPECT_TRUE(list.Find(KeyOf(list, "application/x-data"))->enabled);
+    Enable("text/x-csrc", kUnixBox);
+    EXPECT_TRUE(fileTypes.RemoveVerb("application/x-data"));
+    EXPECT_FALSE(FileExists(apps + "tabulon-text-x-csrc.desktop"));
+    EXPECT_FALSE(FileExists(apps + "tabulon-application-x-data.desktop"));
+    EXPECT_EQ("[Added Associations]\ntext/x-csrc=tabulon-text-x_2dcsrc.desktop;\n", ReadFileBytes(sandbox.MimeAppsList()));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +43,7 @@ XdgSandbox::XdgSandbox(bool keepSystemData)
     const char* systemData = std::getenv("XDG_DATA_DIRS");
     const std::string system = systemData && *systemData ? systemData : "/usr/local/share:/usr/share";
     std::filesystem::create_directories(ConfigHome());
+    std::filesystem::create_directories(Home() + "/Desktop");
     Set("HOME", Home());
     Set("XDG_DATA_HOME", DataHome());
     Set("XDG_CONFIG_HOME", ConfigHome());
@@ -70,6 +72,22 @@ void XdgSandbox::Set(const std::string& name, const std::string& value)
         saved_.emplace(name, old ? std::optional<std::string>(old) : std::nullopt);
     }
     ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+void WriteRecordingProgram(const std::string& path)
+{
+    Write(path, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + path + ".part' && mv '" + path + ".part' '" + path + ".args'\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+std::string GioLaunch(const std::string& entry, const std::string& file, const std::string& program)
+{
+    const std::string record = program + ".args";
+    std::filesystem::remove(record);
+    std::string said;
+    RunCommand("gio launch '" + entry + "' '" + file + "'", &said);
+    for (int i = 0; i < 200 && !FileExists(record); ++i) ::usleep(50000);
+    return FileExists(record) ? ReadFileBytes(record) : "gio: " + said;
 }
 
 int RunCommand(const std::string& command, std::string* output)

@@ -7,7 +7,8 @@
 
 // Points HOME and the freedesktop folders ($XDG_DATA_HOME, $XDG_CONFIG_HOME,
 // $XDG_DATA_DIRS) at a fresh temporary folder for the lifetime of the
-// object, and puts the old values back afterwards. The system data folder
+// object, and puts the old values back afterwards. The home folder has a
+// Desktop folder, as most users' have. The system data folder
 // holds a small shared MIME database:
 //   .c and .h  -> text/x-csrc  (no description file)
 //   .txt       -> text/plain   ("Plain & simple text", translated too)
@@ -40,3 +41,11 @@ private:
 // Runs a shell command and answers its exit status, with its output in
 // `output` when asked.
 int RunCommand(const std::string& command, std::string* output = nullptr);
+
+// Writes an executable script at `path` that records its arguments, one a
+// line, in `path` + ".args".
+void WriteRecordingProgram(const std::string& path);
+// Starts a desktop entry with `gio launch` and one file, and waits up to
+// ten seconds for the recording program `program` to record its arguments.
+// Answers them, or what gio said when nothing was recorded.
+std::string GioLaunch(const std::string& entry, const std::string& file, const std::string& program);

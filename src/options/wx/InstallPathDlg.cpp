@@ -48,11 +48,7 @@ bool CInstallPathDlg::TakeChosenFile(const std::string& chosen)
 
 bool CInstallPathDlg::Accept()
 {
-    if (!ProgramFileExists(path)) {
-        ShowMessage(kProgramNotFound, kProgramNotFoundCaption, MbIcon::Stop, MbButtons::Ok,
-                    static_cast<wxWindow*>(this));
-        return false;
-    }
+    if (!AcceptInstallPath(path, static_cast<wxWindow*>(this))) return false;
     theSettings.exePath = path;
     return true;
 }

@@ -14,7 +14,8 @@ public:
     // with "The program must be tabulon!" and the path stays.
     bool TakeChosenFile(const std::string& path);
     // OK: false, with "Program not found.  Try Again.", when no file is at
-    // the path; else the path goes into exePath.
+    // the path, or with the system's refusal of the path; else the path
+    // goes into exePath.
     bool Accept();
 
     std::string path;

@@ -12,6 +12,7 @@
 #include "platform/DesktopEntry.h"
 #include "platform/MimeAppsList.h"
 #include "platform/MimeDatabase.h"
+#include "platform/SystemNames.h"
 #include "platform/posix/FreedesktopPaths.h"
 #include "platform/posix/PosixFiles.h"
 
@@ -34,16 +35,45 @@ bool IsOurVerbEntry(const std::string& text, std::string* mimeType)
     return true;
 }
 
-// The verb's command line when `typeName` has a verb entry of ours.
-bool ReadVerb(const std::string& typeName, std::string* command)
+// The verb's command line when the entry at `path` is our verb of
+// `typeName`.
+bool ReadVerbAt(const std::string& path, const std::string& typeName, std::string* command)
 {
     std::string text;
-    if (ReadWholeFile(CFreedesktopFileTypes::VerbEntryPath(typeName), &text) != ReadResult::Ok) return false;
+    if (ReadWholeFile(path, &text) != ReadResult::Ok) return false;
     std::string mimeType;
     // An entry of another type under the same file name is not this verb.
     if (!IsOurVerbEntry(text, &mimeType) || mimeType != typeName) return false;
     if (!ReadDesktopEntryKey(text, "Exec", command)) command->clear();
     return true;
+}
+
+// The id a verb had before ids were one-to-one: every byte but letters,
+// digits and "-.+" became "_", so "a-b/c" and "a/b-c" shared one file.
+std::string LegacyVerbDesktopId(const std::string& typeName)
+{
+    std::string id = kVerbPrefix;
+    for (const char c : typeName) {
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                          c == '-' || c == '.' || c == '+';
+        id += c == '/' ? '-' : keep ? c : '_';
+    }
+    return id + kDesktopSuffix;
+}
+
+// The verb of `typeName` under its id, else under its id of old.
+bool ReadVerb(const std::string& typeName, std::string* command)
+{
+    return ReadVerbAt(CFreedesktopFileTypes::VerbEntryPath(typeName), typeName, command) ||
+           ReadVerbAt(ApplicationsFolder() + "/" + LegacyVerbDesktopId(typeName), typeName, command);
+}
+
+// Whether the program of an Exec line lies on a path the system's rule
+// accepts; a verb refused there is never written.
+bool StartsFromItsPath(const std::string& commandLine)
+{
+    std::vector<std::string> arguments;
+    return SplitExecLine(commandLine, &arguments) && !arguments.empty() && !ProgramPathRefusal(arguments[0]);
 }
 
 // Replaces mimeapps.list by `edit` of its text. A file that cannot be read
@@ -63,15 +93,33 @@ bool EditMimeApps(Edit edit)
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
 
+// Deletes the entry at `path` when it is our verb of `typeName`; a missing
+// file or one of another type or program stays, and is no error.
+bool RemoveVerbEntry(const std::string& path, const std::string& typeName)
+{
+    std::string command;
+    return !ReadVerbAt(path, typeName, &command) || RemoveFile(path);
+}
+
 }  // namespace
 
 std::string CFreedesktopFileTypes::VerbDesktopId(const std::string& typeName)
 {
+    // One-to-one: "-" stands only for "/", and "_" only starts an escape.
+    static const char kHex[] = "0123456789abcdef";
     std::string id = kVerbPrefix;
     for (const char c : typeName) {
-        const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                          c == '-' || c == '.' || c == '+';
-        id += c == '/' ? '-' : keep ? c : '_';
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/') {
+            id += '-';
+        } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                   c == '+') {
+            id += c;
+        } else {
+            id += '_';
+            id += kHex[byte >> 4];
+            id += kHex[byte & 0xF];
+        }
     }
     return id + kDesktopSuffix;
 }
@@ -139,7 +187,7 @@ std::vector<SystemFileType> CFreedesktopFileTypes::ListFileTypes()
 
 bool CFreedesktopFileTypes::WriteVerb(const std::string& typeName, const std::string& commandLine)
 {
-    if (!IsMimeTypeName(typeName)) return false;
+    if (!IsMimeTypeName(typeName) || !StartsFromItsPath(commandLine)) return false;
     const std::string path = VerbEntryPath(typeName);
     std::string old;
     const ReadResult before = ReadWholeFile(path, &old);
@@ -157,8 +205,16 @@ bool CFreedesktopFileTypes::WriteVerb(const std::string& typeName, const std::st
                                                {kVerbMarkerKey, "true"}});
     if (!MakeParentDirectories(path) || !WriteFileAtomically(path, text)) return false;
     const std::string id = VerbDesktopId(typeName);
-    if (EditMimeApps([&](const std::string& list) { return AddMimeAssociation(list, typeName, id); }))
+    const std::string legacyId = LegacyVerbDesktopId(typeName);
+    // The verb under its id of old goes, with its association.
+    if (EditMimeApps([&](const std::string& list) {
+            const std::string added = AddMimeAssociation(list, typeName, id);
+            return legacyId == id ? added : RemoveMimeAssociation(added, typeName, legacyId);
+        })) {
+        // Left behind, that entry is hidden and unlisted, and this one is read first.
+        if (legacyId != id) RemoveVerbEntry(ApplicationsFolder() + "/" + legacyId, typeName);
         return true;
+    }
     // Without its association the verb is not whole: put back what was there.
     if (before == ReadResult::Ok) WriteFileAtomically(path, old);
     else RemoveFile(path);
@@ -169,11 +225,14 @@ bool CFreedesktopFileTypes::RemoveVerb(const std::string& typeName)
 {
     if (!IsMimeTypeName(typeName)) return false;
     const std::string id = VerbDesktopId(typeName);
-    const bool unlisted =
-        EditMimeApps([&](const std::string& list) { return RemoveMimeAssociation(list, typeName, id); });
-    std::string command;
-    const bool removed = !ReadVerb(typeName, &command) || RemoveFile(VerbEntryPath(typeName));
-    return unlisted && removed;
+    const std::string legacyId = LegacyVerbDesktopId(typeName);
+    const bool unlisted = EditMimeApps([&](const std::string& list) {
+        return RemoveMimeAssociation(RemoveMimeAssociation(list, typeName, id), typeName, legacyId);
+    });
+    const std::string folder = ApplicationsFolder();
+    const bool removed = RemoveVerbEntry(folder + "/" + id, typeName);
+    const bool legacyRemoved = RemoveVerbEntry(folder + "/" + legacyId, typeName);
+    return unlisted && removed && legacyRemoved;
 }
 
 bool CFreedesktopFileTypes::RemoveAllVerbs()

@@ -5,6 +5,9 @@ const char kWrongProgram[] = "The program must be Tabulon.exe!";
 const char kProgramFileFilter[] = "Application|*.exe";
 const char kFolderSeparator[] = "\\";
 
+// No path is refused here; the shell's links and verbs keep their own rules.
+const char* ProgramPathRefusal(const std::string&) { return nullptr; }
+
 std::size_t FileNameOffset(const std::string& path)
 {
     // A drive's letter and colon also end the folder part ("C:name").

@@ -85,7 +85,7 @@ bool CWinShortcuts::CreateShortcut(const std::string& target, const std::string&
     return saved;
 }
 
-bool CWinShortcuts::DeleteShortcut(const std::string& shortcutFile)
+bool CWinShortcuts::DeleteShortcut(const std::string&, const std::string& shortcutFile, const std::string&)
 {
     if (shortcutFile.empty()) return true;
     const std::wstring file = WidePath(shortcutFile);

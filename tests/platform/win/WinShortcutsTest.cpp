@@ -48,9 +48,9 @@ TEST(WinShortcuts, AreShellLinksOnTheDesktopAndInTheStartMenusPrograms)
     ASSERT_TRUE(ReadLink(file, &target, &description));
     EXPECT_EQ(WideText(program), target);
     EXPECT_EQ(L"Tabulon", description);
-    EXPECT_TRUE(shortcuts.DeleteShortcut(file));
+    EXPECT_TRUE(shortcuts.DeleteShortcut(program, file, "Tabulon"));
     EXPECT_FALSE(FileExists(file));
-    EXPECT_TRUE(shortcuts.DeleteShortcut(file));  // a missing one is no error
+    EXPECT_TRUE(shortcuts.DeleteShortcut(program, file, "Tabulon"));  // a missing one is no error
     // A link the shell cannot save is reported, not passed over.
     EXPECT_FALSE(shortcuts.CreateShortcut(program, dir.File("no<such>name.lnk"), "Tabulon"));
     ::CoUninitialize();
