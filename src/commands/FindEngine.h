@@ -11,10 +11,15 @@ class CRecordList;
 // record leaves the rest of that record for the end of the round. A match
 // may run past the end of its record into the following ones.
 //
+// Which matches a search takes: those that lie within one record are the
+// ones Replace may replace.
+enum class MatchScope { Any, WithinRecord, SpanningRecords };
+
 // True with `at` on the first byte of the match and `end` just after its
-// last byte; false when the document holds no match (or no records).
+// last byte; false when the document holds no match of the scope (or no
+// records).
 bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward, const FindPosition& from,
-              int skip, FindPosition& at, FindPosition& end);
+              int skip, FindPosition& at, FindPosition& end, MatchScope scope = MatchScope::Any);
 
 // The column in `from`'s record where a round starts: `from` moved `skip`
 // bytes in the search direction, held to -1..65535 (outside the record when

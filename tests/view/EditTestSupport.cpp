@@ -32,6 +32,14 @@ bool EditScene::Undo()
     return View().Edits().Undo(undoView);
 }
 
+std::string EditScene::Boxes()
+{
+    std::string all;
+    for (const auto& box : platform.messageBox.boxes) all += box.caption + ": " + box.text + "\n";
+    platform.messageBox.boxes.clear();
+    return all;
+}
+
 std::vector<std::string> EditScene::Texts() const { return Records(*theRecordList); }
 
 std::string EditScene::Text(int record) const { return ::Text(Counted(record)); }
