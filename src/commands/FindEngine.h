@@ -3,6 +3,10 @@
 
 class CRecordList;
 
+// Which matches a search takes: those that lie within one record are the
+// ones Replace may replace.
+enum class MatchScope { Any, WithinRecord, SpanningRecords };
+
 // The search engine. It looks at every place of the document where a match
 // can start, once each, in cyclic order: forward from `from` to the end of
 // the document, on from its start, and back up to `from`; backward the other
@@ -11,10 +15,6 @@ class CRecordList;
 // record leaves the rest of that record for the end of the round. A match
 // may run past the end of its record into the following ones.
 //
-// Which matches a search takes: those that lie within one record are the
-// ones Replace may replace.
-enum class MatchScope { Any, WithinRecord, SpanningRecords };
-
 // True with `at` on the first byte of the match and `end` just after its
 // last byte; false when the document holds no match of the scope (or no
 // records).

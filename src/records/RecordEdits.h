@@ -15,7 +15,9 @@ struct SourceOptions;
 // The edits the editor makes to a document's records. Each call changes the
 // records, records in the undo journal how to reverse the change, and marks
 // the document modified; a refused edit does none of the three. So no caller
-// can forget a step. `record` is the index of `node` (the journal keeps
+// can forget a step. Every edit that adds records or bytes is refused, with
+// the message, when the document's counters would pass their limit
+// (CRecordList::MayGrow). `record` is the index of `node` (the journal keeps
 // indexes), columns are byte indexes. Cheap to make: it only refers to the
 // list, the journal and the document it works on.
 class CRecordEdits {
@@ -32,9 +34,7 @@ public:
 
     // Inserts `count` typed bytes at `column` (more than one when a Tab
     // became spaces). False when the record would reach 65535 bytes or the
-    // document pass its counters' limit (the user is told), or memory ran
-    // out. Every edit that adds records or bytes is refused, unchanged, in
-    // the same way when the counters would pass their limit.
+    // counters pass their limit (the user is told), or memory ran out.
     [[nodiscard]] bool Type(RecordNode* node, std::int32_t record, int column, const std::uint8_t* bytes, int count);
     // Overwrites the byte at `column`. `secondDigit`: the low hex digit typed
     // right after the high one, which the journal's newest entry may already
