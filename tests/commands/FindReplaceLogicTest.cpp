@@ -31,13 +31,6 @@ public:
     {
         return With(text, by).ReplaceAll(View(), View().Edits());
     }
-    // "record:byte-record:byte" of the selection.
-    std::string Selection()
-    {
-        const CAppViewBase& v = View();
-        return std::to_string(v.selStartRecord) + ":" + std::to_string(v.selStartByte) + "-" +
-               std::to_string(v.selEndRecord) + ":" + std::to_string(v.selEndByte);
-    }
     CFindReplaceLogic find;
 };
 

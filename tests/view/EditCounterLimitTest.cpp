@@ -9,12 +9,6 @@ using V = std::vector<std::string>;
 
 const std::string kTooLarge = std::string(kCapHoldUp) + ": " + kMsgDocumentTooLarge + "\n";
 
-std::string Selection(const CAppViewBase& v)
-{
-    return std::to_string(v.selStartRecord) + ":" + std::to_string(v.selStartByte) + "-" +
-           std::to_string(v.selEndRecord) + ":" + std::to_string(v.selEndByte);
-}
-
 TEST(EditCounterLimit, TypingEnterAndBlockIndentPastTheLimitChangeNothing)
 {
     EditScene s({"ab", "  c"});  // 2 records, 5 bytes
@@ -31,7 +25,7 @@ TEST(EditCounterLimit, TypingEnterAndBlockIndentPastTheLimitChangeNothing)
     s.Type("\t");  // two tabs
     EXPECT_EQ(kTooLarge + kTooLarge + kTooLarge, s.Boxes());
     EXPECT_EQ((V{"ab", "  c"}), s.Texts());
-    EXPECT_EQ("0:1-1:2", Selection(s.View()));
+    EXPECT_EQ("0:1-1:2", s.Selection());
     EXPECT_EQ(0, s.document.modified);
 
     s.PutCaret(0, 0, 1);

@@ -40,6 +40,13 @@ std::string EditScene::Boxes()
     return all;
 }
 
+std::string EditScene::Selection()
+{
+    const CAppViewBase& v = View();
+    return std::to_string(v.selStartRecord) + ":" + std::to_string(v.selStartByte) + "-" +
+           std::to_string(v.selEndRecord) + ":" + std::to_string(v.selEndByte);
+}
+
 std::vector<std::string> EditScene::Texts() const { return Records(*theRecordList); }
 
 std::string EditScene::Text(int record) const { return ::Text(Counted(record)); }

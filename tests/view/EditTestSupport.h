@@ -59,6 +59,8 @@ public:
     // The message boxes shown since the last call, a "caption: text" line
     // each.
     std::string Boxes();
+    // "record:byte-record:byte" of the selection.
+    std::string Selection();
     // The view's held nodes sit at the indexes stored beside them, the
     // selection is ordered, and the list is consistent.
     ::testing::AssertionResult Consistent() const;
