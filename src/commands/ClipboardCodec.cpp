@@ -8,11 +8,10 @@
 #include "commands/ClipboardMessages.h"
 #include "platform/Platform.h"
 #include "records/ClipRecords.h"
+#include "records/CounterLimit.h"
 #include "records/RecordStorage.h"
 
 namespace {
-
-constexpr std::int64_t kCounterLimit = std::numeric_limits<std::int32_t>::max();
 
 bool Allocate(ClipBytes& out, std::uint64_t size)
 {
@@ -38,8 +37,8 @@ public:
 
     ClipDecode Append(const std::uint8_t* bytes, std::size_t length)
     {
-        if (chain_.recordCount >= kCounterLimit ||
-            static_cast<std::int64_t>(chain_.totalBytes) + static_cast<std::int64_t>(length) > kCounterLimit)
+        if (!CountersHold(std::int64_t{chain_.recordCount} + 1,
+                          std::int64_t{chain_.totalBytes} + static_cast<std::int64_t>(length)))
             return ClipDecode::TooLarge;
         RecordNode* node = AllocateRecord(bytes, static_cast<int>(length));
         if (!node) {
@@ -186,7 +185,7 @@ bool LoadClipForm(CClipRecords& holder, ClipForm form, const std::uint8_t* data,
 {
     RecordChain chain;
     const ClipDecode result = form == ClipForm::Block ? DecodeClipBlock(data, size, chain)
-                                                      : DecodeClipText(data, size, ClipLineBreaks::CrLfOrLf, chain);
+                                                      : DecodeClipText(data, size, kPastedTextBreaks, chain);
     if (result == ClipDecode::TooLarge)
         ShowMessage(kMsgClipboardTooLarge, kCapClipboardTooLarge, MbIcon::Stop);
     if (result != ClipDecode::Records) return false;

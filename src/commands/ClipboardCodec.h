@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/TextLineEnds.h"
 #include "records/RecordChain.h"
 
 class CClipRecords;
@@ -40,8 +41,8 @@ bool EncodeClipBlock(const RecordNode* head, bool endsWithBreak, ClipBytes& out)
 bool EncodeClipText(const RecordNode* head, bool endsWithBreak, ClipBytes& out);
 
 // What ends a record in text: CR LF only (the text form as written), or a
-// bare LF as well (text from other programs on this system, which end their
-// lines with LF alone).
+// bare LF as well (text from other programs on a system whose lines end
+// with LF alone).
 enum class ClipLineBreaks { CrLf, CrLfOrLf };
 
 enum class ClipDecode {
@@ -62,7 +63,11 @@ ClipDecode DecodeClipText(const std::uint8_t* data, std::size_t size, ClipLineBr
 // The forms the clipboard may offer, in the order Paste prefers them.
 enum class ClipForm { Block, Text };
 
+// What ends a record in pasted text on this system.
+inline constexpr ClipLineBreaks kPastedTextBreaks = kLfEndsTextLines ? ClipLineBreaks::CrLfOrLf : ClipLineBreaks::CrLf;
+
 // Decodes clipboard bytes of one form into the holder, replacing its
-// records. False, with the holder unchanged, when they are unusable (a
-// clipboard too large for the counters is reported to the user).
+// records; text breaks into records by kPastedTextBreaks. False, with the
+// holder unchanged, when they are unusable (a clipboard too large for the
+// counters is reported to the user).
 bool LoadClipForm(CClipRecords& holder, ClipForm form, const std::uint8_t* data, std::size_t size);

@@ -64,17 +64,33 @@ bool CutViewSelection(CAppViewBase& view, CRecordEdits& edits, CClipRecords& hol
     return true;
 }
 
+// Bytes of the selection (a paste over it takes them out first).
+std::int64_t SelectedBytes(const CAppViewBase& view)
+{
+    if (view.selStartRecord == view.selEndRecord) return view.selEndByte - view.selStartByte;
+    const RecordNode* node = view.selStartNode;
+    std::int64_t bytes = node->length - view.selStartByte;
+    for (int record = view.selStartRecord + 1; record < view.selEndRecord && node->next; ++record) {
+        node = node->next;
+        bytes += node->length;
+    }
+    return bytes + view.selEndByte;
+}
+
 // Whether the holder's first record still fits the record the selection
-// leaves behind once it is removed; tells the user when not.
-bool PasteFitsAfterRemoval(const CAppViewBase& view, const CClipRecords& holder)
+// leaves behind once it is removed, and the paste the document's counters;
+// tells the user when not.
+bool PasteFitsAfterRemoval(const CAppViewBase& view, const CRecordEdits& edits, const CClipRecords& holder)
 {
     if (!holder.HasRecords()) return true;
     const RecordNode* endNode = view.selEndNode ? view.selEndNode
                                                 : FindRelative(view.selStartNode, view.selEndRecord - view.selStartRecord);
-    const int kept = view.selStartByte + (endNode ? std::max(endNode->length - view.selEndByte, 0) : 0);
-    if (holder.head->length + kept <= kMaxRecordLength) return true;
-    ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
-    return false;
+    const int tail = endNode ? std::max(endNode->length - view.selEndByte, 0) : 0;
+    if (holder.head->length + view.selStartByte + tail > kMaxRecordLength) {
+        ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
+        return false;
+    }
+    return edits.PasteFitsCounters(holder, tail, view.selEndRecord - view.selStartRecord, SelectedBytes(view));
 }
 
 }  // namespace
@@ -105,7 +121,7 @@ bool PasteClipboard(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder
     if (view.HasSelection()) {
         if (!CheckJoinLength(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
                              view.selEndByte) ||
-            !PasteFitsAfterRemoval(view, holder))
+            !PasteFitsAfterRemoval(view, edits, holder))
             return false;
         RecordNode* node = edits.RemoveRange(view.selStartNode, view.selStartRecord, view.selStartByte,
                                              view.selEndRecord, view.selEndByte);

@@ -7,16 +7,17 @@
 namespace {
 
 // Searches the starts lo..hi (inclusive, within the record) of one record:
-// matches inside the record first, then those that run past its end.
-bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi, FindPosition& at,
-                 FindPosition& end)
+// matches inside the record first, then those that run past its end (those
+// of `scope` only).
+bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi, MatchScope scope,
+                 FindPosition& at, FindPosition& end)
 {
     const int length = node->length;
     lo = std::max(lo, 0);
     hi = std::min(hi, length - 1);
     if (lo > hi) return false;
     const int lastInside = std::min(hi, length - m.Length());
-    if (lo <= lastInside) {
+    if (scope != MatchScope::SpanningRecords && lo <= lastInside) {
         const int s = m.FirstIn(node->data, lo, lastInside);
         if (s >= 0) {
             at = {node, record, s};
@@ -24,6 +25,7 @@ bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, i
             return true;
         }
     }
+    if (scope == MatchScope::WithinRecord) return false;
     for (int s = std::max(lo, lastInside + 1); s <= hi; ++s) {
         if (!m.Accepts(0, node->data[s])) continue;
         at = {node, record, s};
@@ -32,7 +34,7 @@ bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, i
     return false;
 }
 
-bool ScanBackward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi,
+bool ScanBackward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi, MatchScope scope,
                   FindPosition& at, FindPosition& end)
 {
     const int length = node->length;
@@ -40,12 +42,12 @@ bool ScanBackward(const CFindMatcher& m, RecordNode* node, std::int32_t record, 
     hi = std::min(hi, length - 1);
     if (lo > hi) return false;
     const int lastInside = std::min(hi, length - m.Length());
-    for (int s = hi; s >= std::max(lo, lastInside + 1); --s) {
+    for (int s = hi; scope != MatchScope::WithinRecord && s >= std::max(lo, lastInside + 1); --s) {
         if (!m.Accepts(0, node->data[s])) continue;
         at = {node, record, s};
         if (m.MatchAt(at, end)) return true;
     }
-    if (lo <= lastInside) {
+    if (scope != MatchScope::SpanningRecords && lo <= lastInside) {
         const int s = m.LastIn(node->data, lo, lastInside);
         if (s >= 0) {
             at = {node, record, s};
@@ -66,7 +68,7 @@ int RoundStartColumn(const FindPosition& from, int skip, bool forward)
 }
 
 bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward, const FindPosition& from,
-              int skip, FindPosition& at, FindPosition& end)
+              int skip, FindPosition& at, FindPosition& end, MatchScope scope)
 {
     if (matcher.Length() <= 0 || !from.node || !list.head) return false;
     RecordNode* const first = from.node;
@@ -75,7 +77,7 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
 
     if (forward) {
         const int column = RoundStartColumn(from, skip, true);
-        if (ScanForward(matcher, first, firstRecord, column, kAll, at, end)) return true;
+        if (ScanForward(matcher, first, firstRecord, column, kAll, scope, at, end)) return true;
         RecordNode* node = first->next;
         std::int32_t record = firstRecord + 1;
         for (;; node = node->next, ++record) {
@@ -84,13 +86,13 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
                 record = 0;
             }
             if (node == first) break;
-            if (ScanForward(matcher, node, record, 0, kAll, at, end)) return true;
+            if (ScanForward(matcher, node, record, 0, kAll, scope, at, end)) return true;
         }
-        return ScanForward(matcher, first, firstRecord, 0, column - 1, at, end);
+        return ScanForward(matcher, first, firstRecord, 0, column - 1, scope, at, end);
     }
 
     const int column = RoundStartColumn(from, skip, false);
-    if (ScanBackward(matcher, first, firstRecord, 0, column, at, end)) return true;
+    if (ScanBackward(matcher, first, firstRecord, 0, column, scope, at, end)) return true;
     RecordNode* node = first->prev;
     std::int32_t record = firstRecord - 1;
     for (;; node = node->prev, --record) {
@@ -99,8 +101,8 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
             record = list.recordCount - 1;
         }
         if (node == first) break;
-        if (ScanBackward(matcher, node, record, 0, kAll, at, end)) return true;
+        if (ScanBackward(matcher, node, record, 0, kAll, scope, at, end)) return true;
     }
     // A column beyond the record's end already took in the whole record.
-    return ScanBackward(matcher, first, firstRecord, column + 1, kAll, at, end);
+    return ScanBackward(matcher, first, firstRecord, column + 1, kAll, scope, at, end);
 }

@@ -5,6 +5,10 @@
 inline constexpr char kFindReplaceCaption[] = "Find and Replace";
 inline constexpr char kMsgPatternNotFound[] = "Pattern not found.";
 inline constexpr char kCapPatternNotFound[] = "Doh!";
+// Replace or Replace All met only matches that run across a record
+// boundary (caption kCapPatternNotFound).
+inline constexpr char kMsgOnlySpanningMatches[] =
+    "No match lies within one record; matches that span records are not replaced.";
 
 // A text the dialog refuses (the caption is the program's title).
 inline constexpr char kMsgTextTooLong[] = "Enter no more than 20 characters.";

@@ -143,11 +143,20 @@ bool CFindReplaceLogic::Replace(CAppViewBase& view, CRecordEdits edits)
     const std::string replacement = StoredReplacement(replacePattern, view.asciiView);
     const int replacementLength = static_cast<int>(replacement.size());
     bool replaced = false;
-    // Only a match that lies within its record is replaced; one running
-    // into the next record is passed over.
-    if (skip > 0 && at.column + searchLength <= at.node->length && matcher.MatchAt(at, end)) {
-        replaced = edits.Replace(at.node, at.record, at.column, searchLength,
-                                 reinterpret_cast<const std::uint8_t*>(replacement.data()), replacementLength);
+    bool spans = false;
+    // Only a match that lies within its record is replaced; for one running
+    // into the next record the user is told, and the search goes on to one
+    // that can be replaced.
+    if (skip > 0 && matcher.MatchAt(at, end)) {
+        spans = at.column + searchLength > at.node->length;
+        if (spans) {
+            ShowMessage(kMsgOnlySpanningMatches, kCapPatternNotFound, MbIcon::Information, MbButtons::Ok, owner);
+        } else if (!list.MayGrow(0, replacementLength - searchLength)) {
+            return true;  // told; the match stays selected
+        } else {
+            replaced = edits.Replace(at.node, at.record, at.column, searchLength,
+                                     reinterpret_cast<const std::uint8_t*>(replacement.data()), replacementLength);
+        }
     }
     PutCaret(view, at);
     view.CollapseSelection();
@@ -155,7 +164,8 @@ bool CFindReplaceLogic::Replace(CAppViewBase& view, CRecordEdits edits)
     // replacement holding the search text is not found again at once.
     if (replaced && direction == 0) skip = replacementLength;
     FindPosition next;
-    if (FindNext(list, matcher, direction == 0, at, skip, next, end)) {
+    if (FindNext(list, matcher, direction == 0, at, skip, next, end,
+                 spans ? MatchScope::WithinRecord : MatchScope::Any)) {
         SelectMatch(view, next, end);
         Refresh();
         SetFound(next);
@@ -177,6 +187,10 @@ std::int64_t CFindReplaceLogic::ReplaceAll(CAppViewBase& view, CRecordEdits edit
     const std::int32_t caretByte = view.caretByte;
     ReplaceAllResult result =
         ReplaceAllMatches(list, matcher, StoredReplacement(replacePattern, view.asciiView), direction == 0, from, skip);
+    if (result.tooLarge) {
+        ShowMessage(kMsgDocumentTooLarge, kCapHoldUp, MbIcon::Warning, MbButtons::Ok, owner);
+        return 0;
+    }
     if (result.replaced > 0) {
         // Undo puts back every replaced text and the caret where it was.
         edits.JournalReplaceAll(caretRecord, caretByte, std::move(result.log));
@@ -188,7 +202,13 @@ std::int64_t CFindReplaceLogic::ReplaceAll(CAppViewBase& view, CRecordEdits edit
     CaretMoved();
     // However many replacements the record size refused, one message.
     if (result.refused > 0) ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning, MbButtons::Ok, owner);
-    if (result.replaced == 0 && result.refused == 0)
-        ShowMessage(kMsgPatternNotFound, kCapPatternNotFound, MbIcon::Information, MbButtons::Ok, owner);
+    if (result.replaced == 0 && result.refused == 0) {
+        // Search may still find matches: those running across records.
+        FindPosition at, end;
+        const bool spanning =
+            FindNext(list, matcher, direction == 0, from, skip, at, end, MatchScope::SpanningRecords);
+        ShowMessage(spanning ? kMsgOnlySpanningMatches : kMsgPatternNotFound, kCapPatternNotFound,
+                    MbIcon::Information, MbButtons::Ok, owner);
+    }
     return result.replaced;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands/FindEngine.h"
+#include "records/CounterLimit.h"
 #include "records/RecordList.h"
 
 namespace {
@@ -97,6 +98,15 @@ ReplaceAllResult ReplaceAllMatches(CRecordList& list, const CFindMatcher& matche
         const std::size_t fit = ReplacementsThatFit(length, growth, planned.size());
         result.refused += static_cast<long long>(planned.size() - fit);
         if (fit == 0) continue;
+        if (!CountersHold(list.recordCount, list.totalBytes + static_cast<std::int64_t>(fit) * growth)) {
+            // All or nothing: the records already rewritten get their old
+            // bytes back (only memory can fail, and the program is then
+            // stopping).
+            if (result.log) std::ignore = result.log->Restore(list, list.head, 0);
+            result = ReplaceAllResult{};
+            result.tooLarge = true;
+            return result;
+        }
         const int lastTaken = planned[fit - 1];
         taken.assign(planned.begin(), planned.begin() + static_cast<std::ptrdiff_t>(fit));
         std::sort(taken.begin(), taken.end());

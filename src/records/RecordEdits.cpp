@@ -18,7 +18,8 @@ void CRecordEdits::Mark()
 
 bool CRecordEdits::Type(RecordNode* node, std::int32_t record, int column, const std::uint8_t* bytes, int count)
 {
-    if (!node || count <= 0 || !list_.Splice(node, column, 0, bytes, count)) return false;
+    if (!node || count <= 0 || !list_.MayGrow(0, count) || !list_.Splice(node, column, 0, bytes, count))
+        return false;
     journal_.RecordTyped(record, column, count);
     Mark();
     return true;
@@ -49,6 +50,7 @@ bool CRecordEdits::Replace(RecordNode* node, std::int32_t record, int column, in
                            const std::uint8_t* bytes, int count)
 {
     if (!node || column < 0 || deleteCount < 0 || column + deleteCount > node->length) return false;
+    if (!list_.MayGrow(0, std::int64_t{count} - deleteCount)) return false;
     // The journal keeps the text as it was, so it is copied before the change.
     const std::vector<std::uint8_t> old(node->data + column, node->data + column + deleteCount);
     if (!list_.Splice(node, column, deleteCount, bytes, count)) return false;

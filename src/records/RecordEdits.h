@@ -15,7 +15,9 @@ struct SourceOptions;
 // The edits the editor makes to a document's records. Each call changes the
 // records, records in the undo journal how to reverse the change, and marks
 // the document modified; a refused edit does none of the three. So no caller
-// can forget a step. `record` is the index of `node` (the journal keeps
+// can forget a step. Every edit that adds records or bytes is refused, with
+// the message, when the document's counters would pass their limit
+// (CRecordList::MayGrow). `record` is the index of `node` (the journal keeps
 // indexes), columns are byte indexes. Cheap to make: it only refers to the
 // list, the journal and the document it works on.
 class CRecordEdits {
@@ -31,8 +33,8 @@ public:
     // --- Bytes of one record (RecordEdits.cpp) ---
 
     // Inserts `count` typed bytes at `column` (more than one when a Tab
-    // became spaces). False when the record would reach 65535 bytes (the
-    // user is told) or memory ran out.
+    // became spaces). False when the record would reach 65535 bytes or the
+    // counters pass their limit (the user is told), or memory ran out.
     [[nodiscard]] bool Type(RecordNode* node, std::int32_t record, int column, const std::uint8_t* bytes, int count);
     // Overwrites the byte at `column`. `secondDigit`: the low hex digit typed
     // right after the high one, which the journal's newest entry may already
@@ -52,7 +54,7 @@ public:
     // Breaks the record at `column` (Enter); with smartIndent the lower
     // record starts with the upper one's indent. Returns the upper record,
     // `column` coming back as the caret column in the lower one. Null when
-    // memory ran out.
+    // refused (told) or memory ran out.
     [[nodiscard]] RecordNode* Split(RecordNode* node, std::int32_t record, int& column, bool smartIndent);
     // Joins `upper` with the record after it. False when there is none,
     // when the result would pass 65535 bytes (told: "Total size of merged
@@ -84,6 +86,12 @@ public:
     // caret's record, `node` when there is nothing to paste, or null when
     // refused for size (with its message) or memory ran out.
     [[nodiscard]] RecordNode* PasteHeld(CClipRecords& holder, RecordNode* node, int& index, int& column);
+    // Whether a paste of the holder's records, where `tailLength` bytes
+    // follow the caret, keeps the counters within their limit once
+    // `freedRecords` records and `freedBytes` bytes have gone (a selection
+    // it replaces). Tells the user when not.
+    [[nodiscard]] bool PasteFitsCounters(const CClipRecords& holder, int tailLength, std::int64_t freedRecords,
+                                         std::int64_t freedBytes) const;
     // PasteHeld of what the system clipboard holds (read into the holder
     // first).
     [[nodiscard]] RecordNode* PasteChain(CClipRecords& holder, RecordNode* node, int& index, int& column);

@@ -86,6 +86,18 @@ RecordNode* CRecordEdits::CutRange(CClipRecords& holder, RecordNode* startNode, 
     return removed.caret;
 }
 
+bool CRecordEdits::PasteFitsCounters(const CClipRecords& holder, int tailLength, std::int64_t freedRecords,
+                                     std::int64_t freedBytes) const
+{
+    if (!holder.HasRecords()) return true;
+    // Every pasted line break adds a record, and so does a last pasted
+    // record that cannot be joined with the bytes after the caret.
+    const bool lastJoins = !holder.endsWithBreak &&
+                           (holder.head == holder.tail || holder.tail->length + tailLength <= kMaxRecordLength);
+    const std::int64_t records = std::int64_t{holder.recordCount} - (lastJoins ? 1 : 0);
+    return list_.MayGrow(records - freedRecords, std::int64_t{holder.totalBytes} - freedBytes);
+}
+
 RecordNode* CRecordEdits::PasteChain(CClipRecords& holder, RecordNode* node, int& index, int& column)
 {
     holder.GetFromClipboard();
@@ -101,6 +113,7 @@ RecordNode* CRecordEdits::PasteHeld(CClipRecords& holder, RecordNode* node, int&
         ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
         return nullptr;
     }
+    if (!PasteFitsCounters(holder, node->length - column, 0, 0)) return nullptr;
     const int pasteIndex = index;
     const int pasteColumn = column;
     RecordNode* tailPart = SplitOffTail(list_, node, column);

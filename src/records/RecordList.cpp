@@ -91,6 +91,13 @@ bool CRecordList::ReplaceBytes(RecordNode* node, int column, int deleteCount, co
     return true;
 }
 
+bool CRecordList::MayGrow(std::int64_t records, std::int64_t bytes) const
+{
+    if (CountersHold(std::int64_t{recordCount} + records, std::int64_t{totalBytes} + bytes)) return true;
+    ShowMessage(kMsgDocumentTooLarge, kCapHoldUp, MbIcon::Warning);
+    return false;
+}
+
 RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool smartIndent)
 {
     const int indent = smartIndent ? IndentWidth(node) : 0;
@@ -98,8 +105,10 @@ RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool smartIn
     if (column > length) column = length;
     if (column <= 0) {
         column = 0;
+        if (!MayGrow(1, 0)) return nullptr;
         return NewRecord(node, nullptr, 0);
     }
+    if (!MayGrow(1, indent)) return nullptr;
 
     std::memcpy(workBuffer, node->data, static_cast<std::size_t>(length));
     RecordNode* lower = NewRecord(node->next, workBuffer + column, length - column);

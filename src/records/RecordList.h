@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/CounterLimit.h"
 #include "records/RecordFile.h"
 #include "records/RecordNode.h"
 #include "records/SourceOptions.h"
@@ -53,8 +54,8 @@ public:
     // Breaks a record at `column` (Enter). Returns the upper record; `column`
     // comes back as the caret column in the lower one. With smartIndent the
     // lower record starts with the upper one's leading blanks (when it holds
-    // more than blanks), and `column` is their width. Null when memory runs
-    // out.
+    // more than blanks), and `column` is their width. Null when the counters
+    // would pass their limit (told; nothing changed) or memory runs out.
     [[nodiscard]] RecordNode* SplitRecord(RecordNode* node, int& column, bool smartIndent);
     // Appends the following record to `node` and removes it. Null, with
     // nothing changed, when there is no follower or the result would exceed
@@ -62,6 +63,11 @@ public:
     [[nodiscard]] RecordNode* JoinNext(RecordNode* node);
     // Frees every record; the list is left empty.
     void FreeAll();
+    // Whether `records` more records and `bytes` more bytes (negative:
+    // fewer) keep the counters within their limit (records/CounterLimit.h).
+    // When not, tells the user "The document would hold more than ..." and
+    // answers false; edits ask before they change anything.
+    [[nodiscard]] bool MayGrow(std::int64_t records, std::int64_t bytes) const;
 
     // --- Loading (RecordListLoad.cpp) ---
 
@@ -116,7 +122,8 @@ public:
     // Indents (options.BlockIndentSpaces() spaces, or a tab for 0) or
     // unindents (up to options.BlockTabWidth() spaces, or a tab) every record
     // from firstNode to lastNode. An indent that would make any of them too
-    // long changes none of them: false, with the message.
+    // long, or the document too large for its counters, changes none of
+    // them: false, with the message.
     [[nodiscard]] bool ShiftBlock(bool unindent, RecordNode* firstNode, RecordNode* lastNode,
                                   const SourceOptions& options);
 
@@ -174,8 +181,3 @@ private:
     std::uint64_t SavedSize(std::uint16_t mode, const SourceOptions& options);
     void DeleteRecoveryCopy();
 };
-
-// The record count and byte total are 32-bit; a file that would overflow
-// them is refused. Tests lower the limit to reach that without gigabyte
-// files; 0 puts it back.
-void SetDocumentCounterLimitForTesting(std::int64_t limit);

@@ -25,13 +25,16 @@ bool CRecordList::ShiftBlock(bool unindent, RecordNode* firstNode, RecordNode* l
     const int width = spaces > 0 ? spaces : 1;
     // All or nothing, so that the undo entry can take the same indent off
     // every record of the block.
+    std::int64_t records = 0;
     for (RecordNode* node = firstNode; node; node = node->next) {
         if (node->length + width >= kMaxRecordLength) {
             ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);
             return false;
         }
+        ++records;
         if (node == lastNode) break;
     }
+    if (!MayGrow(0, records * width)) return false;
     std::uint8_t indent[16];
     std::memset(indent, spaces > 0 ? ' ' : '\t', sizeof indent);
     for (RecordNode* node = firstNode; node; node = node->next) {

@@ -1,16 +1,13 @@
 #include <cstdint>
-#include <limits>
 
 #include "platform/Platform.h"
+#include "records/CounterLimit.h"
 #include "records/ProgressMeter.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
 #include "records/RecordStorage.h"
 
 namespace {
-
-constexpr std::int64_t kCounterLimit = std::numeric_limits<std::int32_t>::max();
-std::int64_t counterLimit = kCounterLimit;
 
 enum class Pass { Complete, Incomplete, ReloadAsBinary, TooLarge, OutOfMemory };
 
@@ -66,7 +63,7 @@ Pass CountThenRead(CRecordList& list, CProgressMeter& progress)
         if (read == CRecordFile::ReadResult::EndOfFile) break;
         ++count;
         contentBytes += ContentLength(file.mode, bytes, length);
-        if (count > counterLimit || contentBytes > counterLimit) return Pass::TooLarge;
+        if (!CountersHold(count, contentBytes)) return Pass::TooLarge;
         if (read == CRecordFile::ReadResult::TooLong) {
             if (AskToLoadAsBinary(count)) return Pass::ReloadAsBinary;
             divideLong = true;
@@ -89,8 +86,6 @@ Pass CountThenRead(CRecordList& list, CProgressMeter& progress)
 }
 
 }  // namespace
-
-void SetDocumentCounterLimitForTesting(std::int64_t limit) { counterLimit = limit > 0 ? limit : kCounterLimit; }
 
 int CRecordList::Load(const std::string& path, std::uint16_t modeRequest, std::int32_t width)
 {
@@ -121,7 +116,7 @@ int CRecordList::LoadRecords(const std::string& path, CProgressMeter& progress)
     }
     // Records never hold more bytes than the file, nor are there more of
     // them; binary records keep every byte, so for them the size decides.
-    const bool mayOverflow = file.status.size > counterLimit;
+    const bool mayOverflow = !CountersHold(file.status.size, file.status.size);
     Pass pass = Pass::TooLarge;
     if (IsTextMode(file.mode) || !mayOverflow)
         pass = mayOverflow ? CountThenRead(*this, progress) : ReadInOnePass(*this, progress);

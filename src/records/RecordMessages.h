@@ -25,6 +25,10 @@ inline constexpr char kFmtFileTooLarge[] =
 
 // A load that could not read the file to its end, or saw it change.
 inline constexpr char kCapHoldUp[] = "Hold Up!";
+// An edit refused because the document's counters would pass their limit
+// (caption kCapHoldUp).
+inline constexpr char kMsgDocumentTooLarge[] =
+    "The document would hold more than 2147483647 records or bytes.  Operation aborted.";
 inline constexpr char kFmtReadPartly[] =
     "\"%s\" was read only partly: it could not be read to its end, or it changed while "
     "it was being read.\nSaving now will write only the records shown.";

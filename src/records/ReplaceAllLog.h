@@ -18,6 +18,12 @@ public:
     // bytes `oldBytes`. Must come after the previous one in the document.
     void Add(std::int32_t line, std::int32_t column, const std::uint8_t* oldBytes);
     std::size_t Count() const { return places_.size(); }
+    // Bytes the document gains when every replacement is put back.
+    std::int64_t RestoredGrowth() const
+    {
+        return static_cast<std::int64_t>(places_.size()) *
+               (searchLength_ - static_cast<std::int64_t>(replacement_.size()));
+    }
 
     // Whether every replacement is still in place, `node` being the record
     // at index `line` (null: none).

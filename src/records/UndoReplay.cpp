@@ -18,6 +18,15 @@ bool ColumnInside(const RecordNode* node, std::int32_t column)
     return node && column >= 0 && column <= node->length;
 }
 
+// Whether putting back `records` records and `bytes` bytes keeps the
+// counters within their limit; when not, the user is told and the refusal
+// noted.
+bool RoomFor(const CRecordList& list, std::int64_t records, std::int64_t bytes, UndoReplayResult& result)
+{
+    result.refused = !list.MayGrow(records, bytes);
+    return !result.refused;
+}
+
 bool ReplayBytes(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     const std::int32_t column = entry.Column();
@@ -35,15 +44,18 @@ bool ReplayBytes(CRecordList& list, const UndoEntry& entry, RecordNode* node, Un
         fits = column + runLength <= node->length && list.RestoreBytes(node, column, runLength, runBytes, runLength);
         break;
     case UndoKind::DeletedChars:  // put the deleted bytes back
-        fits = list.RestoreBytes(node, column, 0, runBytes, runLength);
+        fits = RoomFor(list, 0, runLength, result) && list.RestoreBytes(node, column, 0, runBytes, runLength);
         break;
     case UndoKind::Replace:  // the new text gives way to the old
         fits = entry.NewLength() >= 0 && column + entry.NewLength() <= node->length &&
+               RoomFor(list, 0, runLength - entry.NewLength(), result) &&
                list.RestoreBytes(node, column, entry.NewLength(), runBytes, runLength);
         break;
     default: break;
     }
-    result = {node, entry.Line(), column};
+    result.node = node;
+    result.line = entry.Line();
+    result.column = column;
     return fits;
 }
 
@@ -69,6 +81,15 @@ bool ReplayRemoval(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoRe
     if (!entry.RemovedChain()) return false;
     const bool joinLast = !entry.RemovalEndsWithBreak();
     if (!RemovalJoinsFit(node, entry.Column(), entry.RemovedChain(), joinLast)) return false;
+    std::int64_t records = 0;
+    std::int64_t bytes = 0;
+    for (const RecordNode* record = entry.RemovedChain(); record; record = record->next) {
+        ++records;
+        bytes += record->length;
+    }
+    // Its last record joins the one at the insertion point again.
+    if (joinLast && node) --records;
+    if (!RoomFor(list, records, bytes, result)) return false;
     // The document owns the records again.
     RecordNode* at = list.InsertChain(node, entry.Column(), entry.TakeRemovedChain(), joinLast);
     result = {at, entry.Line(), entry.Column()};
@@ -100,7 +121,7 @@ bool ReplayPaste(CRecordList& list, const UndoEntry& entry, RecordNode* node, Un
 
 bool ReplayJoin(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    if (!ColumnInside(node, entry.JoinColumn())) return false;
+    if (!ColumnInside(node, entry.JoinColumn()) || !RoomFor(list, 1, 0, result)) return false;
     int column = entry.JoinColumn();
     RecordNode* upper = list.SplitRecord(node, column, false);
     if (!upper) return false;
@@ -126,11 +147,13 @@ bool ReplaySplit(CRecordList& list, const UndoEntry& entry, RecordNode* node, Un
 bool ReplayBlockSnapshot(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     const RecordNode* record = node;
+    std::int64_t bytes = 0;  // what the unindent took off
     for (const RecordNode* saved = entry.SavedRecords(); saved; saved = saved->next) {
         if (!record) return false;
+        bytes += saved->length - record->length;
         record = record->next;
     }
-    if (!node || !list.RestoreBlock(node, entry.SavedRecords())) return false;
+    if (!node || !RoomFor(list, 0, bytes, result) || !list.RestoreBlock(node, entry.SavedRecords())) return false;
     result = {node, entry.Line(), 0};
     return true;
 }
@@ -168,6 +191,7 @@ bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* nod
     // Every replacement must still be in place before any is taken back.
     const CReplaceAllLog* log = entry.ReplaceAllLog();
     if (!log || !node || entry.Column() < 0 || !log->Fits(node, entry.Line())) return false;
+    if (!RoomFor(list, 0, log->RestoredGrowth(), result)) return false;
     if (!log->Restore(list, node, entry.Line())) return false;
     // The caret goes back where it was before the Replace All.
     result = {node, entry.Line(), std::min<std::int32_t>(entry.Column(), node->length)};
@@ -214,6 +238,7 @@ bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view, IDocumentHooks* docum
 
     UndoReplayResult result;
     if (!ReplayUndoEntry(list, entry, node, result)) {
+        if (result.refused) return false;  // told; the entry stays for later
         // Applied anywhere else it would damage the document; older entries
         // are out of step as well.
         Abandon();

@@ -10,6 +10,9 @@ struct UndoReplayResult {
     RecordNode* node = nullptr;
     std::int32_t line = 0;
     std::int32_t column = 0;
+    // Not reversed because the document would pass its counters' limit
+    // (told): nothing changed, and the entry still fits the document.
+    bool refused = false;
 };
 
 // Reverses `entry` at `node`, the record at entry.line (null when the list

@@ -70,6 +70,20 @@ TEST(ClipboardCodec, TextBreaksIntoRecords)
     EXPECT_EQ(65535u, longLine[3].size());
 }
 
+TEST(ClipboardCodec, PasteEndsRecordsWhereThisSystemsProgramsEndLines)
+{
+    CClipRecords holder;
+    const std::string text = "x\ny\r\nz";
+    ASSERT_TRUE(LoadClipForm(holder, ClipForm::Text, U(text), text.size()));
+    V records;
+    for (RecordNode* n = holder.head; n; n = n->next) records.emplace_back(reinterpret_cast<const char*>(n->data), n->length);
+#ifdef _WIN32
+    EXPECT_EQ((V{"x\ny", "z"}), records);  // only CR LF ends a line
+#else
+    EXPECT_EQ((V{"x", "y", "z"}), records);  // a bare LF does too
+#endif
+}
+
 TEST(ClipboardCodec, DamagedBlocksGiveWhatTheirBytesHold)
 {
     EXPECT_EQ((V{"unusable"}), Decode(std::string("\x05\0\0\0", 4), true));  // no header

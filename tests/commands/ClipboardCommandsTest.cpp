@@ -4,6 +4,7 @@
 #include "commands/ClipboardCodec.h"
 #include "commands/ClipboardCommands.h"
 #include "records/ClipRecords.h"
+#include "records/RecordMessages.h"
 #include "view/EditTestSupport.h"
 
 namespace {
@@ -72,6 +73,31 @@ TEST(ClipboardCommands, ARefusedPasteLeavesTheDocumentAndTheSelection)
     EXPECT_TRUE(s.View().HasSelection());
     EXPECT_EQ(1u, s.platform.messageBox.boxes.size());
     EXPECT_EQ(0, s.document.modified);
+}
+
+TEST(ClipboardCommands, APastePastTheCounterLimitChangesNothing)
+{
+    ClipScene s({"ab", "cd"});  // 2 records, 4 bytes
+    LoweredCounterLimit limit(6);
+    s.Hold("x\r\ny\r\nz");  // two records and three bytes more
+    s.PutCaret(0, 0, 1);
+    EXPECT_FALSE(s.Paste());
+    ASSERT_TRUE(TransferRecords(s.View(), s.View().Edits(), theClipRecords, 1, 2, true, s.message));
+    s.PutCaret(1, 0, 2);
+    EXPECT_FALSE(s.Paste());  // the Advance Copy again: four bytes more
+    s.Hold("wxyz");
+    s.Select(0, 0, 0, 1);
+    EXPECT_FALSE(s.Paste());  // in place of one byte: seven
+    const std::string tooLarge = std::string(kCapHoldUp) + ": " + kMsgDocumentTooLarge + "\n";
+    EXPECT_EQ(tooLarge + tooLarge + tooLarge, s.Boxes());
+    EXPECT_EQ((V{"ab", "cd"}), s.Texts());
+    EXPECT_TRUE(s.View().HasSelection());
+    EXPECT_EQ(0, s.document.modified);
+
+    s.Select(0, 0, 1, 2);  // in place of everything it fits
+    ASSERT_TRUE(s.Paste());
+    EXPECT_EQ((V{"wxyz"}), s.Texts());
+    EXPECT_TRUE(s.Consistent());
 }
 
 TEST(ClipboardCommands, AdvanceCutToTheLastRecordAndTheRangeCheck)

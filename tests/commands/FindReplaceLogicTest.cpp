@@ -31,21 +31,6 @@ public:
     {
         return With(text, by).ReplaceAll(View(), View().Edits());
     }
-    // "record:byte-record:byte" of the selection.
-    std::string Selection()
-    {
-        const CAppViewBase& v = View();
-        return std::to_string(v.selStartRecord) + ":" + std::to_string(v.selStartByte) + "-" +
-               std::to_string(v.selEndRecord) + ":" + std::to_string(v.selEndByte);
-    }
-    // The boxes shown since the last call, as "caption: text" lines.
-    std::string Boxes()
-    {
-        std::string all;
-        for (const auto& box : platform.messageBox.boxes) all += box.caption + ": " + box.text + "\n";
-        platform.messageBox.boxes.clear();
-        return all;
-    }
     CFindReplaceLogic find;
 };
 
@@ -59,6 +44,7 @@ std::string Box(const char* caption, const char* text)
 }
 
 const std::string kNotFound = Box(kCapPatternNotFound, kMsgPatternNotFound);
+const std::string kOnlySpanning = Box(kCapPatternNotFound, kMsgOnlySpanningMatches);
 
 TEST(FindReplace, EscapesAndPlainTextFindStoredBytesInBothViews)
 {
@@ -112,23 +98,55 @@ TEST(FindReplace, SearchWrapsBothWaysAndFindsItsOnlyMatchAgain)
 
 TEST(FindReplace, AMatchAcrossRecordsIsSelectedButNeverReplaced)
 {
-    FindScene scene({"ab", "cd", "xbcd"});
+    FindScene scene({"ab", "cd", "xb", "cd", "bc"});
     EXPECT_TRUE(scene.Search("bc"));
     EXPECT_EQ("0:1-1:1", scene.Selection());
-    // Replace leaves it and moves on to the next match.
+    // Replace says why it leaves it, and moves on past the next one that
+    // spans records to one it can replace.
     EXPECT_TRUE(scene.Replace("bc", "_"));
-    EXPECT_EQ((Strings{"ab", "cd", "xbcd"}), scene.Texts());
-    EXPECT_EQ("2:1-2:3", scene.Selection());
+    EXPECT_EQ(kOnlySpanning, scene.Boxes());
+    EXPECT_EQ("4:0-4:2", scene.Selection());
     EXPECT_FALSE(theUndoBuffer.CanUndo());
     EXPECT_TRUE(scene.Replace("bc", "_"));  // this one is replaced; round again to the first
-    EXPECT_EQ((Strings{"ab", "cd", "x_d"}), scene.Texts());
+    EXPECT_EQ((Strings{"ab", "cd", "xb", "cd", "_"}), scene.Texts());
     EXPECT_EQ("0:1-1:1", scene.Selection());
-    EXPECT_EQ(0, scene.ReplaceAll("bc", "_"));  // nothing it may replace
-    EXPECT_EQ(kNotFound, scene.Boxes());
-    EXPECT_EQ((Strings{"ab", "cd", "x_d"}), scene.Texts());
+    EXPECT_EQ("", scene.Boxes());
+
+    // Only matches across records are left: both commands say so, and
+    // Replace has nothing to go on to.
+    EXPECT_EQ(0, scene.ReplaceAll("bc", "_"));
+    EXPECT_EQ(kOnlySpanning, scene.Boxes());
+    EXPECT_TRUE(scene.Search("bc"));
+    EXPECT_FALSE(scene.Replace("bc", "_"));
+    EXPECT_EQ(kOnlySpanning, scene.Boxes());
+    EXPECT_FALSE(scene.find.found || scene.find.replaceEnabled);
+    EXPECT_EQ((Strings{"ab", "cd", "xb", "cd", "_"}), scene.Texts());
     ASSERT_TRUE(scene.Undo());
-    EXPECT_EQ((Strings{"ab", "cd", "xbcd"}), scene.Texts());
+    EXPECT_EQ("bc", scene.Text(4));
     EXPECT_TRUE(scene.Consistent());
+}
+
+TEST(FindReplace, ReplacementsPastTheCounterLimitChangeNothing)
+{
+    FindScene scene({"a.a", "xa", "a"});  // 3 records, 6 bytes
+    LoweredCounterLimit limit(9);
+    // The first two records take their three bytes more before the last
+    // one would pass the limit: all of them go back.
+    scene.Select(1, 0, 1, 1);
+    EXPECT_EQ(0, scene.ReplaceAll("a", "bb"));
+    const std::string tooLarge = Box(kCapHoldUp, kMsgDocumentTooLarge);
+    EXPECT_EQ(tooLarge, scene.Boxes());
+    EXPECT_EQ((Strings{"a.a", "xa", "a"}), scene.Texts());
+    EXPECT_EQ("1:0-1:1", scene.Selection());
+    EXPECT_FALSE(theUndoBuffer.CanUndo());
+
+    EXPECT_TRUE(scene.Search("a"));
+    EXPECT_EQ("0:0-0:1", scene.Selection());
+    EXPECT_TRUE(scene.Replace("a", "bbbbb"));
+    EXPECT_EQ(tooLarge, scene.Boxes());
+    EXPECT_EQ((Strings{"a.a", "xa", "a"}), scene.Texts());
+    EXPECT_EQ("0:0-0:1", scene.Selection());  // still on the match
+    EXPECT_EQ(0, scene.document.modified);
 }
 
 TEST(FindReplace, TheDialogRefusesLongTextsAndKeepsTenDifferentTexts)

@@ -32,6 +32,21 @@ bool EditScene::Undo()
     return View().Edits().Undo(undoView);
 }
 
+std::string EditScene::Boxes()
+{
+    std::string all;
+    for (const auto& box : platform.messageBox.boxes) all += box.caption + ": " + box.text + "\n";
+    platform.messageBox.boxes.clear();
+    return all;
+}
+
+std::string EditScene::Selection()
+{
+    const CAppViewBase& v = View();
+    return std::to_string(v.selStartRecord) + ":" + std::to_string(v.selStartByte) + "-" +
+           std::to_string(v.selEndRecord) + ":" + std::to_string(v.selEndByte);
+}
+
 std::vector<std::string> EditScene::Texts() const { return Records(*theRecordList); }
 
 std::string EditScene::Text(int record) const { return ::Text(Counted(record)); }

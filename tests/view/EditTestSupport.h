@@ -20,6 +20,13 @@ public:
     int cleared = 0;
 };
 
+// Lowers the limit of the document's counters for its lifetime, so that
+// edits reach it without gigabytes of records.
+struct LoweredCounterLimit {
+    explicit LoweredCounterLimit(std::int64_t limit) { SetDocumentCounterLimitForTesting(limit); }
+    ~LoweredCounterLimit() { SetDocumentCounterLimitForTesting(0); }
+};
+
 // A document of the given records in a view of cols x rows, installed as the
 // program's view, with message boxes recorded and the settings, document
 // hooks and view pointer put back afterwards.
@@ -49,6 +56,11 @@ public:
     void Key(int scanCode, bool ctrl = false) { View().OnKey(ctrl, scanCode); }
     // Edit > Undo as far as the records and the caret go.
     bool Undo();
+    // The message boxes shown since the last call, a "caption: text" line
+    // each.
+    std::string Boxes();
+    // "record:byte-record:byte" of the selection.
+    std::string Selection();
     // The view's held nodes sit at the indexes stored beside them, the
     // selection is ordered, and the list is consistent.
     ::testing::AssertionResult Consistent() const;
