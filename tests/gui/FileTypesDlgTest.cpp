@@ -75,8 +75,9 @@ private:
 TEST_F(FileTypesDlg, AHeadingClickOnlySortsAndKeepsTheUnappliedBoxes)
 {
     CFileTypesDlg dialog(&Frame());
-    dialog.SelectRows({kAlpha});
-    dialog.ClickBox(IDC_TYPE_ENABLE);
+    dialog.SelectRows({kAlpha, kGamma});
+    dialog.ClickBox(IDC_TYPE_ENABLE);  // mixed: unchecked
+    dialog.ClickBox(IDC_TYPE_ENABLE);  // checked
     dialog.ClickBox(IDC_TYPE_HEX);
     wxListEvent click(wxEVT_LIST_COL_CLICK, dialog.listCtrl->GetId());
     click.SetEventObject(dialog.listCtrl);
@@ -84,13 +85,13 @@ TEST_F(FileTypesDlg, AHeadingClickOnlySortsAndKeepsTheUnappliedBoxes)
     dialog.listCtrl->GetEventHandler()->ProcessEvent(click);
     ASSERT_TRUE(GuiApp::RunUntil([] { return !wxTheApp->HasPendingEvents(); }));
 
-    EXPECT_EQ(kGamma, dialog.RowKeys()[0]);  // the enabled row first
-    EXPECT_EQ(std::vector<long>{kAlpha}, dialog.SelectedKeys());
+    EXPECT_EQ((std::vector<long>{kGamma, kAlpha}), dialog.SelectedKeys());  // the enabled row first
     EXPECT_EQ(wxCHK_CHECKED, dialog.enableBox->Get3StateValue());
     EXPECT_EQ(wxCHK_CHECKED, dialog.hexBox->Get3StateValue());
     EXPECT_TRUE(dialog.applyButton->IsEnabled());
     dialog.PressOK();
-    EXPECT_NE(std::string::npos, fileTypes.verbs["x/a"].find(" -h ")) << fileTypes.verbs["x/a"];
+    EXPECT_EQ("\"/opt/tabulon\" -h %f", fileTypes.verbs["x/a"]);
+    EXPECT_EQ("\"/opt/tabulon\" -h %f", fileTypes.verbs["x/c"]);
 }
 
 TEST_F(FileTypesDlg, KeysTypedAheadActInOrder)

@@ -81,8 +81,6 @@ wxWindow* ClickedByKey(const wxTopLevelWindow& dialog, const wxKeyEvent& key)
         if (wxWindow* byDefault = dialog.GetDefaultItem(); Usable(byDefault)) return byDefault;
         return IsBox(focus) && Usable(focus) ? focus : nullptr;
     }
-    if (modifiers == wxMOD_NONE && code == WXK_SPACE)
-        return (IsButton(focus) || IsBox(focus)) && Usable(focus) ? focus : nullptr;
     if (modifiers == wxMOD_ALT && code < 128 && wxIsalnum(code)) {
         // A mnemonic that several controls share only moves the focus among
         // them; a label's moves it to its field. The toolkit does both.
