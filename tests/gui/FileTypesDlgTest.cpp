@@ -20,17 +20,11 @@
 namespace {
 
 // The system's file types as a test sets them, and the verbs written.
-class FakeFileTypes : public IFileTypes {
-public:
+struct FakeFileTypes : IFileTypes {
     std::vector<SystemFileType> ListFileTypes() override { return types; }
-    bool WriteVerb(const std::string& typeName, const std::string& commandLine) override
-    {
-        verbs[typeName] = commandLine;
-        return true;
-    }
-    bool RemoveVerb(const std::string& typeName) override { return verbs.erase(typeName), true; }
+    bool WriteVerb(const std::string& type, const std::string& command) override { return verbs[type] = command, true; }
+    bool RemoveVerb(const std::string& type) override { return verbs.erase(type), true; }
     bool RemoveAllVerbs() override { return verbs.clear(), true; }
-
     std::vector<SystemFileType> types;
     std::map<std::string, std::string> verbs;
 };

@@ -55,15 +55,6 @@ TEST_F(TypeAhead, EnterThenAltCRunsTheSearchOrJumpBeforeTheDialogCloses)
     EXPECT_EQ(0, theView->selStartRecord);
     EXPECT_EQ(6, theView->selStartByte);
 
-    // Backward chosen with Alt+B, then Enter and Alt+C: the search goes
-    // back from the last record.
-    FocusView();
-    TypeFast("116 116 37+41");  // Down, Down, Ctrl+F
-    ASSERT_TRUE(GuiApp::RunUntil([] { return theMainFrame->findDialog->IsShown(); }));
-    FocusOn(find, find.FindWindow(IDC_FIND_TEXT));
-    TypeFast(std::string("64+56") + kReturn + kAltC);
-    EXPECT_TRUE(GuiApp::RunUntil([] { return !theMainFrame->findDialog->IsShown() && theView->selStartRecord == 1; }));
-
     FocusView();
     TypeFast("37+44");  // Ctrl+J
     ASSERT_TRUE(GuiApp::RunUntil([] { return theMainFrame->jumpDialog && theMainFrame->jumpDialog->IsShown(); }));
@@ -82,7 +73,7 @@ public:
     void SetAutoSave(bool) override {}
 };
 
-TEST_F(TypeAhead, ABoxTickedWithAltThenEnterReachesTheOptions)
+TEST_F(TypeAhead, EnterThenAltCAppliesTheOptionsBeforeCancelCould)
 {
     const Settings saved = theSettings;
     theSettings.registryAccess = true;  // opens on the Source page
