@@ -1,5 +1,7 @@
 #include "options/FileTypeControls.h"
 
+#include <algorithm>
+
 #include "options/OptionsMessages.h"
 #include "options/VerbCommandLine.h"
 #include "platform/Platform.h"
@@ -67,6 +69,19 @@ FileTypeControls ControlsForSelection(const std::vector<const FileTypeEntry*>& r
         if (FieldNumber(controls.widthText) < row.width) controls.widthText = std::to_string(row.width);
     }
     return controls;
+}
+
+bool FollowSelection(FileTypeControls* controls, CFileTypeList& list, const std::vector<long>& selected)
+{
+    std::vector<long> keys = selected;
+    std::sort(keys.begin(), keys.end());
+    if (keys == controls->rows) return false;
+    std::vector<const FileTypeEntry*> rows;
+    for (const long key : selected)
+        if (const FileTypeEntry* entry = list.Find(key)) rows.push_back(entry);
+    *controls = ControlsForSelection(rows);
+    controls->rows = std::move(keys);
+    return true;
 }
 
 void ClickEnable(FileTypeControls* controls, bool checkedNow)

@@ -21,6 +21,8 @@ struct FileTypeControls {
     std::string widthText = "64";
     // The extensions of the selected rows, for the read-only field.
     std::string extensions;
+    // The keys of the rows the boxes were built from, sorted.
+    std::vector<long> rows;
 
     // Mode controls as after a reset: all open-mode boxes and the view
     // boxes unchecked, width "64".
@@ -31,6 +33,12 @@ struct FileTypeControls {
 
 // The boxes after a click in the list, for the selected rows in list order.
 FileTypeControls ControlsForSelection(const std::vector<const FileTypeEntry*>& rows);
+
+// Brings the boxes to the rows selected now (in list order), as a click in
+// the list does. Only another set of rows rebuilds them: the same rows in a
+// new order, as after a sort, keep the boxes and their unapplied clicks.
+// Answers whether the boxes were rebuilt.
+bool FollowSelection(FileTypeControls* controls, CFileTypeList& list, const std::vector<long>& selected);
 
 // A click on a box. Enable: a mixed state becomes unchecked, the modes are
 // reset and, when it is now checked, Auto is checked. Hex and Source: a

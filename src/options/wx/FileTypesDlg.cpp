@@ -11,7 +11,9 @@
 #include "app/Globals.h"
 #include "platform/Platform.h"
 #include "platform/WaitCursor.h"
+#include "platform/wx/WxPaths.h"
 #include "resources/ResourceIds.h"
+#include "view/wx/DialogKeys.h"
 
 namespace {
 
@@ -118,6 +120,7 @@ CFileTypesDlg::CFileTypesDlg(wxWindow* parent) : wxDialog(parent, IDD_FILE_TYPES
     widthField->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { controls.widthText = widthField->GetValue().utf8_string(); });
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ApplyNow(); }, wxID_APPLY);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PressOK(); }, wxID_OK);
+    MakeKeysActAtOnce(*this);
 }
 
 void CFileTypesDlg::FillList()
@@ -129,7 +132,7 @@ void CFileTypesDlg::FillList()
 void CFileTypesDlg::ShowRow(long row, const FileTypeEntry& entry)
 {
     for (int column = 0; column < CFileTypeList::kColumnCount; ++column)
-        listCtrl->SetItem(row, column, wxString::FromUTF8(CFileTypeList::ColumnText(entry, column)));
+        listCtrl->SetItem(row, column, TextToWx(CFileTypeList::ColumnText(entry, column)));
 }
 
 void CFileTypesDlg::SortBy(int column)
@@ -170,17 +173,15 @@ void CFileTypesDlg::SelectRows(const std::vector<long>& keys)
 
 void CFileTypesDlg::SelectionChanged()
 {
-    std::vector<const FileTypeEntry*> rows;
-    for (const long key : SelectedKeys()) rows.push_back(list.Find(key));
-    controls = ControlsForSelection(rows);
+    if (!FollowSelection(&controls, list, SelectedKeys())) return;
     ShowControls();
-    enableBox->Enable(!rows.empty());
+    enableBox->Enable(!controls.rows.empty());
     if (applyButton) applyButton->Disable();
 }
 
 void CFileTypesDlg::ShowControls()
 {
-    extensionsField->ChangeValue(wxString::FromUTF8(controls.extensions));
+    extensionsField->ChangeValue(TextToWx(controls.extensions));
     enableBox->Set3StateValue(ToState(controls.enable));
     hexBox->Set3StateValue(ToState(controls.hex));
     sourceBox->Set3StateValue(ToState(controls.source));
@@ -223,6 +224,9 @@ void CFileTypesDlg::SetWidthText(const std::string& text)
 
 void CFileTypesDlg::ApplyNow()
 {
+    // Keys typed ahead (Down, then Enter) can get here before the deferred
+    // call that makes the boxes follow the selection.
+    SelectionChanged();
     const std::vector<long> changed = ApplyFileTypeControls(list, SelectedKeys(), controls, theSettings.exePath,
                                                             *Platform().fileTypes, static_cast<wxWindow*>(this));
     for (long row = 0; row < listCtrl->GetItemCount(); ++row) {

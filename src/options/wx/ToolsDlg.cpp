@@ -8,6 +8,7 @@
 #include "options/wx/ToolsPrintPage.h"
 #include "options/wx/ToolsSetupPage.h"
 #include "options/wx/ToolsSourcePage.h"
+#include "view/wx/DialogKeys.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ CToolsDlg::CToolsDlg(wxWindow* parent, IOptionsHost& optionsHost) : host(options
     Bind(wxEVT_BUTTON, &CToolsDlg::OnApply, this, wxID_APPLY);
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CToolsDlg::OnPageChanging, this);
     book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CToolsDlg::OnPageChanged, this);
+    MakeKeysActAtOnce(*this);
 }
 
 CToolsPage* CToolsDlg::Page(int index) const
