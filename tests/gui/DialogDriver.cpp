@@ -36,7 +36,7 @@ constexpr auto kGrace = std::chrono::seconds(10);
 // questions about the file chooser, and closes a dialog left open.
 class DialogDriver::Watch : public wxTimer, public wxModalDialogHook {
 public:
-    explicit Watch(std::string dir) : dir_(std::move(dir))
+    Watch(std::string dir, std::string title) : dir_(std::move(dir)), title_(std::move(title))
     {
         Register();
         Start(50);
@@ -65,11 +65,12 @@ public:
             if (FileExists(dir_ + "/await-" + name) && condition())
                 std::rename((dir_ + "/await-" + name).c_str(), (dir_ + "/met-" + name).c_str());
         if (pid <= 0 && Clock::now() - ended_ > kGrace) {
-            ADD_FAILURE() << "The dialog \"" << dialog->GetTitle() << "\" was still open "
+            ADD_FAILURE() << "The dialog \"" << title_ << "\" was still open "
                           << std::chrono::duration_cast<std::chrono::seconds>(kGrace).count()
                           << " s after its script ended (lost keys?); closed it."
                           << (chooser ? " It had chosen \"" + ChosenPath(*chooser) + "\"." : std::string());
             dialog->EndModal(wxID_CANCEL);
+            ended_ = Clock::time_point::max();  // once
         }
     }
 
@@ -95,6 +96,7 @@ private:
     }
 
     std::string dir_;
+    std::string title_;
     std::vector<wxDialog*> open_;
     Clock::time_point ended_;
 };
@@ -135,7 +137,7 @@ DialogDriver::DialogDriver(const std::string& windowTitle, const std::string& xd
                           << "[ -e $d/ready ] || { echo 'The dialog never took the keyboard' >&2; exit 1; }\n"
                           << xdotoolCommands << "\n"
                           << "touch " << donePath_ << "\n";
-    watch_ = std::make_unique<Watch>(dir_);
+    watch_ = std::make_unique<Watch>(dir_, windowTitle);
     watch_->pid = ::fork();
     if (watch_->pid == 0) {
         ::execl("/bin/bash", "bash", script.c_str(), static_cast<char*>(nullptr));
