@@ -11,6 +11,7 @@
 #include "app/wx/MainFrame.h"
 #include "gui/DialogDriver.h"
 #include "gui/GuiApp.h"
+#include "gui/ProgramRunner.h"
 #include "gui/ShellFixture.h"
 #include "platform/CanonicalPath.h"
 #include "records/RecordList.h"
@@ -45,7 +46,7 @@ protected:
         Doc().SetModifiedFlag(false);
         ASSERT_TRUE(Doc().OpenFile(dir.File("data.txt"), 2, 0));
         Frame().ResetView();
-        GuiApp::ProcessEvents(100);
+        GuiApp::ProcessEvents(0);
     }
     void Select(int startRecord, int startByte, int endRecord, int endByte)
     {
@@ -65,14 +66,13 @@ protected:
     // answering clipboard requests: its output, or "FAILED".
     std::string Run(const std::string& command, int timeoutMs = 10000)
     {
-        static std::string done;
-        done = dir.File("run.done");
+        const std::string done = dir.File("run.done");
         std::remove(done.c_str());
         const std::string out = Quoted(dir.File("run.out"));
         if (std::system(("{ ( " + command + " ) >" + out + " 2>/dev/null; echo $? >" + Quoted(done + ".t") +
                          "; mv " + Quoted(done + ".t") + " " + Quoted(done) + "; } &")
                             .c_str()) != 0 ||
-            !GuiApp::RunUntil([] { return FileExists(done); }, timeoutMs) || ReadFileBytes(done) != "0\n")
+            !GuiApp::RunUntil([&] { return FileExists(done); }, timeoutMs) || ReadFileBytes(done) != "0\n")
             return "FAILED";
         return ReadFileBytes(dir.File("run.out"));
     }
@@ -93,7 +93,7 @@ protected:
         ClearClipboard();
         WriteFileBytes(dir.File("clip.in"), bytes);
         Start("xclip -quiet -selection clipboard -i " + Quoted(dir.File("clip.in")) + " 2>/dev/null");
-        for (int i = 0; i < 100 && Run("xclip -selection clipboard -o") != bytes; ++i) GuiApp::ProcessEvents(50);
+        EXPECT_TRUE(GuiApp::RunUntil([&] { return Run("xclip -selection clipboard -o") == bytes; }, 10000));
     }
 
     std::vector<int> children_;
@@ -155,11 +155,11 @@ TEST_F(Clipboard, AZeroByteSurvivesCopyAndPasteAndUndoRestoresTheDocument)
 
     // Shift+Delete on everything leaves one empty record.
     Select(0, 0, 1, 4);
-    Frame().Raise();
-    dynamic_cast<CAppView*>(Doc().GetFirstView())->dataPane->SetFocus();
-    GuiApp::ProcessEvents(200);
-    ASSERT_EQ(0, std::system("xdotool key --delay 20 50+119"));
-    GuiApp::ProcessEvents(250);
+    ASSERT_TRUE(GuiApp::Activate(&Frame()));
+    CEditDataWnd* pane = dynamic_cast<CAppView*>(Doc().GetFirstView())->dataPane;
+    pane->SetFocus();
+    ASSERT_SOON(GuiApp::HasKeyboardFocus(pane));
+    ASSERT_TRUE(GuiApp::SendInput("key --delay 20 50+119"));
     EXPECT_EQ((V{""}), Records());
     EXPECT_EQ("2 line(s) moved to Clipboard", Message());
 }
@@ -176,8 +176,9 @@ TEST_F(Clipboard, AdvanceTransfersThroughItsButtonsOnly)
     {
         // Enter transfers nothing; Cut with an empty start is refused and
         // the dialog stays; Escape closes it.
-        DialogDriver driver("Advance Clipboard", "xdotool key Return; sleep 0.3; "
-                                                 "xdotool key ctrl+a BackSpace alt+t; sleep 0.5; xdotool key Escape");
+        DialogDriver driver("Advance Clipboard", "xdotool key Return ctrl+a BackSpace alt+t\nawait refused\n"
+                                                 "xdotool key Escape");
+        driver.When("refused", [this] { return !platform.messageBox.boxes.empty(); });
         Command(ID_EDIT_ADVANCE);
         EXPECT_TRUE(driver.Finished());
     }
@@ -203,16 +204,14 @@ TEST_F(Clipboard, RecordsWithZeroBytesTravelBetweenTwoRunningCopies)
     std::string full;
     ASSERT_TRUE(CanonicalPath(other, &full));
     const std::string search = "xdotool search --sync --onlyvisible --name '^" + full + " - Tabulon$'";
-    // About one start in ten under a busy Xvfb fails to set up the toolkit;
-    // a second start has always worked (see the notes on wx under Linux).
-    bool started = false;
-    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
-        Start("TABULON_REGISTRY=" + Quoted(dir.File("r.reg")) + " " + Quoted(TABULON_EXE) + " -u " + Quoted(other) +
-              " 2>/dev/null");
-        started = Run("timeout 20 " + search, 25000) != "FAILED";
-    }
-    ASSERT_TRUE(started);
-    const std::string focus = "w=$(" + search + " | head -n1); xdotool windowfocus --sync $w; sleep 0.3; ";
+    const std::string log = dir.File("other.log");
+    const std::string pid = Run(StartProgramLines("TABULON_REGISTRY=" + Quoted(dir.File("r.reg")) + " " +
+                                                      Quoted(TABULON_EXE) + " -u " + Quoted(other),
+                                                  "^" + full + " - Tabulon$", log) +
+                                "echo $pid", 30000);
+    ASSERT_NE("FAILED", pid) << ReadFileBytes(log);
+    children_.push_back(std::atoi(pid.c_str()));
+    const std::string focus = "w=$(" + search + " | head -n1); timeout 10 xdotool windowfocus --sync $w; ";
 
     // The other copy copies its first record: a double click selects it with
     // its line break (the keyboard never selects), then Ctrl+Insert. Its
@@ -220,11 +219,8 @@ TEST_F(Clipboard, RecordsWithZeroBytesTravelBetweenTwoRunningCopies)
     // y 116.
     ClearClipboard();
     ASSERT_NE("FAILED", Run(focus + "xdotool mousemove --window $w 60 99 click --repeat 2 --delay 80 1; "
-                                    "sleep 0.2; xdotool key 37+118"));
-    bool offered = false;
-    for (int i = 0; i < 100 && !offered; ++i)
-        offered = Run("xclip -selection clipboard -t TARGETS -o").find("KELVOX") != std::string::npos;
-    ASSERT_TRUE(offered);
+                                    "xdotool key 37+118"));
+    ASSERT_SOON(Run("xclip -selection clipboard -t TARGETS -o").find("KELVOX") != std::string::npos);
     Open("pq");
     theView->caretByte = 1;
     Command(ID_EDIT_PASTE);
@@ -234,12 +230,10 @@ TEST_F(Clipboard, RecordsWithZeroBytesTravelBetweenTwoRunningCopies)
     // record with Shift+Insert and saves with Ctrl+S.
     Select(0, 0, 1, 0);
     Command(ID_EDIT_COPY);
-    ASSERT_NE("FAILED", Run(focus + "xdotool mousemove --window $w 45 116 click 1; sleep 0.2; "
+    ASSERT_NE("FAILED", Run(focus + "xdotool mousemove --window $w 45 116 click 1; "
                                     "xdotool key --delay 50 50+118 37+39"));
-    static std::string path, expected;
-    path = other;
-    expected = withZero + "\np" + withZero + "\nsecond\n";
-    EXPECT_TRUE(GuiApp::RunUntil([] { return ReadFileBytes(path) == expected; }, 15000)) << ReadFileBytes(other);
+    const std::string expected = withZero + "\np" + withZero + "\nsecond\n";
+    EXPECT_EQ(expected, GuiApp::Awaited(expected, [&] { return ReadFileBytes(other); }, 15000));
 }
 
 }  // namespace

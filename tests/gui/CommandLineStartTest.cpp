@@ -10,6 +10,7 @@
 #include "app/wx/AppDoc.h"
 #include "app/wx/MainFrame.h"
 #include "gui/GuiApp.h"
+#include "gui/ProgramRunner.h"
 #include "gui/ShellFixture.h"
 #include "platform/CanonicalPath.h"
 #include "records/RecordList.h"
@@ -106,16 +107,18 @@ TEST_F(CommandLineStart, LaterNewIsNotAffectedByTheRequest)
     EXPECT_EQ("Untitled - Tabulon", Title());
 }
 
-// Runs the real program with arguments and waits for a window title.
-int RunProgram(const TempDir& dir, const std::string& args, const std::string& script)
+// Runs the real program with arguments until it shows a window whose name
+// matches `windowName`, then the script.
+int RunProgram(const TempDir& dir, const std::string& args, const std::string& windowName, const std::string& script)
 {
     const std::string path = dir.File("run.sh");
-    WriteFileBytes(path, "cd '" + dir.Path() + "'\n"
-                         "TABULON_REGISTRY='" + dir.File("r.reg") + "' '" TABULON_EXE "' " + args +
-                         " & pid=$!\n" + script +
-                         "found=$?\n"
-                         "kill $pid 2>/dev/null; wait $pid 2>/dev/null\n"
-                         "exit $found\n");
+    WriteFileBytes(path, "cd '" + dir.Path() + "'\n" +
+                             StartProgramLines("TABULON_REGISTRY='" + dir.File("r.reg") + "' '" TABULON_EXE "' " + args,
+                                               windowName, "program.log") +
+                             script +
+                             "found=$?\n"
+                             "kill $pid 2>/dev/null; wait $pid 2>/dev/null\n"
+                             "exit $found\n");
     return std::system(("bash '" + path + "'").c_str());
 }
 
@@ -125,17 +128,14 @@ TEST(ProgramStart, OpensTheFileNamedOnTheCommandLine)
     WriteFileBytes(dir.File("data.bin"), std::string(160, '\1'));
     std::string full;
     ASSERT_TRUE(CanonicalPath(dir.File("data.bin"), &full));
-    EXPECT_EQ(0, RunProgram(dir, "-w 80 data.bin",
-                            "timeout 20 xdotool search --sync --onlyvisible --name '^" + full +
-                                " - Tabulon$' >/dev/null\n"));
+    EXPECT_EQ(0, RunProgram(dir, "-w 80 data.bin", "^" + full + " - Tabulon$", "true\n"));
 }
 
 TEST(ProgramStart, MissingFileShowsOopsThenAnUntitledWindow)
 {
     TempDir dir;
-    EXPECT_EQ(0, RunProgram(dir, "missing.txt",
-                            "w=$(timeout 20 xdotool search --sync --onlyvisible --name '^Oops$' | head -n1) || exit 1\n"
-                            "sleep 0.5; xdotool windowfocus --sync $w; xdotool key Return\n"
+    EXPECT_EQ(0, RunProgram(dir, "missing.txt", "^Oops$",
+                            "timeout 10 xdotool windowfocus --sync $w && xdotool key Return &&\n"
                             "timeout 20 xdotool search --sync --onlyvisible --name '^Untitled - Tabulon$' >/dev/null\n"));
 }
 

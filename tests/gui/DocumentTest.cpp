@@ -135,7 +135,7 @@ TEST_F(Document, ExitCanBeCancelled)
     Doc().MarkModified();
     platform.messageBox.Answer(MbResult::Cancel);
     Command(ID_APP_EXIT);
-    GuiApp::ProcessEvents(50);
+    GuiApp::ProcessEvents(0);  // a closed frame would go now
     EXPECT_EQ("Tabulon: Save changes to Untitled?\n", Boxes());
     ASSERT_NE(nullptr, theMainFrame);
     EXPECT_TRUE(theMainFrame->IsShown());
@@ -251,11 +251,10 @@ TEST_F(Document, TypingMarksTheTitleOnceAndUpdatesTheStatus)
     Frame().ResetView();
     auto* view = dynamic_cast<CAppView*>(Doc().GetFirstView());
     ASSERT_NE(nullptr, view);
-    Frame().Raise();
+    ASSERT_TRUE(GuiApp::Activate(&Frame()));
     view->dataPane->SetFocus();
-    GuiApp::ProcessEvents(200);
-    ASSERT_EQ(0, std::system("xdotool key --delay 20 53 29"));  // x y
-    GuiApp::ProcessEvents(250);
+    ASSERT_SOON(GuiApp::HasKeyboardFocus(view->dataPane));
+    ASSERT_TRUE(GuiApp::SendInput("key --delay 20 53 29"));  // x y
 
     EXPECT_EQ("xyhello", std::string(reinterpret_cast<const char*>(theRecordList->head->data),
                                      theRecordList->head->length));

@@ -39,10 +39,9 @@ protected:
         Frame().ResetView();
         view = dynamic_cast<CAppView*>(Doc().GetFirstView());
         if (!view) return nullptr;
-        Frame().Raise();
+        if (!GuiApp::Activate(&Frame())) return nullptr;
         view->dataPane->SetFocus();
-        GuiApp::ProcessEvents(200);
-        return view;
+        return GuiApp::RunUntil([this] { return GuiApp::HasKeyboardFocus(view->dataPane); }) ? view : nullptr;
     }
     void TearDown() override
     {
@@ -56,6 +55,7 @@ protected:
     std::string SavedBytes()
     {
         PressKeys("37+39");
+        EXPECT_FALSE(Doc().IsModified());
         return ReadFileBytes(path);
     }
     std::string Position() { return Frame().PaneText(CMainFrame::kPositionPane).utf8_string(); }
@@ -71,8 +71,7 @@ protected:
 // map), as a keyboard would send them.
 void Editing::PressKeys(const std::string& keycodes)
 {
-    ASSERT_EQ(0, std::system(("xdotool key --delay 20 " + keycodes).c_str()));
-    GuiApp::ProcessEvents(250);
+    ASSERT_TRUE(GuiApp::SendInput("key --delay 20 " + keycodes)) << keycodes;
 }
 
 bool NumLockOn() { return wxGetKeyState(WXK_NUMLOCK); }
@@ -96,7 +95,6 @@ TEST_F(Editing, HexDigitsOnTheNibbleRows)
 {
     ASSERT_NE(nullptr, Open("AB\r\nCD\r\n"));
     view->ToggleHex();
-    GuiApp::ProcessEvents(100);
     PressKeys("116 16 41");  // Down to the high nibbles, 7 and F: a new byte 7F
     EXPECT_EQ("[1,2]", Position());
     PressKeys("118 116 116 116 116 10");  // overwrite; low nibble of D; 1 over its 4
@@ -150,11 +148,7 @@ wxPoint CellOnScreen(CAppView* v, int col, int row)
         wxPoint(col * v->charWidth + 2, row * v->charHeight + 2 + v->charHeight / 2));
 }
 
-void Mouse(const std::string& actions)
-{
-    ASSERT_EQ(0, std::system(("xdotool " + actions).c_str()));
-    GuiApp::ProcessEvents(250);
-}
+void Mouse(const std::string& actions) { ASSERT_TRUE(GuiApp::SendInput(actions)) << actions; }
 
 std::string At(const wxPoint& p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
 
@@ -169,6 +163,7 @@ TEST_F(Editing, ClickDragAndDoubleClickSelect)
     EXPECT_EQ(wxSize(2, v->charHeight), v->dataPane->GetCaret()->GetSize());
     EXPECT_TRUE(v->dataPane->caretShown);
 
+    // Each pause outlasts the double-click time.
     Mouse("sleep 0.6 mousedown 1 mousemove " + At(CellOnScreen(v, 2, 0)) + " mouseup 1");
     EXPECT_EQ(0, v->selStartRecord);
     EXPECT_EQ(2, v->selStartByte);

@@ -56,7 +56,8 @@ std::string PanelLabels(const std::function<void()>& show)
     wxTimer timer;
     int ticks = 0;
     timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        if (++ticks < 3) return;  // let the panel come up
+        // The panel is made before the dialog shows.
+        if (!(hook.dialog && hook.dialog->IsShown()) && ++ticks < 200) return;
         timer.Stop();
         if (!hook.dialog) {
             labels = "no file dialog was seen";
@@ -66,7 +67,7 @@ std::string PanelLabels(const std::function<void()>& show)
         CollectLabels(hook.dialog, &labels);
         hook.dialog->EndModal(wxID_CANCEL);
     });
-    timer.Start(500);
+    timer.Start(50);
     show();
     return labels;
 }
@@ -101,7 +102,8 @@ TEST_F(FileDialogs, ANameThatIsNotUtf8OpensFromTheDialogAndSavesUnderItsBytes)
     WriteFileBytes(path, "v\n");
     {
         InFolder here(dir.Path());
-        DialogDriver driver("Open", "xdotool key Down; sleep 0.3; xdotool key Return");
+        // Down (again while the chooser still lists the folder) picks its one file.
+        DialogDriver driver("Open", DialogDriver::AwaitChosen(path, "Down") + "accept");
         Frame().OpenWithPrompt();
         EXPECT_TRUE(driver.Finished());
     }

@@ -34,9 +34,9 @@ protected:
     }
     void FocusView()
     {
-        Frame().Raise();
+        ASSERT_TRUE(GuiApp::Activate(&Frame()));
         view->dataPane->SetFocus();
-        GuiApp::ProcessEvents(200);
+        ASSERT_SOON(GuiApp::HasKeyboardFocus(view->dataPane));
     }
     void TearDown() override
     {
@@ -46,14 +46,9 @@ protected:
     }
     static void Keys(const std::string& keycodes)
     {
-        ASSERT_EQ(0, std::system(("xdotool key --delay 30 " + keycodes).c_str()));
-        GuiApp::ProcessEvents(300);
+        ASSERT_TRUE(GuiApp::SendInput("key --delay 30 " + keycodes)) << keycodes;
     }
-    static void Type(const std::string& text)
-    {
-        ASSERT_EQ(0, std::system(("xdotool type --delay 30 '" + text + "'").c_str()));
-        GuiApp::ProcessEvents(300);
-    }
+    static void Type(const std::string& text) { ASSERT_TRUE(GuiApp::SendInput("type --delay 30 '" + text + "'")) << text; }
     std::string Pane(int pane) { return Frame().PaneText(pane).utf8_string(); }
 
     std::string path;
@@ -67,27 +62,31 @@ TEST_F(FindAndJump, CtrlFSearchesAndReplacesAllAndTheSavedFileHoldsTheResult)
     auto* find = dynamic_cast<CFindReplaceDlg*>(Frame().findDialog);
     ASSERT_NE(nullptr, find);
     ASSERT_TRUE(find->IsShown());
+    ASSERT_TRUE(GuiApp::Activate(find));
     auto* searchBox = dynamic_cast<wxComboBox*>(find->FindWindow(IDC_FIND_TEXT));
-    ASSERT_TRUE(searchBox && searchBox->HasFocus());
+    ASSERT_NE(nullptr, searchBox);
+    ASSERT_SOON(GuiApp::HasKeyboardFocus(searchBox));
     EXPECT_FALSE(find->FindWindow(IDC_FIND_SEARCH)->IsEnabled());
 
     Type("beta");
     EXPECT_TRUE(find->FindWindow(IDC_FIND_SEARCH)->IsEnabled());
     EXPECT_FALSE(find->FindWindow(IDC_FIND_REPLACE)->IsEnabled());
-    Keys("36");  // Return: Search, the default button
+    // Return: Search, the default button. A button pressed from the
+    // keyboard acts a moment later.
+    Keys("36");
+    EXPECT_SOON_EQ("[1,7]", Pane(CMainFrame::kPositionPane));
     EXPECT_EQ(0, theView->selStartRecord);
     EXPECT_EQ(6, theView->selStartByte);
     EXPECT_EQ(10, theView->selEndByte);
-    EXPECT_EQ("[1,7]", Pane(CMainFrame::kPositionPane));
     EXPECT_TRUE(find->FindWindow(IDC_FIND_REPLACE)->IsEnabled());
 
     find->FindWindow(IDC_REPLACE_TEXT)->SetFocus();
-    GuiApp::ProcessEvents(100);
+    ASSERT_SOON(GuiApp::HasKeyboardFocus(find->FindWindow(IDC_REPLACE_TEXT)));
     Type("B\\x45TA");
     Keys("64+38");  // Alt+A: Replace All
+    EXPECT_SOON_EQ('*', Title().back());
     EXPECT_EQ("", Boxes());
     EXPECT_FALSE(find->FindWindow(IDC_FIND_REPLACE)->IsEnabled());
-    EXPECT_EQ('*', Title().back());
 
     FocusView();
     Keys("37+39");  // Ctrl+S
@@ -95,9 +94,10 @@ TEST_F(FindAndJump, CtrlFSearchesAndReplacesAllAndTheSavedFileHoldsTheResult)
 
     // Nothing more to find: the message, and the histories hold both texts.
     find->ShowAndFocus();
-    GuiApp::ProcessEvents(100);
+    ASSERT_TRUE(GuiApp::Activate(find));
+    ASSERT_SOON(GuiApp::HasKeyboardFocus(searchBox));
     Keys("36");
-    EXPECT_EQ(std::string(kCapPatternNotFound) + ": " + kMsgPatternNotFound + "\n", Boxes());
+    EXPECT_SOON_EQ(std::string(kCapPatternNotFound) + ": " + kMsgPatternNotFound + "\n", Boxes());
     ASSERT_EQ(1u, searchBox->GetCount());
     EXPECT_EQ("beta", searchBox->GetString(0));
 }
@@ -111,28 +111,31 @@ TEST_F(FindAndJump, CtrlJJumpsToTheRecordTypedAndTheStatusBarShowsIt)
     auto* jump = dynamic_cast<CJumpDlg*>(Frame().jumpDialog);
     ASSERT_NE(nullptr, jump);
     ASSERT_TRUE(jump->IsShown());
+    ASSERT_TRUE(GuiApp::Activate(jump));
     EXPECT_FALSE(jump->FindWindow(IDC_JUMP_FORWARD)->IsEnabled());
     auto* value = dynamic_cast<wxTextCtrl*>(jump->FindWindow(IDC_JUMP_VALUE));
     ASSERT_NE(nullptr, value);
     EXPECT_EQ("0", value->GetValue());
     value->SetFocus();
     value->SelectAll();
-    GuiApp::ProcessEvents(100);
+    ASSERT_SOON(GuiApp::HasKeyboardFocus(value));
     Type("9x");  // the box takes digits only
     EXPECT_EQ("9", value->GetValue());
     Keys("36");  // Return: Jump
-    EXPECT_EQ("[9,1]", Pane(CMainFrame::kPositionPane));
+    EXPECT_SOON_EQ("[9,1]", Pane(CMainFrame::kPositionPane));
     EXPECT_EQ(8, theView->selStartRecord);
     EXPECT_EQ(8, theView->selEndByte);
     EXPECT_EQ("", Boxes());
     value->SelectAll();
     Type("99");
     Keys("36");  // beyond the last record: the last one; the box keeps what was typed
-    EXPECT_EQ("[12,1]", Pane(CMainFrame::kPositionPane));
+    EXPECT_SOON_EQ("[12,1]", Pane(CMainFrame::kPositionPane));
     EXPECT_EQ("99", value->GetValue());
 
-    Keys("Escape");  // hides it; Ctrl+J brings it back as it was
-    EXPECT_FALSE(jump->IsShown());
+    // Escape hides it (the keyboard focus may then be nowhere in the
+    // program); Ctrl+J brings it back as it was.
+    ASSERT_EQ(0, std::system("xdotool key Escape"));
+    EXPECT_SOON(!jump->IsShown());
     FocusView();
     Keys("37+44");
     EXPECT_TRUE(jump->IsShown());

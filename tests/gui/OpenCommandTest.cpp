@@ -49,7 +49,7 @@ TEST_F(OpenCommand, NoThenChoosingAFileOpensIt)
     lastOpenWidth = 0;
     {
         // Typing a path opens the chooser's location field.
-        DialogDriver driver("Open", "xdotool type --delay 20 '" + path + "'\nsleep 0.5\nxdotool key Return");
+        DialogDriver driver("Open", DialogDriver::ChooseFile(path));
         Frame().OpenWithPrompt();
         EXPECT_TRUE(driver.Finished());
     }
@@ -94,7 +94,7 @@ TEST_F(OpenCommand, YesSavesToTheFileThenOpens)
     Doc().MarkModified();
     platform.messageBox.Answer(MbResult::Yes);
     {
-        DialogDriver driver("Open", "xdotool type --delay 20 '" + second + "'\nsleep 0.5\nxdotool key Return");
+        DialogDriver driver("Open", DialogDriver::ChooseFile(second));
         Frame().OpenWithPrompt();
         EXPECT_TRUE(driver.Finished());
     }
@@ -109,7 +109,7 @@ TEST_F(OpenCommand, SaveAsDialogWritesTheChosenFile)
     const std::string target = dir.File("saved.txt");
     EditUntitled();
     {
-        DialogDriver driver("Save As", "xdotool type --delay 20 '" + target + "'\nsleep 0.5\nxdotool key Return");
+        DialogDriver driver("Save As", DialogDriver::ChooseFile(target));
         EXPECT_TRUE(Frame().SaveDocumentAs());
         EXPECT_TRUE(driver.Finished());
     }
@@ -133,7 +133,7 @@ TEST_F(OpenCommand, RememberedBinaryWidthReadsTheChosenFile)
     lastOpenMode = 0;
     lastOpenWidth = 16;
     {
-        DialogDriver driver("Open", "xdotool type --delay 20 '" + path + "'\nsleep 0.5\nxdotool key Return");
+        DialogDriver driver("Open", DialogDriver::ChooseFile(path));
         Frame().OpenWithPrompt();
         EXPECT_TRUE(driver.Finished());
     }

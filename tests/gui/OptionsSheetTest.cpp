@@ -136,7 +136,7 @@ TEST_F(OptionsSheet, MarginSpinsStepTenHundredthsWithinTheirRange)
     EXPECT_FLOAT_EQ(4.0f, theSettings.printLeft);
 }
 
-TEST_F(OptionsSheet, FontOutOfRangeIsRefusedAndCancelKeepsWhatApplySet)
+TEST_F(OptionsSheet, FontOutOfRangeIsRefusedAndApplyTakesOneInRange)
 {
     theSettings.registryAccess = true;
     theSettings.printFont = 8;
@@ -159,9 +159,27 @@ TEST_F(OptionsSheet, FontOutOfRangeIsRefusedAndCancelKeepsWhatApplySet)
     ASSERT_TRUE(sheet.ApplyNow());
     EXPECT_EQ(12, theSettings.printFont);
     EXPECT_FALSE(sheet.FindWindow(wxID_APPLY)->IsEnabled());
-    font->SetValue("14");  // then Cancel
-    EXPECT_EQ(12, theSettings.printFont);
     EXPECT_EQ(0, host.tabWidthChanges);  // the Source page was shown but its width kept
+}
+
+TEST_F(OptionsSheet, CancelKeepsWhatApplySetInTheSettingsAndTheirStore)
+{
+    theSettings.registryAccess = true;
+    theSettings.printFont = 8;
+    ModalScript script("Options", [](wxDialog& dialog) {
+        auto& sheet = dynamic_cast<CToolsDlg&>(dialog);
+        EXPECT_TRUE(sheet.TurnTo(1));
+        sheet.printPage->font->edit->SetValue("12");
+        PressButton(dialog, wxID_APPLY);
+        sheet.printPage->font->edit->SetValue("14");
+        PressButton(dialog, wxID_CANCEL);
+    });
+    Command(ID_TOOLS_OPTIONS);
+    ASSERT_TRUE(script.Ran());
+    EXPECT_EQ(12, theSettings.printFont);
+    Settings stored;
+    LoadSettings(stored, platform.registry);
+    EXPECT_EQ(12, stored.printFont);
 }
 
 TEST_F(OptionsSheet, OpensOnSetupWithoutRegistryAccessAndNoKeepsTheKey)
@@ -315,8 +333,7 @@ TEST_F(FileTypesDialog, BoxesFollowASelectionMadeWithoutTheMouseSoOkKeepsOtherVe
     dialog.listCtrl->SetItemState(RowOf(dialog, data), 0, wxLIST_STATE_SELECTED);
     dialog.listCtrl->SetItemState(RowOf(dialog, KeyOf(dialog, "text/x-csrc")), wxLIST_STATE_SELECTED,
                                   wxLIST_STATE_SELECTED);
-    GuiApp::ProcessEvents(50);
-    EXPECT_EQ(wxCHK_CHECKED, dialog.enableBox->Get3StateValue());
+    EXPECT_SOON_EQ(wxCHK_CHECKED, dialog.enableBox->Get3StateValue());
     EXPECT_EQ(wxCHK_CHECKED, dialog.openModeBoxes[kDosBox]->Get3StateValue());
     dialog.PressOK();
     std::string exec;

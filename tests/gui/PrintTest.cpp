@@ -124,10 +124,9 @@ TEST_F(Printing, PreviewShowsTheRecordsOnPageOne)
         if ((preview = dynamic_cast<wxPreviewFrame*>(w))) break;
     ASSERT_NE(nullptr, preview);
     wxPrintPreviewBase* pages = preview->GetControlBar()->GetPrintPreview();
-    static CAppPrintout* printout;
-    printout = dynamic_cast<CAppPrintout*>(pages->GetPrintout());
+    auto* printout = dynamic_cast<CAppPrintout*>(pages->GetPrintout());
     ASSERT_NE(nullptr, printout);
-    ASSERT_TRUE(GuiApp::RunUntil([] { return !printout->LastPrinted().runs.empty(); }));
+    ASSERT_SOON(!printout->LastPrinted().runs.empty());
 
     EXPECT_EQ(1, pages->GetCurrentPage());
     EXPECT_EQ(1, pages->GetMaxPage());
@@ -136,20 +135,22 @@ TEST_F(Printing, PreviewShowsTheRecordsOnPageOne)
     EXPECT_NE(std::string::npos, shown.find("\n1  record 1\n"));
     EXPECT_NE(std::string::npos, shown.find("\n40  record 40\n"));
 
-    // The page on screen carries ink.
-    GuiApp::ProcessEvents(300);
-    wxClientDC screen(pages->GetCanvas());
-    const wxSize size = pages->GetCanvas()->GetClientSize();
-    wxBitmap shot(size);
-    wxMemoryDC(shot).Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    const wxImage image = shot.ConvertToImage();
-    int dark = 0;
-    for (int i = 0; i < image.GetWidth() * image.GetHeight() * 3; i += 3) dark += image.GetData()[i] < 100;
-    EXPECT_GT(dark, 200);
+    // The page on screen carries ink, once the canvas has painted it.
+    wxWindow* canvas = pages->GetCanvas();
+    auto darkPixels = [canvas] {
+        wxClientDC screen(canvas);
+        const wxSize size = canvas->GetClientSize();
+        wxBitmap shot(size);
+        wxMemoryDC(shot).Blit(0, 0, size.x, size.y, &screen, 0, 0);
+        const wxImage image = shot.ConvertToImage();
+        int dark = 0;
+        for (int i = 0; i < image.GetWidth() * image.GetHeight() * 3; i += 3) dark += image.GetData()[i] < 100;
+        return dark;
+    };
+    EXPECT_SOON(darkPixels() > 200);
 
     preview->Close(true);
-    GuiApp::ProcessEvents(100);
-    EXPECT_TRUE(Frame().IsEnabled());
+    EXPECT_SOON(Frame().IsEnabled());
 }
 
 }  // namespace

@@ -30,12 +30,12 @@ public:
                 window->Hide();
                 hidden_.push_back(window);
             }
-        GuiApp::ProcessEvents(100);
+        GuiApp::ProcessEvents(0);
     }
     ~HiddenTestWindows()
     {
         for (wxWindow* window : hidden_) window->Show();
-        GuiApp::ProcessEvents(100);
+        GuiApp::ProcessEvents(0);
     }
 
 private:
@@ -43,6 +43,27 @@ private:
 };
 
 }  // namespace
+
+std::string StartProgramLines(const std::string& command, const std::string& windowName, const std::string& log)
+{
+    // Against a busy Xvfb the display server now and then refuses the toolkit
+    // its connection ("Unable to initialize GTK+"); only such a start is
+    // tried again. Any other end before the window shows is a fault.
+    return "for attempt in 1 2 3; do\n"
+           "  " + command + " >" + Quoted(log) + " 2>&1 & pid=$!\n"
+           "  w=\n"
+           "  for i in $(seq 200); do\n"
+           "    w=$(xdotool search --all --onlyvisible --pid $pid" +
+           (windowName.empty() ? "" : " --name " + Quoted(windowName)) + " 2>/dev/null | head -n1)\n"
+           "    [ -n \"$w\" ] || ! kill -0 $pid 2>/dev/null && break\n"
+           "    sleep 0.1\n"
+           "  done\n"
+           "  [ -n \"$w\" ] && break\n"
+           "  kill $pid 2>/dev/null; wait $pid 2>/dev/null\n"
+           "  grep -q 'Unable to initialize GTK+' " + Quoted(log) + " || break\n"
+           "done\n"
+           "[ -n \"$w\" ] || { echo \"The program did not show its window:\"; cat " + Quoted(log) + "; exit 1; } >&2\n";
+}
 
 int RunProgram(const std::string& folder, const ProgramRun& run)
 {
@@ -62,16 +83,8 @@ int RunProgram(const std::string& folder, const ProgramRun& run)
         launcher = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     }
     script += run.setup + "\n";
-    // GTK under a busy Xvfb now and then fails to start at once (exit 255);
-    // a second start has always worked.
-    script += "for attempt in 1 2 3; do\n"
-              "  " + launcher + Quoted(program) + " " + run.args + " & pid=$!\n"
-              "  sleep 1\n"
-              "  kill -0 $pid 2>/dev/null && break\n"
-              "done\n"
-              "w=$(timeout 20 xdotool search --sync --onlyvisible --pid $pid --name ' - Tabulon' | head -n1)\n"
-              "[ -n \"$w\" ] || { kill $pid; exit 1; }\n"
-              "sleep 0.5; xdotool windowfocus --sync $w; sleep 0.3\n";
+    script += StartProgramLines(launcher + Quoted(program) + " " + run.args, "", "program.log");
+    script += "timeout 10 xdotool windowfocus --sync $w || exit 1\n";
     script += "(\n" + run.driver + "\n)\nfound=$?\n";
     script += "kill $pid 2>/dev/null; wait $pid 2>/dev/null\n";
     script += "[ $found -eq 0 ] || exit $found\n";

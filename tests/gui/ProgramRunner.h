@@ -23,3 +23,10 @@ struct ProgramRun {
 // The script's exit status: 0 when every line succeeded. `folder` must be a
 // fresh temporary folder; it is made reachable for an unprivileged user.
 int RunProgram(const std::string& folder, const ProgramRun& run);
+
+// Shell lines that start `command` in the background, its output going to
+// the file `log`, and wait (at most 20 s) for a visible window of it whose
+// name matches `windowName` (any window when empty): $pid is the program, $w
+// the window. The script fails, showing the log, when the program ends
+// first.
+std::string StartProgramLines(const std::string& command, const std::string& windowName, const std::string& log);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <unistd.h>
 
 #include "gui/ProgramRunner.h"
@@ -7,8 +8,19 @@
 
 namespace {
 
-// Types "x" at the start of the document and presses Ctrl+S.
-const char kTypeAndSave[] = "xdotool key 53; sleep 0.3; xdotool key 37+39; sleep 1";
+// Types "x" at the start of the document, presses Ctrl+S and waits (at most
+// 20 s) until the file, a shell word, has changed and the title has lost
+// its "*".
+std::string TypeAndSave(const std::string& file)
+{
+    return "cp " + file + " before.copy\n"
+           "xdotool key 53 37+39\n"
+           "for i in $(seq 200); do\n"
+           "  cmp -s before.copy " + file + " || case $(xdotool getwindowname $w) in *\\*) ;; *) exit 0 ;; esac\n"
+           "  sleep 0.1\n"
+           "done\n"
+           "exit 1\n";
+}
 
 TEST(ProgramSave, AnUnprivilegedUserSavesAWritableFileInAFolderTheyCannotWrite)
 {
@@ -17,7 +29,7 @@ TEST(ProgramSave, AnUnprivilegedUserSavesAWritableFileInAFolderTheyCannotWrite)
     run.setup = "mkdir locked && printf 'old\\r\\n' > locked/doc.txt && chmod 666 locked/doc.txt && chmod 555 locked";
     run.unprivileged = true;
     run.args = "locked/doc.txt";
-    run.driver = kTypeAndSave;
+    run.driver = TypeAndSave("locked/doc.txt");
     run.after = "printf 'xold\\r\\n' | cmp - locked/doc.txt && [ ! -e locked/doc.txt.bak ]";
     EXPECT_EQ(0, RunProgram(dir.Path(), run));
 }
@@ -28,7 +40,7 @@ TEST(ProgramSave, AFileWithTwoHardLinksShowsTheNewBytesUnderBothNames)
     ProgramRun run;
     run.setup = "printf 'one\\r\\n' > doc.txt && ln doc.txt other.txt";
     run.args = "doc.txt";
-    run.driver = kTypeAndSave;
+    run.driver = TypeAndSave("doc.txt");
     run.after = "printf 'xone\\r\\n' | cmp - other.txt && cmp doc.txt other.txt && "
                 "[ \"$(stat -c %i doc.txt)\" = \"$(stat -c %i other.txt)\" ] && printf 'one\\r\\n' | cmp - doc.txt.bak";
     EXPECT_EQ(0, RunProgram(dir.Path(), run));
@@ -51,10 +63,15 @@ TEST(ProgramSave, AFullDiskRefusesTheSaveAndKeepsTheFileAndItsBackup)
                     "cp disk/doc.txt expected\n"
                     "dd if=/dev/zero of=disk/filler bs=4k 2>/dev/null\n";
         run.args = "disk/" + file;
-        run.driver = "xdotool key 53; sleep 0.3; xdotool key 37+39\n"
-                     "b=$(timeout 15 xdotool search --sync --onlyvisible --pid $pid --name '^File Error$' | head -n1)\n"
+        run.driver = "xdotool key 53 37+39\n"
+                     "b=$(timeout 15 xdotool search --all --sync --onlyvisible --pid $pid --name '^File Error$' | head -n1)\n"
                      "[ -n \"$b\" ] || exit 1\n"
-                     "xdotool windowfocus --sync $b; xdotool key Return; sleep 0.5";
+                     "xdotool windowfocus --sync $b; xdotool key Return\n"
+                     "for i in $(seq 100); do\n"
+                     "  xdotool search --all --onlyvisible --pid $pid --name '^File Error$' >/dev/null || exit 0\n"
+                     "  sleep 0.1\n"
+                     "done\n"
+                     "exit 1";
         run.after = "cmp expected disk/doc.txt && cmp expected disk/linked.txt && cmp expected disk/second.txt && "
                     "printf older | cmp - disk/doc.txt.bak && printf older | cmp - disk/linked.txt.bak";
         EXPECT_EQ(0, RunProgram(dir.Path(), run)) << file;
@@ -67,7 +84,7 @@ TEST(ProgramSave, AFileNameThatIsNotUtf8OpensFromTheCommandLineAndSavesUnderItsB
     ProgramRun run;
     run.setup = "name=$(printf 'caf\\351.txt'); printf 'v\\n' > \"$name\"";
     run.args = "\"$name\"";
-    run.driver = std::string("xdotool getwindowname $w | grep -q '/caf.*\\.txt - Tabulon$' || exit 1\n") + kTypeAndSave;
+    run.driver = std::string("xdotool getwindowname $w | grep -q '/caf.*\\.txt - Tabulon$' || exit 1\n") + TypeAndSave("\"$name\"");
     run.after = "printf 'xv\\n' | cmp - \"$name\" && [ \"$(ls | grep -c caf)\" = 2 ]";  // the file and its .bak
     EXPECT_EQ(0, RunProgram(dir.Path(), run));
 }

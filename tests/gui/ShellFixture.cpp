@@ -15,7 +15,7 @@ void ShellTest::SetUp()
     ASSERT_NE(nullptr, theDoc);
     theDoc->SetModifiedFlag(false);
     ASSERT_NE(nullptr, TheApp().OpenDocumentFile(""));
-    GuiApp::ProcessEvents(20);
+    GuiApp::ProcessEvents(0);
     platform.messageBox.boxes.clear();
 }
 
@@ -24,7 +24,7 @@ void ShellTest::TearDown()
     if (!theDoc) return;
     theDoc->SetModifiedFlag(false);
     TheApp().OpenDocumentFile("");
-    GuiApp::ProcessEvents(20);
+    GuiApp::ProcessEvents(0);
 }
 
 CMainFrame& ShellTest::Frame() { return *theMainFrame; }

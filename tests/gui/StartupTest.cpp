@@ -6,6 +6,7 @@
 #include <wx/frame.h>
 
 #include "gui/GuiApp.h"
+#include "gui/ProgramRunner.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -29,12 +30,9 @@ TEST(Startup, ProgramShowsItsWindow)
 {
     TempDir dir;
     const std::string script = dir.File("run.sh");
-    WriteFileBytes(script,
-                   "TABULON_REGISTRY=" + dir.File("r.reg") + " '" TABULON_EXE "' & pid=$!\n"
-                   "timeout 20 xdotool search --sync --onlyvisible --name '^Untitled - Tabulon$' >/dev/null\n"
-                   "found=$?\n"
-                   "kill $pid; wait $pid 2>/dev/null\n"
-                   "exit $found\n");
+    WriteFileBytes(script, StartProgramLines("TABULON_REGISTRY=" + dir.File("r.reg") + " '" TABULON_EXE "'",
+                                             "^Untitled - Tabulon$", dir.File("program.log")) +
+                               "kill $pid; wait $pid 2>/dev/null; exit 0\n");
     EXPECT_EQ(0, std::system(("bash " + script).c_str()));
 }
 

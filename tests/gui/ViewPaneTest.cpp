@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <wx/frame.h>
@@ -31,7 +32,7 @@ public:
         loaded_ = list_.Load(path, 0, 0) == 0;
         theRecordList = &list_;
         View()->OnInitialUpdate();
-        GuiApp::ProcessEvents(150);
+        GuiApp::ProcessEvents(0);
     }
     ~ShownFile()
     {
@@ -40,7 +41,7 @@ public:
             View()->rowsPerRecord = 1;
             View()->OnInitialUpdate();
         }
-        GuiApp::ProcessEvents(50);
+        GuiApp::ProcessEvents(0);
     }
     bool Loaded() const { return loaded_; }
 
@@ -55,9 +56,6 @@ private:
 // toolkit's own screen reading can answer with an old picture).
 wxImage Screenshot(wxWindow* window)
 {
-    GuiApp::ProcessEvents(150);
-    window->Update();
-    GuiApp::ProcessEvents(50);
     static TempDir dir;
     const std::string path = dir.File("screen.png");
     if (std::system(("import -window root '" + path + "'").c_str()) != 0) return wxImage();
@@ -71,11 +69,29 @@ wxImage Screenshot(wxWindow* window)
 bool HasColour(const wxImage& image, const wxRect& area, unsigned char r, unsigned char g,
                unsigned char b)
 {
+    if (!image.IsOk()) return false;
     for (int y = area.y; y < area.GetBottom() && y < image.GetHeight(); ++y)
         for (int x = area.x; x < area.GetRight() && x < image.GetWidth(); ++x)
             if (image.GetRed(x, y) == r && image.GetGreen(x, y) == g && image.GetBlue(x, y) == b)
                 return true;
     return false;
+}
+
+using Check = std::function<bool(const wxImage&)>;
+
+Check Colour(const wxRect& area, unsigned char r, unsigned char g, unsigned char b)
+{
+    return [=](const wxImage& image) { return HasColour(image, area, r, g, b); };
+}
+
+// The first picture of the window for which `shows` holds, taken again
+// while the window repaints (at most five seconds); else the last one.
+wxImage ScreenshotShowing(wxWindow* window, const Check& shows)
+{
+    window->Update();
+    wxImage shot;
+    GuiApp::RunUntil([&] { return shows(shot = Screenshot(window)); });
+    return shot;
 }
 
 // The data pane's cell (column c, screen row i) in the pane's window
@@ -138,26 +154,29 @@ TEST(ViewPanes, ScreenShowsTheColoursOfEachView)
     ASSERT_TRUE(file.Loaded());
     CAppView* v = View();
 
-    wxImage shot = Screenshot(v->dataPane);
-    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 0), 0, 0, 0)) << "black H";
+    const Check blackH = Colour(CellRect(v, 0, 0), 0, 0, 0);
+    wxImage shot = ScreenshotShowing(v->dataPane, blackH);
+    EXPECT_TRUE(blackH(shot)) << "black H";
     EXPECT_FALSE(HasColour(shot, CellRect(v, 0, 0), 192, 0, 0));
     EXPECT_TRUE(HasColour(shot, CellRect(v, 8, 0), 255, 255, 255));
     EXPECT_FALSE(HasColour(shot, CellRect(v, 8, 0), 0, 0, 0)) << "nothing past the end";
 
-    const wxImage line = Screenshot(v->linePane);
-    EXPECT_TRUE(HasColour(line, wxRect(3, v->dataHeight - 10, 4, 4), 228, 228, 228));
-    const wxImage ruler = Screenshot(v->rulerPane);
-    EXPECT_TRUE(HasColour(ruler, wxRect(3, 3, 4, 4), 228, 228, 228));
+    const Check lineGrey = Colour(wxRect(3, v->dataHeight - 10, 4, 4), 228, 228, 228);
+    EXPECT_TRUE(lineGrey(ScreenshotShowing(v->linePane, lineGrey)));
+    const Check rulerGrey = Colour(wxRect(3, 3, 4, 4), 228, 228, 228);
+    EXPECT_TRUE(rulerGrey(ScreenshotShowing(v->rulerPane, rulerGrey)));
 
     v->ToggleAscii();  // EBCDIC: C8 C5 D3 show as H E L in dark red
-    shot = Screenshot(v->dataPane);
-    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 1), 192, 0, 0)) << "dark red H";
+    const Check darkRedH = Colour(CellRect(v, 0, 1), 192, 0, 0);
+    shot = ScreenshotShowing(v->dataPane, darkRedH);
+    EXPECT_TRUE(darkRedH(shot)) << "dark red H";
     EXPECT_FALSE(HasColour(shot, CellRect(v, 0, 1), 0, 0, 0));
     v->ToggleAscii();
 
     v->ToggleHex();  // record 0: character row, then its nibble rows in grey
-    shot = Screenshot(v->dataPane);
-    EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 1), 128, 128, 128)) << "grey 4 of 48";
+    const Check greyNibble = Colour(CellRect(v, 0, 1), 128, 128, 128);
+    shot = ScreenshotShowing(v->dataPane, greyNibble);
+    EXPECT_TRUE(greyNibble(shot)) << "grey 4 of 48";
     EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 2), 128, 128, 128)) << "grey 8 of 48";
     EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 0), 0, 0, 0));
     v->ToggleHex();
