@@ -8,7 +8,7 @@ namespace {
 // Each wait polls for its state and gives up after about ten seconds.
 const char kWaitHelpers[] =
     "modified() { xdotool getwindowname $w | grep -q ' - Tabulon\\*$'; }\n"
-    "question() { xdotool search --onlyvisible --pid $pid --name '^Hold Up!$' 2>/dev/null | head -n1; }\n"
+    "question() { xdotool search --all --onlyvisible --pid $pid --name '^Hold Up!$' 2>/dev/null | head -n1; }\n"
     "until_true() { for i in $(seq 100); do \"$@\" && return 0; sleep 0.1; done; return 1; }\n"
     "no_question() { [ -z \"$(question)\" ]; }\n";
 
@@ -26,7 +26,7 @@ TEST(ChangedOnDiskProgram, SaveOverAFileRewrittenByAnotherProgramAsksAndNoKeepsB
                  "until_true modified || exit 1\n"
                  "printf 'written by another program\\r\\n' > doc.txt && cp doc.txt expected\n"
                  "xdotool key 37+39\n"  // Ctrl+S
-                 "b=$(timeout 15 xdotool search --sync --onlyvisible --pid $pid --name '^Hold Up!$' | head -n1)\n"
+                 "b=$(timeout 15 xdotool search --all --sync --onlyvisible --pid $pid --name '^Hold Up!$' | head -n1)\n"
                  "[ -n \"$b\" ] || exit 1\n"
                  "xdotool windowfocus --sync $b && xdotool key Return\n"
                  "until_true no_question || exit 1\n"
