@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <tuple>
 
 #include "records/FileImage.h"
 #include "records/FilePrefetch.h"
@@ -156,8 +155,11 @@ void CRecordFile::Close()
     image_ = nullptr;
     position_ = 0;
     if (handle == kNoFile) return;
-    // Should it fail, the status read at the open stays.
-    std::ignore = ReadFileStatus(handle, &status);
+    // For the access time. The status stays that of the bytes read, should
+    // the file have changed meanwhile (or the read fail): a save then sees
+    // the change.
+    FileStatus now;
+    if (ReadFileStatus(handle, &now) && SameContentsStatus(now, status)) status = now;
     CloseFile(handle);
     handle = kNoFile;
 }

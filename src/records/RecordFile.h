@@ -46,8 +46,9 @@ public:
     [[nodiscard]] bool Rewind();
     // True when the reader has delivered every byte read.
     [[nodiscard]] bool AtEnd() const;
-    // Reads the status once more, closes the file and lets go of the image
-    // (records borrowing from it keep it).
+    // Reads the status once more (unless the file changed since the open),
+    // closes the file and lets go of the image (records borrowing from it
+    // keep it).
     void Close();
     // True when the file's size or modification time differs from when it
     // was opened: someone wrote to it meanwhile.

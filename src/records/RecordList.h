@@ -89,11 +89,21 @@ public:
     // in place (a folder without write permission, other hard links) may
     // leave it partly written, with the backup holding the old bytes. Tabs
     // become spaces when `options` say so (source mode with srcSave); the
-    // default writes every byte as it is.
+    // default writes every byte as it is. With `backupRequired` a save
+    // whose backup of an existing file cannot be made fails before the file
+    // changes.
     [[nodiscard]] int Save(bool noBookkeeping, const std::string& path, std::uint16_t mode,
-                           const SourceOptions& options = {});
-    // Save with the bookkeeping; tells the user when it fails.
+                           const SourceOptions& options = {}, bool backupRequired = false);
+    // Save with the bookkeeping; tells the user when it fails. Over a file
+    // that ChangedOnDisk it asks first, and the backup then must be made;
+    // No saves nothing and answers false, with the file, its backup and the
+    // list as they were.
     [[nodiscard]] bool SaveWithMessage(const std::string& path, std::uint16_t mode, const SourceOptions& options = {});
+    // True when `path` names the file the records were last read from or
+    // saved to (`fileName`), and that file is no longer the one file.status
+    // describes: another file, or another size or modification time. A
+    // missing file has not changed; it is simply written.
+    [[nodiscard]] bool ChangedOnDisk(const std::string& path) const;
     // Expands tabs in place to stops every `tabStop` columns; `bytes` has
     // room for 65535. Returns the new length (never above 65535).
     [[nodiscard]] int ExpandTabs(std::uint8_t* bytes, int length, int tabStop);
@@ -176,7 +186,7 @@ private:
     // Links an unlinked record before `before` (null: after the last).
     void Link(RecordNode* node, RecordNode* before);
     [[nodiscard]] int WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
-                                   const std::string& backupName, const SourceOptions& options);
+                                   const std::string& backupName, bool backupRequired, const SourceOptions& options);
     // Bytes a save in `mode` writes; uses workBuffer when tabs are expanded.
     std::uint64_t SavedSize(std::uint16_t mode, const SourceOptions& options);
     void DeleteRecoveryCopy();

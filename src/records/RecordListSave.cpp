@@ -38,9 +38,17 @@ bool SamePath(const std::string& a, const std::string& b)
     return CanonicalPath(a, &first) && CanonicalPath(b, &second) && first == second;
 }
 
+// "Overwrite it?" about a file another program changed; No is the default.
+bool AskToOverwriteChanged(const std::string& path)
+{
+    return ShowMessage(FillIn(kFmtChangedOnDisk, path, path), kCapHoldUp, MbIcon::Warning,
+                       MbButtons::YesNoDefaultNo) == MbResult::Yes;
+}
+
 }  // namespace
 
-int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t mode, const SourceOptions& options)
+int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t mode, const SourceOptions& options,
+                      bool backupRequired)
 {
     std::string backupName;
     if (!noBookkeeping) {
@@ -48,7 +56,8 @@ int CRecordList::Save(bool noBookkeeping, const std::string& path, std::uint16_t
         backupName += kBackupSuffix;
     }
     // The autosave copy is as private as the document's own file.
-    const int result = WriteRecords(path, mode, noBookkeeping ? fileName : std::string(), backupName, options);
+    const int result = WriteRecords(path, mode, noBookkeeping ? fileName : std::string(), backupName,
+                                    backupRequired && !noBookkeeping, options);
     if (result != 0 || noBookkeeping) return result;
 
     // Gone again already: no times to show rather than those of the file
@@ -79,10 +88,10 @@ std::uint64_t CRecordList::SavedSize(std::uint16_t mode, const SourceOptions& op
 }
 
 int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const std::string& permissionsFrom,
-                              const std::string& backupName, const SourceOptions& options)
+                              const std::string& backupName, bool backupRequired, const SourceOptions& options)
 {
     CDocumentFileWriter writer;
-    if (!writer.Begin(path, permissionsFrom, backupName)) return 1;
+    if (!writer.Begin(path, permissionsFrom, backupName, backupRequired)) return 1;
     const bool expand = options.ExpandTabsOnSaveOn();
     if (writer.InPlace() && !writer.Reserve(SavedSize(mode, options))) return 1;
 
@@ -144,9 +153,20 @@ int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const
     return writer.Commit() ? 0 : fail();
 }
 
+bool CRecordList::ChangedOnDisk(const std::string& path) const
+{
+    if (fileName.empty() || (fileName != path && !SamePath(fileName, path))) return false;
+    FileStatus now;
+    return ReadFileStatus(path, &now) && !SameContentsStatus(now, file.status);
+}
+
 bool CRecordList::SaveWithMessage(const std::string& path, std::uint16_t mode, const SourceOptions& options)
 {
-    if (Save(false, path, mode, options) == 0) return true;
+    // The other program's bytes are overwritten only with the user's word,
+    // and kept in the backup as the question promises.
+    const bool changed = ChangedOnDisk(path);
+    if (changed && !AskToOverwriteChanged(path)) return false;
+    if (Save(false, path, mode, options, changed) == 0) return true;
     ShowMessage(kMsgCannotSave, kCapFileError, MbIcon::Stop);
     return false;
 }

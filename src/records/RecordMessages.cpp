@@ -13,3 +13,19 @@ std::string FillIn(const char* format, const std::string& value)
 }
 
 std::string FillIn(const char* format, long long value) { return FillIn(format, std::to_string(value)); }
+
+std::string FillIn(const char* format, const std::string& first, const std::string& second)
+{
+    // One pass over the format, so that a value holding "%s" stays as it is.
+    std::string text;
+    int filled = 0;
+    for (const char* at = format; *at; ++at) {
+        if (filled < 2 && at[0] == '%' && (at[1] == 'd' || at[1] == 's')) {
+            text += filled++ == 0 ? first : second;
+            ++at;
+        } else {
+            text += *at;
+        }
+    }
+    return text;
+}

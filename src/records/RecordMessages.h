@@ -33,6 +33,12 @@ inline constexpr char kFmtReadPartly[] =
     "\"%s\" was read only partly: it could not be read to its end, or it changed while "
     "it was being read.\nSaving now will write only the records shown.";
 
+// Asked before a save overwrites a file that another program changed since
+// the document last read or wrote it (caption kCapHoldUp).
+inline constexpr char kFmtChangedOnDisk[] =
+    "\"%s\" has been changed by another program since it was last opened or saved.\nOverwrite it?  Its current "
+    "contents go to \"%s.bak\".";
+
 inline constexpr char kCapFileError[] = "File Error";
 inline constexpr char kMsgCannotSave[] = "Cannot save file.";
 
@@ -44,6 +50,8 @@ inline constexpr char kUntitledRecoveryName[] = "Untitled.tbsav";
 // Puts `value` in place of the first "%d" or "%s" of `format`.
 std::string FillIn(const char* format, const std::string& value);
 std::string FillIn(const char* format, long long value);
+// Puts `first` and `second` in place of the first two, in order.
+std::string FillIn(const char* format, const std::string& first, const std::string& second);
 
 // Undo found the document different from what its newest entry expects.
 inline constexpr char kMsgUndoOutOfStep[] =

@@ -80,6 +80,25 @@ TEST(FilePrefetch, ServesOnlyTheSameUnchangedFileAndIsGivenUpByAnyLoad)
     EXPECT_EQ(imagesBefore, CFileImage::LiveCount());
 }
 
+// The bytes read ahead stand only for the very file that was read: another
+// one renamed into its place, though of the same size and time, is read
+// itself, so that the document records the file its bytes came from.
+TEST(FilePrefetch, ServesOnlyTheFileItReadNotAnotherInItsPlace)
+{
+    TestPlatform platform;
+    TempDir dir;
+    WriteFileBytes(dir.File("doc.txt"), "old\n");
+    const std::string path = Canonical(dir.File("doc.txt"));
+    FileStatus status;
+    ASSERT_TRUE(ReadFileStatus(path, &status));
+    for (const bool otherDevice : {false, true}) {
+        StartFilePrefetch(path);
+        FileStatus replaced = status;
+        (otherDevice ? replaced.device : replaced.fileIndex) ^= 1;
+        EXPECT_EQ(nullptr, TakePrefetchedImage(path, replaced)) << otherDevice;
+    }
+}
+
 // Large enough for the reader to share the fresh memory with a helper.
 TEST(FilePrefetch, ALargeFileReadsWhole)
 {

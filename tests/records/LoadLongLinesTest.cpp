@@ -182,6 +182,7 @@ TEST(LoadLongLines, AFileThatChangesWhileBeingReadIsReportedAsReadPartly)
             EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << name;
             EXPECT_EQ(asRead, Records(list)) << name;
             EXPECT_EQ(path, list.fileName) << name;  // kept under its name
+            EXPECT_TRUE(list.ChangedOnDisk(path)) << name;  // a save asks first
             ASSERT_EQ(2u, box.texts.size()) << name;
             EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << name;
             EXPECT_TRUE(ListIsConsistent(list)) << name;

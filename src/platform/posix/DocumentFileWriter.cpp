@@ -40,11 +40,12 @@ bool ReserveSpace(int handle, std::uint64_t oldSize, std::uint64_t size)
 CDocumentFileWriter::~CDocumentFileWriter() { Abandon(); }
 
 bool CDocumentFileWriter::Begin(const std::string& path, const std::string& permissionsFrom,
-                                const std::string& backupPath)
+                                const std::string& backupPath, bool backupRequired)
 {
     Abandon();
     target_ = ResolveLinkTarget(path);
     backupPath_ = backupPath;
+    backupRequired_ = backupRequired && !backupPath.empty();
     inPlace_ = reserved_ = false;
     struct stat info {};
     const bool exists = ::stat(target_.c_str(), &info) == 0;
@@ -53,7 +54,14 @@ bool CDocumentFileWriter::Begin(const std::string& path, const std::string& perm
     if (!(exists && HasOtherLinks(target_, info, backupPath))) {
         switch (replacer_.Begin(target_, permissionsFrom, true)) {
         case CAtomicFileWriter::Outcome::Ready:
-            if (!backupPath.empty()) backup_.Prepare(target_, backupPath);
+            if (!backupPath.empty() && !backup_.Prepare(target_, backupPath) && backupRequired_) {
+                // A file gone meanwhile has nothing to keep.
+                if (::access(target_.c_str(), F_OK) == 0) {
+                    Abandon();
+                    return false;
+                }
+                backupRequired_ = false;
+            }
             return true;
         case CAtomicFileWriter::Outcome::FolderRefused:
         case CAtomicFileWriter::Outcome::OwnerNotKept:
@@ -81,7 +89,10 @@ bool CDocumentFileWriter::BeginInPlace(const std::string& permissionsFrom)
     }
     oldSize_ = static_cast<std::uint64_t>(info.st_size);
     inPlace_ = true;
-    if (!backupPath_.empty()) backup_.Prepare(target_, backupPath_, true);
+    if (!backupPath_.empty() && !backup_.Prepare(target_, backupPath_, true) && backupRequired_) {
+        CloseInPlace();
+        return false;
+    }
     return true;
 }
 
@@ -91,10 +102,11 @@ bool CDocumentFileWriter::Reserve(std::uint64_t size)
     if (handle_ < 0 || reserved_) return false;
     if (!ReserveSpace(handle_, oldSize_, size)) return false;
     if (!backupPath_.empty()) {
-        backup_.Install();
+        const bool installed = backup_.Install();
         // A backup that could not be copied must not share the file, or the
         // write below would change it too.
-        if (SameFile(backupPath_, target_) && ::unlink(backupPath_.c_str()) != 0) {
+        if ((backupRequired_ && !installed) ||
+            (SameFile(backupPath_, target_) && ::unlink(backupPath_.c_str()) != 0)) {
             if (::ftruncate(handle_, static_cast<off_t>(oldSize_)) != 0) {
                 // Only reserved room past the old end is given back.
             }
@@ -109,8 +121,14 @@ bool CDocumentFileWriter::Reserve(std::uint64_t size)
 bool CDocumentFileWriter::Commit()
 {
     if (!inPlace_) {
+        // A required backup goes in place first: the file must not change
+        // without it.
+        if (backupRequired_ && !backup_.Install()) {
+            Abandon();
+            return false;
+        }
         const bool ok = replacer_.Commit();
-        if (ok && !backupPath_.empty()) backup_.Install();
+        if (ok && !backupPath_.empty() && !backupRequired_) backup_.Install();
         Abandon();
         return ok;
     }
@@ -136,6 +154,7 @@ void CDocumentFileWriter::Abandon()
     CloseInPlace();
     backup_.Discard();
     backupPath_.clear();
+    backupRequired_ = false;
 }
 
 void CDocumentFileWriter::CloseInPlace()

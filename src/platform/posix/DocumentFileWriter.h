@@ -26,9 +26,11 @@ public:
 
     // Settles how `path` is written and, with a `backupPath`, secures the old
     // file's bytes for the backup (a backup that cannot be made does not stop
-    // the save). `permissionsFrom` names a file whose permission bits a new
+    // the save, unless `backupRequired`: then the save fails before the file
+    // changes). `permissionsFrom` names a file whose permission bits a new
     // file takes. False when the file cannot be written at all.
-    bool Begin(const std::string& path, const std::string& permissionsFrom, const std::string& backupPath);
+    bool Begin(const std::string& path, const std::string& permissionsFrom, const std::string& backupPath,
+               bool backupRequired = false);
     bool InPlace() const { return inPlace_; }
     // Must come before the first Write of an in-place save: reserves room for
     // `size` bytes; false, with nothing changed, when the disk cannot hold
@@ -43,7 +45,7 @@ public:
     }
     // Flushes and syncs the bytes; a replacing save renames, an in-place one
     // cuts the file to the bytes written. A replacing save installs the
-    // backup once the rename succeeded.
+    // backup once the rename succeeded (a required one just before it).
     bool Commit();
     // Gives up: removes a temporary file. A file not yet changed keeps its
     // older backup; an in-place write that failed part-way has its backup.
@@ -62,4 +64,5 @@ private:
     std::uint64_t oldSize_ = 0;
     bool inPlace_ = false;
     bool reserved_ = false;
+    bool backupRequired_ = false;
 };

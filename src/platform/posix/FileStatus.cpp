@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -17,6 +18,8 @@ bool ReadPlainStatus(int folder, const char* path, int flags, FileStatus* status
     status->modifyTime = info.st_mtim.tv_sec;
     status->modifyNanoseconds = static_cast<std::uint32_t>(info.st_mtim.tv_nsec);
     status->createTime = info.st_ctim.tv_sec;
+    status->device = static_cast<std::uint64_t>(info.st_dev);
+    status->fileIndex = static_cast<std::uint64_t>(info.st_ino);
     return true;
 }
 
@@ -30,6 +33,9 @@ bool ReadStatus(int folder, const char* path, int flags, FileStatus* status)
     status->modifyTime = info.stx_mtime.tv_sec;
     status->modifyNanoseconds = info.stx_mtime.tv_nsec;
     status->createTime = (info.stx_mask & STATX_BTIME) ? info.stx_btime.tv_sec : info.stx_ctime.tv_sec;
+    // As the plain status gives it, so that both ways agree.
+    status->device = static_cast<std::uint64_t>(makedev(info.stx_dev_major, info.stx_dev_minor));
+    status->fileIndex = info.stx_ino;
     return true;
 }
 

@@ -49,11 +49,12 @@ bool HasOtherLinks(const std::string& target, DWORD links, const std::string& ba
 CDocumentFileWriter::~CDocumentFileWriter() { Abandon(); }
 
 bool CDocumentFileWriter::Begin(const std::string& path, const std::string& permissionsFrom,
-                                const std::string& backupPath)
+                                const std::string& backupPath, bool backupRequired)
 {
     Abandon();
     target_ = ResolveLinkTarget(path);
     backupPath_ = backupPath;
+    backupRequired_ = backupRequired && !backupPath.empty();
     inPlace_ = reserved_ = keepNewRules_ = false;
     const std::wstring wideTarget = WidePath(target_);
 
@@ -79,7 +80,14 @@ bool CDocumentFileWriter::Begin(const std::string& path, const std::string& perm
         if (temp != INVALID_HANDLE_VALUE) {
             handle_ = temp;
             if (!permissionsFrom.empty()) keepNewRules_ = CopyAccessRules(permissionsFrom, temp);
-            if (!backupPath.empty()) backup_.Prepare(target_, backupPath);
+            if (!backupPath.empty() && !backup_.Prepare(target_, backupPath) && backupRequired_) {
+                // A file gone meanwhile has nothing to keep.
+                if (existed_ && ::GetFileAttributesW(wideTarget.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                    Abandon();
+                    return false;
+                }
+                backupRequired_ = false;
+            }
             out_.Start(reinterpret_cast<FileHandle>(handle_));
             return true;
         }
@@ -102,7 +110,10 @@ bool CDocumentFileWriter::BeginInPlace(const std::string& permissionsFrom)
         if (!permissionsFrom.empty()) CopyAccessRules(permissionsFrom, file);
     }
     inPlace_ = true;
-    if (!backupPath_.empty()) backup_.Prepare(target_, backupPath_, true);
+    if (!backupPath_.empty() && !backup_.Prepare(target_, backupPath_, true) && backupRequired_) {
+        CloseOutput();
+        return false;
+    }
     return true;
 }
 
@@ -113,10 +124,11 @@ bool CDocumentFileWriter::Reserve(std::uint64_t size)
     const HANDLE file = static_cast<HANDLE>(handle_);
     if (!ReserveSpace(file, oldSize_, size)) return false;
     if (!backupPath_.empty()) {
-        backup_.Install();
+        const bool installed = backup_.Install();
         // A backup that could not be copied must not share the file, or the
         // write below would change it too.
-        if (SameFile(backupPath_, target_) && !::DeleteFileW(WidePath(backupPath_).c_str())) {
+        if ((backupRequired_ && !installed) ||
+            (SameFile(backupPath_, target_) && !::DeleteFileW(WidePath(backupPath_).c_str()))) {
             SetSize(file, oldSize_);
             return false;
         }
@@ -142,8 +154,11 @@ bool CDocumentFileWriter::Commit()
         Abandon();
         return ok;
     }
+    // A required backup goes in place first: the file must not change
+    // without it.
+    if (ok && backupRequired_) ok = backup_.Install();
     ok = ok && Replace();
-    if (ok && !backupPath_.empty()) backup_.Install();
+    if (ok && !backupPath_.empty() && !backupRequired_) backup_.Install();
     Abandon();
     return ok;
 }
@@ -177,6 +192,7 @@ void CDocumentFileWriter::Abandon()
     }
     backup_.Discard();
     backupPath_.clear();
+    backupRequired_ = false;
 }
 
 void CDocumentFileWriter::CloseOutput()

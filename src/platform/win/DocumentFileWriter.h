@@ -25,10 +25,12 @@ public:
 
     // Settles how `path` is written and, with a `backupPath`, secures the old
     // file's bytes for the backup (a backup that cannot be made does not stop
-    // the save). `permissionsFrom` names a file whose access rules a new
+    // the save, unless `backupRequired`: then the save fails before the file
+    // changes). `permissionsFrom` names a file whose access rules a new
     // file takes. False when the file cannot be written at all (a folder, a
     // read-only file, one another program holds locked).
-    bool Begin(const std::string& path, const std::string& permissionsFrom, const std::string& backupPath);
+    bool Begin(const std::string& path, const std::string& permissionsFrom, const std::string& backupPath,
+               bool backupRequired = false);
     bool InPlace() const { return inPlace_; }
     // Must come before the first Write of an in-place save: reserves room for
     // `size` bytes; false, with nothing changed, when the disk cannot hold
@@ -37,8 +39,8 @@ public:
 
     bool Write(const void* bytes, std::size_t count) { return out_.Write(bytes, count); }
     // Flushes the bytes to the disk; a replacing save then replaces the file
-    // and installs the backup, an in-place one cuts the file to the bytes
-    // written.
+    // and installs the backup (a required one before the replacement), an
+    // in-place one cuts the file to the bytes written.
     bool Commit();
     // Gives up: removes a temporary file. A file not yet changed keeps its
     // older backup; an in-place write that failed part-way has its backup.
@@ -60,4 +62,5 @@ private:
     bool keepNewRules_ = false;  // the new file's access rules win over the old file's
     bool inPlace_ = false;
     bool reserved_ = false;
+    bool backupRequired_ = false;
 };

@@ -31,6 +31,8 @@ bool FromInformation(const BY_HANDLE_FILE_INFORMATION& info, FileStatus* status)
     status->modifyTime = Seconds(modified);
     status->modifyNanoseconds = static_cast<std::uint32_t>((modified - status->modifyTime * kTicksPerSecond) * 100);
     status->createTime = Seconds(Ticks(info.ftCreationTime));
+    status->device = info.dwVolumeSerialNumber;
+    status->fileIndex = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     return true;
 }
 
