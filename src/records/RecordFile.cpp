@@ -6,6 +6,7 @@
 
 #include "records/FileImage.h"
 #include "records/FilePrefetch.h"
+#include "records/LoadMemory.h"
 #include "records/ProgressMeter.h"
 #include "records/RecordNode.h"
 
@@ -80,6 +81,12 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
     if (progress) progress->SetTotal(2 * static_cast<std::uint64_t>(status.size));
     image_ = TakePrefetchedImage(path, status);
     if (!image_) {
+        // The bytes first; whether their records fit too is known once
+        // they are read.
+        if (!MemoryAvailableFor(static_cast<std::uint64_t>(status.size) + 1)) {
+            Close();
+            return OpenResult::TooLarge;
+        }
         image_ = CFileImage::Create(static_cast<std::size_t>(status.size));
         if (!image_) {
             Close();
@@ -108,14 +115,19 @@ bool CRecordFile::ReadImage(CProgressMeter* progress)
 {
     std::uint8_t* bytes = image_->Bytes();
     const std::size_t capacity = image_->Capacity();
+    // Counted while each block is fresh in the cache, for the memory check.
+    std::uint64_t lineFeeds = 0;
     while (image_->size < capacity) {
         const std::size_t want = std::min(kReadBlockSize, capacity - image_->size);
         const std::int64_t got = ReadFromFile(handle, bytes + image_->size, want);
         if (got < 0) return false;
-        if (got == 0) return true;  // shrunk meanwhile: the status check notices
+        if (got == 0) break;  // shrunk meanwhile: the status check notices
+        lineFeeds += CountLineFeeds(bytes + image_->size, static_cast<std::size_t>(got));
         image_->size += static_cast<std::size_t>(got);
         if (progress) progress->Update(image_->size);
     }
+    image_->lineFeeds = static_cast<std::int64_t>(lineFeeds);
+    if (image_->size < capacity) return true;
     std::uint8_t probe;
     return ReadFromFile(handle, &probe, 1) == 0;
 }
@@ -142,6 +154,23 @@ bool CRecordFile::Rewind()
 }
 
 bool CRecordFile::AtEnd() const { return !image_ || position_ == image_->size; }
+
+RecordIndex CRecordFile::RecordsAtMost() const
+{
+    if (!image_) return 0;
+    const auto size = static_cast<RecordIndex>(image_->size);
+    if (mode == kModeBinary) {
+        // A width past the record limit gives records of 65535 bytes.
+        const RecordIndex width = std::clamp<RecordIndex>(recordWidth, 1, kMaxRecordLength);
+        return (size + width - 1) / width + 1;
+    }
+    if ((mode & kModeDos) && (mode & kModeUnix)) return size / kMaxRecordLength + 1;  // both bits: no line ends
+    const RecordIndex lineFeeds = image_->lineFeeds >= 0
+                                      ? image_->lineFeeds
+                                      : static_cast<RecordIndex>(CountLineFeeds(image_->Bytes(), image_->size));
+    // Every line feed, and a piece for every 65535 other bytes and the last.
+    return lineFeeds + (size - lineFeeds) / kMaxRecordLength + 1;
+}
 
 bool CRecordFile::ChangedSinceOpen() const
 {

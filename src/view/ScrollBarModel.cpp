@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-int ScrollBarState::LastPosition() const
+std::int64_t ScrollBarState::LastPosition() const
 {
-    return std::max(minimum, maximum - std::max(page - 1, 0));
+    return std::max(minimum, maximum - std::max<std::int64_t>(page - 1, 0));
 }
 
 void ScrollBarState::ClampPosition()
@@ -14,13 +14,73 @@ void ScrollBarState::ClampPosition()
 
 namespace {
 
+// value * to / from, rounded down, for 0 <= value <= from and 0 < from:
+// the product may pass 64 bits.
+std::int64_t Scale(std::int64_t value, std::int64_t to, std::int64_t from)
+{
+    using Wide = unsigned __int128;
+    return static_cast<std::int64_t>(static_cast<Wide>(value) * static_cast<Wide>(to) / static_cast<Wide>(from));
+}
+
+// The bar's units: as many as the view's, or kBarUnits in proportion.
+struct Mapping {
+    std::int64_t units;     // the view's positions, minimum..maximum
+    std::int64_t barPage;
+    std::int64_t lastSpan;  // the view's thumb positions past the first
+    std::int64_t barLast;   // the bar's last thumb position
+};
+
+Mapping MappingOf(const ScrollBarState& state)
+{
+    Mapping m;
+    m.units = std::max<std::int64_t>(state.maximum - state.minimum + 1, 0);
+    const std::int64_t page = std::clamp<std::int64_t>(state.page, 0, m.units);
+    m.lastSpan = state.LastPosition() - state.minimum;
+    if (m.units <= kBarUnits) {
+        m.barPage = page;
+        m.barLast = m.lastSpan;
+    } else {
+        // A thumb of at least one unit, so that it stays visible.
+        m.barPage = std::max<std::int64_t>(Scale(page, kBarUnits, m.units), 1);
+        m.barLast = kBarUnits - m.barPage;
+    }
+    return m;
+}
+
+}  // namespace
+
+BarSetting BarFor(const ScrollBarState& state)
+{
+    const Mapping m = MappingOf(state);
+    const std::int64_t offset = std::clamp<std::int64_t>(state.position - state.minimum, 0, m.lastSpan);
+    BarSetting bar;
+    bar.range = static_cast<int>(std::min(m.units, kBarUnits));
+    bar.page = static_cast<int>(m.barPage);
+    bar.position = static_cast<int>(m.units <= kBarUnits || m.lastSpan == 0 ? std::min(offset, m.barLast)
+                                                                                : Scale(offset, m.barLast, m.lastSpan));
+    return bar;
+}
+
+std::int64_t PositionFromBar(const ScrollBarState& state, int barPosition)
+{
+    const Mapping m = MappingOf(state);
+    if (m.units <= kBarUnits) return state.minimum + barPosition;
+    // The bar's last thumb position is the view's last, whatever rounding
+    // made of those before it.
+    if (barPosition >= m.barLast) return state.minimum + m.lastSpan;
+    if (barPosition <= 0) return state.minimum;
+    return state.minimum + Scale(barPosition, m.lastSpan, m.barLast);
+}
+
+namespace {
+
 // The steps shared by both bars; `lineLimit` is the last position a line step
 // may reach, `pageLimit` the last a page step may.
-ScrollStep Step(const ScrollBarState& bar, ScrollCode code, int trackPosition, int lineLimit,
-                int pageLimit)
+ScrollStep Step(const ScrollBarState& bar, ScrollCode code, std::int64_t trackPosition, std::int64_t lineLimit,
+                std::int64_t pageLimit)
 {
-    const int p = bar.position;
-    const int n = bar.page;
+    const std::int64_t p = bar.position;
+    const std::int64_t n = bar.page;
     switch (code) {
     case ScrollCode::LineUp:
         if (p <= 0) return {ScrollStep::Ignore, p};
@@ -29,13 +89,14 @@ ScrollStep Step(const ScrollBarState& bar, ScrollCode code, int trackPosition, i
         if (p >= lineLimit) return {ScrollStep::Ignore, p};
         return {ScrollStep::MoveTo, p + 1};
     case ScrollCode::PageUp:
-        return {ScrollStep::MoveTo, std::max(p - n, 0)};
+        return {ScrollStep::MoveTo, std::max<std::int64_t>(p - n, 0)};
     case ScrollCode::PageDown:
         // A document shorter than the page has a negative limit: stay at 0.
-        return {ScrollStep::MoveTo, std::max(std::min(p + n, pageLimit), 0)};
+        return {ScrollStep::MoveTo, std::max<std::int64_t>(std::min(p + n, pageLimit), 0)};
     case ScrollCode::ThumbPosition:
     case ScrollCode::ThumbTrack:
-        return {ScrollStep::MoveTo, std::clamp(trackPosition, 0, std::max(bar.LastPosition(), 0))};
+        return {ScrollStep::MoveTo,
+                std::clamp<std::int64_t>(trackPosition, 0, std::max<std::int64_t>(bar.LastPosition(), 0))};
     case ScrollCode::Other:
         break;
     }
@@ -44,27 +105,27 @@ ScrollStep Step(const ScrollBarState& bar, ScrollCode code, int trackPosition, i
 
 }  // namespace
 
-ScrollStep VerticalScrollStep(const ScrollBarState& bar, ScrollCode code, int trackPosition)
+ScrollStep VerticalScrollStep(const ScrollBarState& bar, ScrollCode code, std::int64_t trackPosition)
 {
-    const int limit = bar.maximum - bar.page;
+    const std::int64_t limit = bar.maximum - bar.page;
     return Step(bar, code, trackPosition, limit + 1, limit);
 }
 
-ScrollStep HorizontalScrollStep(const ScrollBarState& bar, ScrollCode code, int trackPosition)
+ScrollStep HorizontalScrollStep(const ScrollBarState& bar, ScrollCode code, std::int64_t trackPosition)
 {
-    const int limit = bar.maximum - bar.page;
+    const std::int64_t limit = bar.maximum - bar.page;
     return Step(bar, code, trackPosition, limit, limit);
 }
 
-int WheelScrollPosition(const ScrollBarState& bar, int wheelDelta)
+std::int64_t WheelScrollPosition(const ScrollBarState& bar, int wheelDelta)
 {
-    const int half = bar.page / 2;
+    const std::int64_t half = bar.page / 2;
     const bool down = wheelDelta <= 0;
-    int target = down ? bar.position + half : bar.position - half;
-    const int limit = bar.maximum - bar.page;
+    std::int64_t target = down ? bar.position + half : bar.position - half;
+    const std::int64_t limit = bar.maximum - bar.page;
     // The end limit applies to scrolling down only: applied to an upward step
     // it would push a small page straight back to the end.
     if (down && target >= limit)
         target = limit + 1;
-    return std::max(target, 0);
+    return std::max<std::int64_t>(target, 0);
 }

@@ -88,7 +88,7 @@ TEST(ClipboardCommands, APastePastTheCounterLimitChangesNothing)
     s.Hold("wxyz");
     s.Select(0, 0, 0, 1);
     EXPECT_FALSE(s.Paste());  // in place of one byte: seven
-    const std::string tooLarge = std::string(kCapHoldUp) + ": " + kMsgDocumentTooLarge + "\n";
+    const std::string tooLarge = std::string(kCapHoldUp) + ": " + DocumentTooLargeMessage() + "\n";
     EXPECT_EQ(tooLarge + tooLarge + tooLarge, s.Boxes());
     EXPECT_EQ((V{"ab", "cd"}), s.Texts());
     EXPECT_TRUE(s.View().HasSelection());
@@ -110,8 +110,8 @@ TEST(ClipboardCommands, AdvanceCutToTheLastRecordAndTheRangeCheck)
     EXPECT_EQ(8, s.View().caretByte);  // the end of "record 6"
     EXPECT_TRUE(s.Consistent());
 
-    auto check = [&](std::int32_t start, std::int32_t end) {
-        const bool passed = ValidateRange(start, end, 7);
+    auto check = [&](std::int64_t start, std::int64_t end, std::int64_t count = 7) {
+        const bool passed = ValidateRange(start, end, count);
         std::string all = passed ? "pass " + std::to_string(end) : "fail";
         for (const auto& box : s.platform.messageBox.boxes) all += "\n" + box.caption + ": " + box.text;
         s.platform.messageBox.boxes.clear();
@@ -127,10 +127,22 @@ TEST(ClipboardCommands, AdvanceCutToTheLastRecordAndTheRangeCheck)
               check(9, 0));
     s.platform.messageBox.Answer(MbResult::Cancel);
     EXPECT_EQ("fail\nPast Last Record: Ending position will be set at the last record.", check(3, 40));
+    s.platform.messageBox.Answer(MbResult::Ok);
+    // Numbers past 32 bits, in documents that large.
+    EXPECT_EQ("pass 6000000000", check(4294967297, 6000000000, 6000000001));
+    EXPECT_EQ("fail\nPast Last Record: Ending position will be set at the last record.\n"
+              "Invalid Entry: Starting position is past the last record (4294967296).",
+              check(4294967297, 0, 4294967296));
 
-    std::int32_t value = 0;
+    std::int64_t value = 0;
     EXPECT_TRUE(ParseRecordEntry(" 42 ", value) && value == 42);
-    for (const char* bad : {"", "x", "4 2", "3000000000"}) EXPECT_FALSE(ParseRecordEntry(bad, value)) << bad;
+    EXPECT_TRUE(ParseRecordEntry("3000000000", value) && value == 3000000000);
+    EXPECT_TRUE(ParseRecordEntry("+4294967297 ", value) && value == 4294967297);
+    EXPECT_TRUE(ParseRecordEntry("-4294967297", value) && value == -4294967297);
+    // Beyond 64 bits: past any document, not a typing error.
+    EXPECT_TRUE(ParseRecordEntry("99999999999999999999", value) && value == INT64_MAX);
+    EXPECT_TRUE(ParseRecordEntry("-99999999999999999999", value) && value == INT64_MIN);
+    for (const char* bad : {"", "x", "4 2", "-", "1e3"}) EXPECT_FALSE(ParseRecordEntry(bad, value)) << bad;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 // The node with the given index, counted from the head (for checking only).
-RecordNode* Counted(int index)
+RecordNode* Counted(RecordIndex index)
 {
     RecordNode* node = theRecordList->head;
     while (index-- > 0) node = node->next;
@@ -212,7 +212,8 @@ TEST(ViewScrolling, ViewWithoutDocumentStaysDefined)
     t.view.OnMouseWheel(-120);
     t.view.ToggleHex();
     t.view.ToggleSource();
-    std::int32_t record = -1, row = -1, byte = -1;
+    RecordIndex record = -1;
+    int row = -1, byte = -1;
     EXPECT_EQ(nullptr, t.view.LocateRow(5, 5, record, row, byte));
     EXPECT_EQ(0, record);
     EXPECT_EQ(0, t.view.topRow);
