@@ -86,6 +86,36 @@ void CNodeIndex::Linked(RecordNode* node)
     if (++groups_[id].count > 2 * groupTarget) Split(id);
 }
 
+void CNodeIndex::ChainLinked(RecordNode* head, RecordNode* tail)
+{
+    stale_ = true;
+    RecordNode* before = head->prev;
+    RecordNode* after = tail->next;
+    const std::uint32_t previous = before ? before->group : kNone;
+    // Inside a group: its records after the chain become a group of their
+    // own, so that groups stay runs.
+    if (before && after && after->group == previous) {
+        RecordIndex moved = 0;
+        for (const RecordNode* node = after; node && node->group == previous; node = node->next) ++moved;
+        const std::uint32_t rest = NewGroup(after, previous);
+        groups_[rest].count = moved;
+        groups_[previous].count -= moved;
+        RecordNode* node = after;
+        for (RecordIndex i = 0; i < moved; ++i, node = node->next) node->group = rest;
+    }
+    // The chain's records fill groups of their own, as a load does.
+    std::uint32_t current = kNone;
+    for (RecordNode* node = head;; node = node->next) {
+        if (current == kNone || groups_[current].count >= groupTarget) {
+            current = NewGroup(node, current == kNone ? previous : current);
+        } else {
+            node->group = current;
+            ++groups_[current].count;
+        }
+        if (node == tail) break;
+    }
+}
+
 void CNodeIndex::Unlinking(RecordNode* node)
 {
     stale_ = true;

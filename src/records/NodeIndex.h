@@ -24,6 +24,9 @@ public:
     void Clear();
     // `node` has just been linked in, after node->prev or before node->next.
     void Linked(RecordNode* node);
+    // The records head..tail, a chain from elsewhere, have just been linked
+    // in; the records around them are in the list already.
+    void ChainLinked(RecordNode* head, RecordNode* tail);
     // `node` is about to be unlinked: its links are still in place.
     void Unlinking(RecordNode* node);
 

@@ -59,10 +59,7 @@ void LinkChain(CRecordList& list, RecordNode* before, const RecordChain& chain)
     else list.head = chain.head;
     if (after) after->prev = chain.tail;
     else list.tail = chain.tail;
-    for (RecordNode* node = chain.head;; node = node->next) {
-        list.nodeIndex.Linked(node);
-        if (node == chain.tail) break;
-    }
+    list.nodeIndex.ChainLinked(chain.head, chain.tail);
     list.recordCount += chain.recordCount;
     list.totalBytes += chain.totalBytes;
 }

@@ -14,12 +14,18 @@ void ScrollBarState::ClampPosition()
 
 namespace {
 
-// value * to / from, rounded down, for 0 <= value <= from and 0 < from:
-// the product may pass 64 bits.
+// value * to / from, for 0 <= value <= from and 0 < from: the product may
+// pass 64 bits.
+using Wide = unsigned __int128;
 std::int64_t Scale(std::int64_t value, std::int64_t to, std::int64_t from)
 {
-    using Wide = unsigned __int128;
     return static_cast<std::int64_t>(static_cast<Wide>(value) * static_cast<Wide>(to) / static_cast<Wide>(from));
+}
+// The same rounded up.
+std::int64_t ScaleUp(std::int64_t value, std::int64_t to, std::int64_t from)
+{
+    const Wide product = static_cast<Wide>(value) * static_cast<Wide>(to);
+    return static_cast<std::int64_t>((product + static_cast<Wide>(from) - 1) / static_cast<Wide>(from));
 }
 
 // The bar's units: as many as the view's, or kBarUnits in proportion.
@@ -65,11 +71,11 @@ std::int64_t PositionFromBar(const ScrollBarState& state, int barPosition)
 {
     const Mapping m = MappingOf(state);
     if (m.units <= kBarUnits) return state.minimum + barPosition;
-    // The bar's last thumb position is the view's last, whatever rounding
-    // made of those before it.
+    // The bar's last thumb position is the view's last. Rounded up, the
+    // row shows the thumb again exactly where it was dropped.
     if (barPosition >= m.barLast) return state.minimum + m.lastSpan;
     if (barPosition <= 0) return state.minimum;
-    return state.minimum + Scale(barPosition, m.lastSpan, m.barLast);
+    return state.minimum + ScaleUp(barPosition, m.lastSpan, m.barLast);
 }
 
 namespace {

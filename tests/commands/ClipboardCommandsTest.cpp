@@ -3,6 +3,7 @@
 #include "commands/AdvanceRange.h"
 #include "commands/ClipboardCodec.h"
 #include "commands/ClipboardCommands.h"
+#include "commands/ClipboardMessages.h"
 #include "records/ClipRecords.h"
 #include "records/RecordMessages.h"
 #include "view/EditTestSupport.h"
@@ -98,6 +99,51 @@ TEST(ClipboardCommands, APastePastTheCounterLimitChangesNothing)
     ASSERT_TRUE(s.Paste());
     EXPECT_EQ((V{"wxyz"}), s.Texts());
     EXPECT_TRUE(s.Consistent());
+}
+
+// The private block's size field has 32 bits; tests lower its limit.
+struct LoweredClipBlockLimit {
+    explicit LoweredClipBlockLimit(std::uint64_t limit) { SetClipBlockLimitForTesting(limit); }
+    ~LoweredClipBlockLimit() { SetClipBlockLimitForTesting(0); }
+};
+
+// Three records of six bytes make a block of 5 + 3 * 2 + 6 = 17 bytes.
+TEST(ClipboardCommands, CopyCutAndAdvanceBeyondTheBlockLimitAreRefusedWithNothingChanged)
+{
+    ClipScene s({"abc", "de", "f"});
+    s.Hold("held");
+    LoweredClipBlockLimit limit(16);
+    const std::string refused = std::string(kCapClipboardTooLarge) + ": " + kMsgClipBlockTooLarge + "\n";
+    s.Select(0, 0, 2, 1);
+    EXPECT_FALSE(CopySelection(s.View(), s.List(), theClipRecords, s.message));
+    EXPECT_FALSE(CutSelection(s.View(), s.View().Edits(), theClipRecords, s.message));
+    s.PutCaret(1, 0, 1);
+    EXPECT_FALSE(TransferRecords(s.View(), s.View().Edits(), theClipRecords, 1, 3, true, s.message));
+    EXPECT_FALSE(TransferRecords(s.View(), s.View().Edits(), theClipRecords, 1, 3, false, s.message));
+    EXPECT_EQ(refused + refused + refused + refused, s.Boxes());
+    EXPECT_EQ((V{"abc", "de", "f"}), s.Texts());
+    EXPECT_EQ("1:1-1:1", s.Selection());  // the Advance left the selection alone
+    EXPECT_EQ(0, s.document.modified);
+    ASSERT_EQ(1, theClipRecords.recordCount);  // the clipboard as it was
+    EXPECT_EQ("held", std::string(reinterpret_cast<const char*>(theClipRecords.head->data), 4));
+
+    // One record fewer fits: two records of five bytes and their lengths.
+    ASSERT_TRUE(TransferRecords(s.View(), s.View().Edits(), theClipRecords, 1, 2, true, s.message));
+    ClipBytes block;
+    EXPECT_TRUE(EncodeClipBlock(theClipRecords.head, theClipRecords.endsWithBreak, block));
+    EXPECT_EQ(14u, block.size);
+    ASSERT_TRUE(TransferRecords(s.View(), s.View().Edits(), theClipRecords, 1, 2, false, s.message));
+    EXPECT_EQ((V{"f"}), s.Texts());
+    EXPECT_TRUE(s.Consistent());
+}
+
+TEST(ClipboardCommands, TheBlockLimitIsItsSizeField)
+{
+    EXPECT_TRUE(ClipBlockHolds(0, 4294967290));
+    EXPECT_FALSE(ClipBlockHolds(0, 4294967291));
+    EXPECT_TRUE(ClipBlockHolds(2147483645, 0));
+    EXPECT_FALSE(ClipBlockHolds(2147483646, 0));
+    EXPECT_FALSE(ClipBlockHolds(3000000000, 3000000000));
 }
 
 TEST(ClipboardCommands, AdvanceCutToTheLastRecordAndTheRangeCheck)

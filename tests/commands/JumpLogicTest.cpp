@@ -28,6 +28,10 @@ TEST(Jump, SelectRecordClampsTheNumberAndSelectsTheWholeRecord)
     jump.Jump(scene.View(), scene.List());
     EXPECT_EQ("9:0 (row 9) selected 0-8", Where(scene.View()));
     EXPECT_EQ(10, jump.jumpValue);
+    scene.PutCaret(0, 0, 0);
+    jump.jumpValue = 4294967301;  // cut to 32 bits: record 5
+    jump.Jump(scene.View(), scene.List());
+    EXPECT_EQ("9:0 (row 9) selected 0-8", Where(scene.View()));
     scene.View().ToggleHex();
     jump.jumpValue = 4;
     jump.Jump(scene.View(), scene.List());
