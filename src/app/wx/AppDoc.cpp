@@ -72,6 +72,8 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
 {
     if (IsModified()) return false;
     CWaitCursor wait;
+    const bool sourceBefore = theView && theView->sourceMode;
+    const std::int16_t rowsBefore = theView ? theView->rowsPerRecord : 1;
     if (theView) theView->ApplyOpenRequest(static_cast<std::uint16_t>(flags));
     std::string resolved = path;
     CanonicalPath(path, &resolved);
@@ -80,6 +82,18 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     // that the view keeps showing a whole document while questions are open.
     CStatusProgress progress(kReadingProgress);
     OpenedRecords opened = OpenRecords(resolved, static_cast<std::uint16_t>(flags), width, &progress);
+    if (!opened.records) {
+        // Too large for the memory (told): the document stays as it was;
+        // without one yet it is an untitled one.
+        if (records_) {
+            if (theView) {
+                theView->sourceMode = sourceBefore;
+                theView->rowsPerRecord = rowsBefore;
+            }
+            return false;
+        }
+        opened.records = NewUntitledRecords();
+    }
     // Source mode makes no sense for binary records.
     if (opened.binary && theView) theView->sourceMode = false;
     const bool gotFile = opened.outcome == LoadOutcome::Loaded || opened.outcome == LoadOutcome::Partial;
