@@ -67,8 +67,8 @@ int Load(const char* path)
     CRecordList* list = new CRecordList;  // freed by the exit
     double seconds = 0;
     if (!LoadInto(*list, path, &seconds)) return 1;
-    std::printf("seconds %.4f peak_kb %ld records %d bytes %d\n", seconds, PeakKilobytes(RUSAGE_SELF),
-                list->recordCount, list->totalBytes);
+    std::printf("seconds %.4f peak_kb %ld records %lld bytes %lld\n", seconds, PeakKilobytes(RUSAGE_SELF),
+                static_cast<long long>(list->recordCount), static_cast<long long>(list->totalBytes));
     return 0;
 }
 
