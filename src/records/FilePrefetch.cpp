@@ -35,7 +35,7 @@ struct Prefetch {
     std::size_t size = 0;
     bool whole = false;
     bool binary = false;
-    std::size_t lineFeeds = 0;
+    std::uint64_t lineFeeds = 0;
     std::vector<void*> nodeBlocks;
     std::vector<void*> earlyBlocks;  // by the second thread while reading
 
@@ -78,8 +78,7 @@ struct Prefetch {
                     whole = false;
                     break;
                 }
-                binary = binary || ContainsBinaryByte(bytes + size, static_cast<std::size_t>(got));
-                lineFeeds += CountLineFeeds(bytes + size, static_cast<std::size_t>(got));
+                ScanBytes(bytes + size, static_cast<std::size_t>(got), lineFeeds, binary);
                 size += static_cast<std::size_t>(got);
                 if (helper.joinable() && !estimateKnown) {
                     const double density = static_cast<double>(lineFeeds) / static_cast<double>(size);

@@ -85,6 +85,9 @@ private:
 [[nodiscard]] bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count);
 // How many LF bytes there are.
 [[nodiscard]] std::size_t CountLineFeeds(const std::uint8_t* bytes, std::size_t count);
+// Both in one pass over the bytes: adds their LF bytes to `lineFeeds`, and
+// sets `binary` when a byte marks them as binary.
+void ScanBytes(const std::uint8_t* bytes, std::size_t count, std::uint64_t& lineFeeds, bool& binary);
 
 // The bytes of a delivered record without its line terminator: UNIX drops a
 // final LF, DOS (and both bits) a final CR LF pair, or the bare LF that ends
