@@ -9,6 +9,9 @@ const char kRegFileHeader[] = "Windows Registry Editor Version 5.00";
 namespace {
 
 constexpr std::size_t kHexBytesPerLine = 24;
+// The program's longest value is about a kilobyte; a line, its continuation
+// lines included, past a mebibyte is damage.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
 int HexDigit(char c)
 {
@@ -33,6 +36,7 @@ bool LogicalLines(const std::string& text, std::vector<std::string>* lines)
         // quote, a dword in a digit and a key in a bracket.
         bool continues = !line.empty() && line.back() == '\\';
         if (continues) line.pop_back();
+        if (current.size() + line.size() > kMaxLineBytes) return false;
         current += line;
         continuing = continues;
         if (!continuing) {
@@ -204,11 +208,35 @@ void AppendValue(const RegValue& v, std::string* out)
     *out += '\n';
 }
 
-void AppendKey(const RegNode& node, const std::string& path, std::string* out)
+void AppendKeyLines(const std::string& path, const RegNode& node, std::string* out)
 {
-    *out += "\n[" + path + "]\n";
+    out->append("\n[").append(path).append("]\n");
     for (const auto& v : node.values) AppendValue(v, out);
-    for (const auto& child : node.subKeys) AppendKey(*child, path + "\\" + child->name, out);
+}
+
+// Every key below `root`, parents before children, in tree order. The walk
+// keeps its own stack: a tree built in memory has no depth limit.
+void AppendSubKeys(const RegNode& root, std::string* out)
+{
+    struct Level {
+        const RegNode* node;
+        std::size_t next;        // the child to write next
+        std::size_t pathLength;  // of the node's own path
+    };
+    std::string path = root.name;
+    std::vector<Level> levels{{&root, 0, path.size()}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.node->subKeys.size()) {
+            levels.pop_back();
+            continue;
+        }
+        const RegNode& child = *level.node->subKeys[level.next++];
+        path.resize(level.pathLength);
+        path.append("\\").append(child.name);
+        AppendKeyLines(path, child, out);
+        levels.push_back({&child, 0, path.size()});
+    }
 }
 
 }  // namespace
@@ -233,6 +261,7 @@ bool ParseRegFile(const std::string& text, RegistryTree* tree)
             if (line.back() != ']') break;
             std::vector<std::string> parts;
             if (!SplitRegPath(line.substr(1, line.size() - 2), &parts) || parts.empty()) break;
+            if (!RegKeyPathFits(std::vector<std::string>(parts.begin() + 1, parts.end()))) break;
             RegRoot root;
             if (!RegRootFromName(parts[0], &root)) break;
             current = &tree->Root(root);
@@ -258,11 +287,8 @@ std::string FormatRegFile(const RegistryTree& tree)
     out += '\n';
     for (int r = 0; r < 3; ++r) {
         const RegNode& root = tree.roots[r];
-        if (!root.values.empty()) {
-            out += "\n[" + root.name + "]\n";
-            for (const auto& v : root.values) AppendValue(v, &out);
-        }
-        for (const auto& child : root.subKeys) AppendKey(*child, root.name + "\\" + child->name, &out);
+        if (!root.values.empty()) AppendKeyLines(root.name, root, &out);
+        AppendSubKeys(root, &out);
     }
     return out;
 }

@@ -23,28 +23,50 @@ bool RegNamesEqual(const std::string& a, const std::string& b)
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
+RegNode::~RegNode()
+{
+    // Each node taken off the list hands its children over first, so its
+    // own destruction finds none: the stack stays flat at any depth.
+    std::vector<std::unique_ptr<RegNode>> pending = std::move(subKeys);
+    while (!pending.empty()) {
+        std::unique_ptr<RegNode> node = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : node->subKeys) pending.push_back(std::move(child));
+        node->subKeys.clear();
+    }
+}
+
+namespace {
+
+// The first child not ordered before `key`: the key itself when present.
+// A store with many siblings must not cost a scan per key.
+auto LowerBound(const std::vector<std::unique_ptr<RegNode>>& subKeys, const std::string& key)
+{
+    return std::lower_bound(subKeys.begin(), subKeys.end(), key,
+                            [](const std::unique_ptr<RegNode>& n, const std::string& k) { return NameLess(n->name, k); });
+}
+
+}  // namespace
+
 RegNode* RegNode::FindSubKey(const std::string& key) const
 {
-    for (const auto& child : subKeys)
-        if (RegNamesEqual(child->name, key)) return child.get();
-    return nullptr;
+    auto at = LowerBound(subKeys, key);
+    return at != subKeys.end() && RegNamesEqual((*at)->name, key) ? at->get() : nullptr;
 }
 
 RegNode* RegNode::AddSubKey(const std::string& key)
 {
-    if (RegNode* existing = FindSubKey(key)) return existing;
+    auto at = LowerBound(subKeys, key);
+    if (at != subKeys.end() && RegNamesEqual((*at)->name, key)) return at->get();
     auto node = std::make_unique<RegNode>();
     node->name = key;
-    auto at = std::find_if(subKeys.begin(), subKeys.end(),
-                           [&](const std::unique_ptr<RegNode>& n) { return NameLess(key, n->name); });
     return subKeys.insert(at, std::move(node))->get();
 }
 
 bool RegNode::RemoveSubKey(const std::string& key)
 {
-    auto at = std::find_if(subKeys.begin(), subKeys.end(),
-                           [&](const std::unique_ptr<RegNode>& n) { return RegNamesEqual(n->name, key); });
-    if (at == subKeys.end()) return false;
+    auto at = LowerBound(subKeys, key);
+    if (at == subKeys.end() || !RegNamesEqual((*at)->name, key)) return false;
     subKeys.erase(at);
     return true;
 }
@@ -76,6 +98,13 @@ void RegistryTree::Clear()
         roots[i].subKeys.clear();
         roots[i].name = kRootNames[i];
     }
+}
+
+bool RegKeyPathFits(const std::vector<std::string>& names)
+{
+    return names.size() <= kMaxRegKeyDepth &&
+           std::all_of(names.begin(), names.end(),
+                       [](const std::string& name) { return name.size() <= kMaxRegKeyNameBytes; });
 }
 
 const char* RegRootName(RegRoot root) { return kRootNames[static_cast<int>(root)]; }

@@ -18,6 +18,11 @@ struct RegNode {
     std::vector<RegValue> values;
     std::vector<std::unique_ptr<RegNode>> subKeys;  // kept in name order
 
+    RegNode() = default;
+    RegNode(RegNode&&) = default;
+    RegNode& operator=(RegNode&&) = default;
+    ~RegNode();  // frees the keys below without recursing through them
+
     RegNode* FindSubKey(const std::string& key) const;
     RegNode* AddSubKey(const std::string& key);  // existing or new
     bool RemoveSubKey(const std::string& key);
@@ -33,6 +38,14 @@ struct RegistryTree {
     const RegNode& Root(RegRoot root) const { return roots[static_cast<int>(root)]; }
     void Clear();
 };
+
+// What a store may hold. The program writes keys at most five levels deep
+// with short names; a store far past that is damaged or hostile, and would
+// cost unbounded time and space to read, write back and free.
+constexpr std::size_t kMaxRegKeyDepth = 64;  // names below the root
+constexpr std::size_t kMaxRegKeyNameBytes = 255;
+// Whether a key path (the names below a root) keeps those limits.
+bool RegKeyPathFits(const std::vector<std::string>& names);
 
 const char* RegRootName(RegRoot root);
 bool RegRootFromName(const std::string& name, RegRoot* root);
