@@ -6,13 +6,6 @@ namespace {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Case-insensitive ordering, so keys are listed the way the user expects.
-bool NameLess(const std::string& a, const std::string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
-}
-
 const char* const kRootNames[3] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"};
 
 }  // namespace
@@ -21,6 +14,20 @@ bool RegNamesEqual(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// Case-insensitive ordering, so keys are listed the way the user expects.
+bool RegNameLess(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Lower(x) < Lower(y); });
+}
+
+std::string FoldRegName(const std::string& name)
+{
+    std::string folded = name;
+    for (char& c : folded) c = Lower(c);
+    return folded;
 }
 
 RegNode::~RegNode()
@@ -43,7 +50,7 @@ namespace {
 auto LowerBound(const std::vector<std::unique_ptr<RegNode>>& subKeys, const std::string& key)
 {
     return std::lower_bound(subKeys.begin(), subKeys.end(), key,
-                            [](const std::unique_ptr<RegNode>& n, const std::string& k) { return NameLess(n->name, k); });
+                            [](const std::unique_ptr<RegNode>& n, const std::string& k) { return RegNameLess(n->name, k); });
 }
 
 }  // namespace
@@ -100,7 +107,7 @@ void RegistryTree::Clear()
     }
 }
 
-bool RegKeyPathFits(const std::vector<std::string>& names)
+bool RegKeyPathFits(std::span<const std::string> names)
 {
     return names.size() <= kMaxRegKeyDepth &&
            std::all_of(names.begin(), names.end(),
@@ -124,18 +131,14 @@ bool SplitRegPath(const std::string& path, std::vector<std::string>* parts)
 {
     parts->clear();
     if (path.empty()) return true;
-    std::string part;
-    for (char c : path) {
-        if (static_cast<unsigned char>(c) < 0x20) return false;
-        if (c == '\\') {
-            if (part.empty()) return false;
-            parts->push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
+    if (std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return false;
+    for (std::size_t start = 0;;) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        if (end == start) return false;  // an empty part
+        parts->emplace_back(path, start, end - start);
+        if (end == path.size()) return true;
+        start = end + 1;
     }
-    if (part.empty()) return false;
-    parts->push_back(part);
-    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,10 +46,14 @@ struct RegistryTree {
 constexpr std::size_t kMaxRegKeyDepth = 64;  // names below the root
 constexpr std::size_t kMaxRegKeyNameBytes = 255;
 // Whether a key path (the names below a root) keeps those limits.
-bool RegKeyPathFits(const std::vector<std::string>& names);
+bool RegKeyPathFits(std::span<const std::string> names);
 
 const char* RegRootName(RegRoot root);
 bool RegRootFromName(const std::string& name, RegRoot* root);
 bool RegNamesEqual(const std::string& a, const std::string& b);
+// The order subkeys are kept in, without regard to case.
+bool RegNameLess(const std::string& a, const std::string& b);
+// The name with its letters in one case: equal for names RegNamesEqual calls equal.
+std::string FoldRegName(const std::string& name);
 // Splits "a\b\c" into its parts; false for empty parts or control characters.
 bool SplitRegPath(const std::string& path, std::vector<std::string>* parts);
