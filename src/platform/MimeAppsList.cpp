@@ -12,6 +12,7 @@ constexpr char kAddedGroup[] = "Added Associations";
 struct Line {
     std::string body;
     std::string end;
+    bool dropped = false;
 };
 
 std::vector<Line> SplitLines(const std::string& text)
@@ -94,13 +95,12 @@ bool ForEachAddedAssociation(std::vector<Line>& lines, Visit visit)
         if (!inAdded || !AssociationLine(lines[i].body, &key, &ids)) continue;
         if (!visit(key, ids)) continue;
         changed = true;
-        if (ids.empty()) {
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            --i;
-        } else {
-            lines[i].body = RewriteAssociation(lines[i].body, ids);
-        }
+        if (ids.empty()) lines[i].dropped = true;
+        else lines[i].body = RewriteAssociation(lines[i].body, ids);
     }
+    // Emptied lines go in one pass: erasing each at once costs a shift of
+    // the rest of the list per line.
+    std::erase_if(lines, [](const Line& line) { return line.dropped; });
     return changed;
 }
 

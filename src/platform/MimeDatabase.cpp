@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/TextLines.h"
 
@@ -45,11 +46,14 @@ std::string DecodeEntities(const std::string& text)
             out += text[i];
             continue;
         }
-        const std::size_t semicolon = text.find(';', i);
-        if (semicolon == std::string::npos || semicolon - i > 10) {
+        // An entity is short: its ";" is looked for only that far, not to
+        // the end of the text for every "&".
+        const std::size_t reach = std::string_view(text).substr(i, 11).find(';');
+        if (reach == std::string_view::npos) {
             out += text[i];
             continue;
         }
+        const std::size_t semicolon = i + reach;
         const std::string name = text.substr(i + 1, semicolon - i - 1);
         std::uint32_t code = 0;
         if (name == "amp") code = '&';
