@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs each for a while (60 s by default).
-# Seeds come from tests/fuzz/corpus/<target> and the kept inputs of past
-# faults from tests/fuzz/regressions/<target>; new inputs go to a scratch
-# corpus so the repository stays unchanged. Each target's longest input and
-# time limit per input come from tests/fuzz/fuzz_<target>.options (libFuzzer
-# flags, one a line): an input over its limit counts as a fault, which is
-# how quadratic work shows. A crash or slow input leaves its input in
+# Each target's flags come from tests/fuzz/fuzz_<target>.options (libFuzzer
+# flags, one a line): its longest input and its time limit per input, so
+# that quadratic work shows as a fault. The kept inputs of past faults
+# (tests/fuzz/regressions/<target>) run once first; seeds come from
+# tests/fuzz/corpus/<target>; new inputs go to a scratch corpus so the
+# repository stays unchanged. A crash or slow input leaves its input in
 # build-fuzz/crashes/<target>/ and fails the run.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -21,22 +21,27 @@ for exe in build-fuzz/tests/fuzz/fuzz_*; do
   name=$(basename "$exe"); name=${name#fuzz_}
   work=build-fuzz/corpus/$name crashes=build-fuzz/crashes/$name
   mkdir -p "$work" "$crashes"
-  # The seeds and the kept inputs of past faults, read but never written.
-  seeds=()
-  for dir in tests/fuzz/corpus/$name tests/fuzz/regressions/$name; do
-    [[ -d "$dir" ]] && seeds+=("$dir")
-  done
+  seeds=tests/fuzz/corpus/$name
+  [[ -d "$seeds" ]] || seeds=""
   options=(-timeout=10)
   optfile=tests/fuzz/fuzz_$name.options
   [[ -f "$optfile" ]] && mapfile -t -O 1 options < <(grep -Ev '^[[:space:]]*(#|$)' "$optfile")
   log=build-fuzz/$name.log
+  # The kept inputs of past faults run once each under the same limits (as
+  # seeds, large ones would slow every mutation down).
+  kept=()
+  [[ -d tests/fuzz/regressions/$name ]] && kept=(tests/fuzz/regressions/"$name"/*)
+  if [[ ${#kept[@]} -gt 0 ]] && ! "$exe" "${options[@]}" -runs=1 "${kept[@]}" >"$log" 2>&1; then
+    echo "fuzz $name: a kept input FAILED, see $log"
+    status=1
+    continue
+  fi
   "$exe" "${options[@]}" -max_total_time="$seconds" -artifact_prefix="$crashes/" -print_final_stats=1 \
-    "$work" "${seeds[@]}" >"$log" 2>&1
+    "$work" $seeds >>"$log" 2>&1
   rc=$?
   execs=$(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}')
-  slowest=$(grep -m1 'stat::slowest_unit_time_sec' "$log" | awk '{print $2}')
   if [[ $rc -eq 0 ]]; then
-    echo "fuzz $name: clean, ${execs:-?} executions in ${seconds}s, slowest input ${slowest:-?}s (${options[*]})"
+    echo "fuzz $name: clean, ${execs:-?} executions in ${seconds}s, ${#kept[@]} kept inputs (${options[*]:1})"
   else
     echo "fuzz $name: FAILED (exit $rc), see $log and $crashes/"
     status=1

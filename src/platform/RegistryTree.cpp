@@ -49,8 +49,9 @@ namespace {
 // A store with many siblings must not cost a scan per key.
 auto LowerBound(const std::vector<std::unique_ptr<RegNode>>& subKeys, const std::string& key)
 {
-    return std::lower_bound(subKeys.begin(), subKeys.end(), key,
-                            [](const std::unique_ptr<RegNode>& n, const std::string& k) { return RegNameLess(n->name, k); });
+    return std::lower_bound(subKeys.begin(), subKeys.end(), key, [](const auto& node, const std::string& k) {
+        return RegNameLess(node->name, k);
+    });
 }
 
 }  // namespace

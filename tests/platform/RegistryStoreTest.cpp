@@ -198,7 +198,8 @@ TEST(RegFileFormat, StoresPastTheLimitsAreRefusedWhole)
     auto longName = [](std::size_t bytes) { return "[HKEY_CURRENT_USER\\" + std::string(bytes, 'n') + "]\n"; };
     auto comment = [](std::size_t bytes) { return std::string(1, ';').append(bytes - 1, 'c').append("\n"); };
     // Two lines of 600 KB each that continue into one.
-    const std::string joined = "\"b\"=hex:00," + std::string(600000, ' ') + "\\\n  01" + std::string(600000, ' ') + "\n";
+    const std::string joined =
+        "\"b\"=hex:00," + std::string(600000, ' ') + "\\\n  01" + std::string(600000, ' ') + "\n";
     RegistryTree tree;
     for (const std::string& fits : {deepKey(64), longName(255), comment(1 << 20)})
         EXPECT_TRUE(ParseRegFile(head + fits, &tree)) << fits.substr(0, 40);
