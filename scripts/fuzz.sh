@@ -27,11 +27,12 @@ for exe in build-fuzz/tests/fuzz/fuzz_*; do
   optfile=tests/fuzz/fuzz_$name.options
   [[ -f "$optfile" ]] && mapfile -t -O 1 options < <(grep -Ev '^[[:space:]]*(#|$)' "$optfile")
   log=build-fuzz/$name.log
+  : >"$log"
   # The kept inputs of past faults run once each under the same limits (as
   # seeds, large ones would slow every mutation down).
   kept=()
   [[ -d tests/fuzz/regressions/$name ]] && kept=(tests/fuzz/regressions/"$name"/*)
-  if [[ ${#kept[@]} -gt 0 ]] && ! "$exe" "${options[@]}" -runs=1 "${kept[@]}" >"$log" 2>&1; then
+  if [[ ${#kept[@]} -gt 0 ]] && ! "$exe" "${options[@]}" -runs=1 "${kept[@]}" >>"$log" 2>&1; then
     echo "fuzz $name: a kept input FAILED, see $log"
     status=1
     continue

@@ -1,6 +1,7 @@
 #include "platform/MimeDatabase.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
@@ -18,9 +19,12 @@ bool IsNameChar(char c)
            c == '#' || c == '$' || c == '&' || c == '-' || c == '^' || c == '_' || c == '.' || c == '+';
 }
 
+// A part starts with a letter or digit, as the media-type rules ask: a type
+// such as "#a/b" would turn its association line into a comment.
 bool IsNamePart(const std::string& part)
 {
-    if (part.empty() || part.size() > kMaxNamePart || part[0] == '.') return false;
+    if (part.empty() || part.size() > kMaxNamePart) return false;
+    if (!std::isalnum(static_cast<unsigned char>(part[0]))) return false;
     return std::all_of(part.begin(), part.end(), IsNameChar);
 }
 
