@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs each for a while (60 s by default).
 # Each target's flags come from tests/fuzz/fuzz_<target>.options (libFuzzer
-# flags, one a line): its longest input and its time limit per input, so
-# that quadratic work shows as a fault. The kept inputs of past faults
-# (tests/fuzz/regressions/<target>) run once first; seeds come from
-# tests/fuzz/corpus/<target>; new inputs go to a scratch corpus so the
-# repository stays unchanged. A crash or slow input leaves its input in
-# build-fuzz/crashes/<target>/ and fails the run.
+# flags, one a line): its longest input and its time limit per input (10 s
+# when none is named), so that quadratic work shows as a fault. The kept
+# inputs of past faults (tests/fuzz/regressions/<target>) run once first;
+# seeds come from tests/fuzz/corpus/<target>; new inputs go to a scratch
+# corpus so the repository stays unchanged. A crash or slow input leaves its
+# input in build-fuzz/crashes/<target>/ and fails the run.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
@@ -32,7 +32,8 @@ for exe in build-fuzz/tests/fuzz/fuzz_*; do
   # seeds, large ones would slow every mutation down).
   kept=()
   [[ -d tests/fuzz/regressions/$name ]] && kept=(tests/fuzz/regressions/"$name"/*)
-  if [[ ${#kept[@]} -gt 0 ]] && ! "$exe" "${options[@]}" -runs=1 "${kept[@]}" >>"$log" 2>&1; then
+  if [[ ${#kept[@]} -gt 0 ]] && ! "$exe" "${options[@]}" -runs=1 -artifact_prefix="$crashes/" "${kept[@]}" \
+      >>"$log" 2>&1; then
     echo "fuzz $name: a kept input FAILED, see $log"
     status=1
     continue
