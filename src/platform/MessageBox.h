@@ -3,7 +3,9 @@
 
 // Message boxes go through this interface so tests can script the answers.
 enum class MbIcon { Stop, Warning, Question, Information };
-enum class MbButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No as the default button, for questions
+// whose safe answer is No.
+enum class MbButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MbResult { Ok, Cancel, Yes, No };
 
 // Opaque owner window; null means the main window (or none).

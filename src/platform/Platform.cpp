@@ -16,7 +16,8 @@ public:
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         switch (buttons) {
         case MbButtons::Ok: return MbResult::Ok;
-        case MbButtons::YesNo: return MbResult::No;
+        case MbButtons::YesNo:
+        case MbButtons::YesNoDefaultNo: return MbResult::No;
         default: return MbResult::Cancel;
         }
     }

@@ -9,8 +9,7 @@ MbResult RecordingMessageBox::Show(const std::string& text, const std::string& c
         answers.pop_front();
         return r;
     }
-    return (buttons == MbButtons::YesNo || buttons == MbButtons::YesNoCancel) ? MbResult::Yes
-                                                                             : MbResult::Ok;
+    return buttons == MbButtons::Ok || buttons == MbButtons::OkCancel ? MbResult::Ok : MbResult::Yes;
 }
 
 TestPlatform::TestPlatform() : saved_(Platform())

@@ -14,6 +14,7 @@ MbResult CWxMessageBox::Show(const std::string& text, const std::string& caption
     case MbButtons::OkCancel: style |= wxOK | wxCANCEL; break;
     case MbButtons::YesNo: style |= wxYES_NO; break;
     case MbButtons::YesNoCancel: style |= wxYES_NO | wxCANCEL; break;
+    case MbButtons::YesNoDefaultNo: style |= wxYES_NO | wxNO_DEFAULT; break;
     }
     switch (icon) {
     case MbIcon::Stop: style |= wxICON_ERROR; break;
