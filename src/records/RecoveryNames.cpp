@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/FileHandle.h"
+#include "platform/SystemNames.h"
 #include "platform/TimeText.h"
 #include "records/RecordMessages.h"
 
@@ -19,7 +20,13 @@ std::string RecoveryCopyNameFor(const std::string& fileName)
     return fileName.empty() ? std::string(kUntitledRecoveryName) : fileName + kRecoverySuffix;
 }
 
-std::string RecoveryLockNameFor(const std::string& copyName) { return copyName + kLockSuffix; }
+std::string RecoveryLockNameFor(const std::string& copyName)
+{
+    // Hidden, as far as a leading dot hides a name.
+    std::string name = copyName;
+    name.insert(FileNameOffset(name), 1, '.');
+    return name.append(kLockSuffix);
+}
 
 std::string StampedCopyName(const std::string& copyName, std::int64_t seconds, int number)
 {

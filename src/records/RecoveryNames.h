@@ -8,7 +8,7 @@
 // an untitled document (empty `fileName`).
 std::string RecoveryCopyNameFor(const std::string& fileName);
 // The lock file of the instance working on the document whose copy this
-// is: the copy's name followed by ".lock".
+// is, beside the copy: its name with a dot before and ".lock" after it.
 std::string RecoveryLockNameFor(const std::string& copyName);
 // The copy's name followed by the local time of `seconds` as
 // "-YYYYMMDD-HHMMSS", and by "-2", "-3" ... when `number` is above 1.

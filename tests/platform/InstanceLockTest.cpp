@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "platform/InstanceLock.h"
+#include "support/TempDir.h"
+#ifndef _WIN32
+#include "support/ChildProcess.h"
+#endif
+
+namespace {
+
+using State = CInstanceLock::State;
+
+TEST(InstanceLock, IsHeldByOneLockAtATimeAcrossProcessesAndGoesWithItsFile)
+{
+    TempDir dir;
+    const std::string path = dir.File(".doc.txt.tbsav.lock");
+    CInstanceLock first;
+    CInstanceLock second;
+    EXPECT_EQ(State::Held, first.Acquire(path));
+    // Two locks in one process conflict as two instances do.
+    EXPECT_EQ(State::HeldElsewhere, second.Acquire(path));
+#ifndef _WIN32
+    EXPECT_EQ("", RunInChild([&] {
+        CInstanceLock other;
+        return other.Acquire(path) == State::HeldElsewhere ? "" : "the lock was free for another process";
+    }));
+#endif
+    // A moved lock still holds.
+    CInstanceLock moved = std::move(first);
+    EXPECT_EQ(State::Free, first.state());
+    EXPECT_EQ(State::HeldElsewhere, second.Acquire(path));
+
+    moved.Release();
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(State::Held, second.Acquire(path));
+    EXPECT_TRUE(FileExists(path));
+}
+
+TEST(InstanceLock, ALockFileLeftBehindIsFreeAndAMissingFolderGivesNone)
+{
+    TempDir dir;
+    const std::string path = dir.File(".left.lock");
+    WriteFileBytes(path, "");
+    CInstanceLock lock;
+    EXPECT_EQ(State::Held, lock.Acquire(path));
+    EXPECT_EQ(State::Unavailable, lock.Acquire(dir.File("gone/.doc.lock")));
+    EXPECT_FALSE(FileExists(path));  // the first one was let go
+}
+
+}  // namespace

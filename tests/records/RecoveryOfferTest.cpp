@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+
+#include "platform/InstanceLock.h"
+#include "records/OpenMode.h"
+#include "records/RecordMessages.h"
+#include "records/RecordTestHelpers.h"
+#include "records/RecoveryNames.h"
+#include "records/RecoveryOffer.h"
+#include "support/TempDir.h"
+#include "support/TestPlatform.h"
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include "support/ChildProcess.h"
+#endif
+
+namespace {
+
+// 2024-03-05 06:07:08 local time.
+std::int64_t KnownMoment()
+{
+    std::tm local{};
+    local.tm_year = 124;
+    local.tm_mon = 2;
+    local.tm_mday = 5;
+    local.tm_hour = 6;
+    local.tm_min = 7;
+    local.tm_sec = 8;
+    local.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&local));
+}
+
+void SetModified(const std::string& path, std::int64_t seconds)
+{
+    const auto at = std::chrono::system_clock::from_time_t(static_cast<std::time_t>(seconds));
+    std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(at));
+}
+
+// Runs the rest of a test in another current folder.
+class InFolder {
+public:
+    explicit InFolder(const std::string& folder) : saved_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(saved_); }
+
+private:
+    std::filesystem::path saved_;
+};
+
+std::string Offer(const std::string& name, const std::string& note = "")
+{
+    return "An autosave copy of \"" + name + "\" was saved on 2024-03-05 at 06:07:08.\n" +
+           (note.empty() ? "" : note + "\n") + "Open the copy instead of the file?";
+}
+
+class RecoveryOffer : public ::testing::Test {
+protected:
+    RecoveryOffer()
+    {
+        WriteFileBytes(path, "a\nb\n");
+        WriteFileBytes(copy, "x\r\ny\n");
+        SetModified(copy, KnownMoment());
+    }
+
+    TestPlatform platform;
+    TempDir dir;
+    const std::string path = dir.File("doc.txt");
+    const std::string copy = path + ".tbsav";
+};
+
+TEST_F(RecoveryOffer, YesReadsTheCopyUnderTheFilesNameAsTheFileIsReadAndSaveRemovesIt)
+{
+    SetModified(path, KnownMoment() - 60);
+    platform.messageBox.Answer(MbResult::Yes);
+    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    const auto& box = platform.messageBox.boxes[0];
+    EXPECT_EQ(Offer(path), box.text);
+    EXPECT_EQ("Hold Up!", box.caption);
+    EXPECT_EQ(MbIcon::Warning, box.icon);
+    EXPECT_EQ(MbButtons::YesNo, box.buttons);
+
+    ASSERT_TRUE(opened.recovered);
+    CRecordList& list = *opened.records;
+    // The file is UNIX text: the copy's CR stays a byte, as it would in the file.
+    EXPECT_EQ((std::vector<std::string>{"x\r", "y"}), Records(list));
+    EXPECT_EQ(kModeUnix, list.file.mode);
+    EXPECT_EQ(path, list.fileName);
+    EXPECT_EQ(4, list.file.status.size);
+    EXPECT_EQ(copy, list.RecoveryCopyName());
+    EXPECT_TRUE(FileExists(dir.File(".doc.txt.tbsav.lock")));
+
+    EXPECT_EQ(0, list.Save(false, path, kModeUnix));
+    EXPECT_EQ("x\r\ny\n", ReadFileBytes(path));
+    EXPECT_FALSE(FileExists(copy));
+}
+
+TEST_F(RecoveryOffer, AnOlderCopySaysSoDefaultsToNoAndNoMovesItToAFreeStampedName)
+{
+    SetModified(path, KnownMoment() + 1);
+    const std::string stamped = copy + "-20240305-060708";
+    WriteFileBytes(stamped, "an earlier one");
+    platform.messageBox.Answer(MbResult::No);
+    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+
+    ASSERT_EQ(2u, platform.messageBox.boxes.size());
+    EXPECT_EQ(Offer(path, kRecoveryCopyOlder), platform.messageBox.boxes[0].text);
+    EXPECT_EQ(MbButtons::YesNoDefaultNo, platform.messageBox.boxes[0].buttons);
+    EXPECT_EQ("The autosave copy was kept as \"" + stamped + "-2\".", platform.messageBox.boxes[1].text);
+    EXPECT_EQ(MbIcon::Information, platform.messageBox.boxes[1].icon);
+    EXPECT_FALSE(opened.recovered);
+    EXPECT_EQ((std::vector<std::string>{"a", "b"}), Records(*opened.records));
+    EXPECT_FALSE(FileExists(copy));
+    EXPECT_EQ("x\r\ny\n", ReadFileBytes(stamped + "-2"));
+    EXPECT_EQ("an earlier one", ReadFileBytes(stamped));
+
+    // The document's own copies take the usual name again, and go with it.
+    ASSERT_TRUE(opened.records->SaveRecoveryCopy());
+    EXPECT_EQ("a\nb\n", ReadFileBytes(copy));
+    opened.records.reset();
+    EXPECT_FALSE(FileExists(copy));
+    EXPECT_TRUE(FileExists(stamped + "-2"));
+}
+
+TEST_F(RecoveryOffer, AMissingFileSaysSoAndYesReadsTheCopyAsItIs)
+{
+    RemoveFile(path);
+    platform.messageBox.Answer(MbResult::Yes);
+    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+    ASSERT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ(Offer(path, kRecoveryFileMissing), platform.messageBox.boxes[0].text);
+    EXPECT_EQ(MbButtons::YesNoDefaultNo, platform.messageBox.boxes[0].buttons);
+    ASSERT_TRUE(opened.recovered);
+    EXPECT_EQ((std::vector<std::string>{"x", "y"}), Records(*opened.records));  // DOS, as detected on the copy
+    EXPECT_EQ(path, opened.records->fileName);
+}
+
+TEST_F(RecoveryOffer, ACopyAnotherInstanceHoldsIsNeitherOfferedNorOverwritten)
+{
+    CInstanceLock otherInstance;
+    ASSERT_EQ(CInstanceLock::State::Held, otherInstance.Acquire(RecoveryLockNameFor(copy)));
+    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+    EXPECT_TRUE(platform.messageBox.boxes.empty());
+    EXPECT_FALSE(opened.recovered);
+
+    ASSERT_TRUE(opened.records->SaveRecoveryCopy());
+    EXPECT_EQ("x\r\ny\n", ReadFileBytes(copy));
+    const std::string own = opened.records->RecoveryCopyName();
+    EXPECT_EQ(0u, own.rfind(copy + "-", 0)) << own;
+    EXPECT_EQ("a\nb\n", ReadFileBytes(own));
+    opened.records.reset();
+    EXPECT_FALSE(FileExists(own));
+    EXPECT_TRUE(FileExists(copy));
+}
+
+TEST_F(RecoveryOffer, AStrayCopyIsNeverOverwrittenByTheAutosave)
+{
+    CRecordList list;
+    ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
+    ASSERT_TRUE(list.SaveRecoveryCopy());
+    EXPECT_EQ("x\r\ny\n", ReadFileBytes(copy));
+    EXPECT_NE(copy, list.RecoveryCopyName());
+    EXPECT_EQ("a\nb\n", ReadFileBytes(list.RecoveryCopyName()));
+}
+
+TEST_F(RecoveryOffer, AtStartTheUntitledCopyIsOfferedAndYesGivesAnUntitledDocument)
+{
+    InFolder here(dir.Path());
+    WriteFileBytes("Untitled.tbsav", "draft\r\n");
+    SetModified("Untitled.tbsav", KnownMoment());
+    {
+        OpenedRecords opened = NewOfferingCopy("Untitled");
+        ASSERT_EQ(1u, platform.messageBox.boxes.size());
+        EXPECT_EQ(Offer("Untitled"), platform.messageBox.boxes[0].text);
+        EXPECT_EQ(MbButtons::YesNo, platform.messageBox.boxes[0].buttons);
+        ASSERT_TRUE(opened.recovered);
+        EXPECT_EQ((std::vector<std::string>{"draft"}), Records(*opened.records));
+        EXPECT_EQ("", opened.records->fileName);
+    }
+    EXPECT_FALSE(FileExists(dir.File("Untitled.tbsav")));  // closed unsaved: the copy goes
+
+    WriteFileBytes("Untitled.tbsav", "again\r\n");
+    SetModified("Untitled.tbsav", KnownMoment());
+    platform.messageBox.Answer(MbResult::No);
+    OpenedRecords fresh = NewOfferingCopy("Untitled");
+    EXPECT_EQ((std::vector<std::string>{""}), Records(*fresh.records));
+    EXPECT_EQ("again\r\n", ReadFileBytes(dir.File("Untitled.tbsav-20240305-060708")));
+}
+
+#ifndef _WIN32
+TEST(RecoveryOfferMove, ACopyThatCannotBeMovedStaysAndTheUserIsTold)
+{
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0755);
+    const std::string folder = dir.File("locked");
+    ::mkdir(folder.c_str(), 0755);
+    const std::string path = folder + "/doc.txt";
+    WriteFileBytes(path, "a\n");
+    WriteFileBytes(path + ".tbsav", "b\n");
+    ::chmod(folder.c_str(), 0555);
+    EXPECT_EQ("", RunAsUnprivilegedUser([&]() -> std::string {
+        TestPlatform platform;
+        platform.messageBox.Answer(MbResult::No);
+        OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+        if (platform.messageBox.boxes.size() != 2) return "not asked and told";
+        if (platform.messageBox.boxes[1].text.find("could not be renamed") == std::string::npos)
+            return "told: " + platform.messageBox.boxes[1].text;
+        if (ReadFileBytes(path + ".tbsav") != "b\n") return "the copy changed";
+        return Records(*opened.records) == std::vector<std::string>{"a"} ? "" : "the file was not read";
+    }));
+}
+#endif
+
+TEST(RecoveryNames, StampsTheLocalTimeAndHidesTheLockBesideTheCopy)
+{
+    EXPECT_EQ("/d/doc.tbsav-20240305-060708", StampedCopyName("/d/doc.tbsav", KnownMoment(), 1));
+    EXPECT_EQ("/d/doc.tbsav-20240305-060708-3", StampedCopyName("/d/doc.tbsav", KnownMoment(), 3));
+    EXPECT_EQ("Untitled.tbsav", RecoveryCopyNameFor(""));
+    EXPECT_EQ(".Untitled.tbsav.lock", RecoveryLockNameFor("Untitled.tbsav"));
+#ifndef _WIN32
+    EXPECT_EQ("/d/.doc.txt.tbsav.lock", RecoveryLockNameFor(RecoveryCopyNameFor("/d/doc.txt")));
+#endif
+}
+
+}  // namespace
