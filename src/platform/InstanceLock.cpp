@@ -4,9 +4,10 @@
 
 CInstanceLock::CInstanceLock(CInstanceLock&& other) noexcept
     : handle_(std::exchange(other.handle_, -1)), state_(std::exchange(other.state_, State::Free)),
-      path_(std::move(other.path_))
+      path_(std::move(other.path_)), fullPath_(std::move(other.fullPath_))
 {
     other.path_.clear();
+    other.fullPath_.clear();
 }
 
 CInstanceLock& CInstanceLock::operator=(CInstanceLock&& other) noexcept
@@ -16,7 +17,9 @@ CInstanceLock& CInstanceLock::operator=(CInstanceLock&& other) noexcept
         handle_ = std::exchange(other.handle_, -1);
         state_ = std::exchange(other.state_, State::Free);
         path_ = std::move(other.path_);
+        fullPath_ = std::move(other.fullPath_);
         other.path_.clear();
+        other.fullPath_.clear();
     }
     return *this;
 }

@@ -42,4 +42,7 @@ private:
     std::intptr_t handle_ = -1;
     State state_ = State::Free;
     std::string path_;
+    // The held lock file's full path, so that a change of the current
+    // folder cannot make its removal hit another file.
+    std::string fullPath_;
 };

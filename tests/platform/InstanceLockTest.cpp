@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <utility>
 
 #include "platform/InstanceLock.h"
@@ -47,6 +48,22 @@ TEST(InstanceLock, ALockFileLeftBehindIsFreeAndAMissingFolderGivesNone)
     EXPECT_EQ(State::Held, lock.Acquire(path));
     EXPECT_EQ(State::Unavailable, lock.Acquire(dir.File("gone/.doc.lock")));
     EXPECT_FALSE(FileExists(path));  // the first one was let go
+}
+
+TEST(InstanceLock, ALockTakenByARelativeNameRemovesItsOwnFileAfterTheFolderChanged)
+{
+    TempDir first;
+    TempDir second;
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(first.Path());
+    CInstanceLock lock;
+    EXPECT_EQ(State::Held, lock.Acquire(".Untitled.tbsav.lock"));
+    std::filesystem::current_path(second.Path());
+    WriteFileBytes(second.File(".Untitled.tbsav.lock"), "");
+    lock.Release();
+    std::filesystem::current_path(saved);
+    EXPECT_FALSE(FileExists(first.File(".Untitled.tbsav.lock")));
+    EXPECT_TRUE(FileExists(second.File(".Untitled.tbsav.lock")));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#if wxUSE_EVENTLOOP_SOURCE
 #include <wx/evtloopsrc.h>
+#endif
 #include <wx/timer.h>
 
 #ifdef __WXGTK__
@@ -59,6 +61,7 @@ void WatchDisplay()
 
 }  // namespace
 
+#if wxUSE_EVENTLOOP_SOURCE
 // The read end of the signal pipe, watched in every event loop, and a timer
 // that retries while the document is busy.
 class CForcedExit::SignalWatch : public wxEventLoopSourceHandler, public wxTimer {
@@ -68,8 +71,6 @@ public:
         source_ = wxEventLoopBase::AddSourceForFD(pipe_, this, wxEVENT_SOURCE_INPUT);
     }
     ~SignalWatch() override { delete source_; }
-
-    bool Watching() const { return source_ != nullptr; }
 
     void OnReadWaiting() override
     {
@@ -97,6 +98,14 @@ private:
     int signal_ = 0;
     wxEventLoopSource* source_ = nullptr;
 };
+#else
+// Where the toolkit cannot watch a descriptor, the system has no such
+// signals either (CatchExitSignals answers -1).
+class CForcedExit::SignalWatch {
+public:
+    explicit SignalWatch(int) {}
+};
+#endif
 
 CForcedExit::CForcedExit() = default;
 CForcedExit::~CForcedExit() = default;

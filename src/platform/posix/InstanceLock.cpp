@@ -1,6 +1,7 @@
 #include "platform/InstanceLock.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,6 +35,12 @@ CInstanceLock::State CInstanceLock::Acquire(const std::string& lockPath)
             held.st_ino == named.st_ino) {
             handle_ = fd;
             state_ = State::Held;
+            fullPath_ = lockPath;
+            if (lockPath.front() != '/') {
+                char* here = ::getcwd(nullptr, 0);
+                if (here) fullPath_ = std::string(here) + "/" + lockPath;
+                std::free(here);
+            }
             return state_;
         }
         ::close(fd);  // removed or replaced while we waited: try the new one
@@ -44,10 +51,11 @@ CInstanceLock::State CInstanceLock::Acquire(const std::string& lockPath)
 void CInstanceLock::Release()
 {
     if (handle_ >= 0) {
-        ::unlink(path_.c_str());
+        ::unlink(fullPath_.c_str());
         ::close(static_cast<int>(handle_));
     }
     handle_ = -1;
     state_ = State::Free;
     path_.clear();
+    fullPath_.clear();
 }
