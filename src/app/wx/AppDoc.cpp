@@ -102,9 +102,9 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     CanonicalPath(path, &resolved);
 
     // The previous records stay in place until the new ones are complete, so
-    // that the view keeps showing a whole document while questions are open.
-    // The document being replaced gives up its copy and lock first, so
-    // that reopening its own file does not find them.
+    // that the view keeps showing a whole document while questions are open;
+    // only their autosave copy and lock go first, so that reopening the same
+    // file finds neither.
     if (records_) records_->LetGoOfRecoveryCopy();
     CStatusProgress progress(kReadingProgress);
     OpenedRecords opened = OpenOfferingCopy(resolved, static_cast<std::uint16_t>(flags), width, &progress);

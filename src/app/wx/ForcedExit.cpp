@@ -1,5 +1,6 @@
 #include "app/wx/ForcedExit.h"
 
+#include <cstdlib>
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #if wxUSE_EVENTLOOP_SOURCE
@@ -47,7 +48,7 @@ int OnDisplayLost(void* display)
     }
     // The toolkit's handler reports the loss and ends the program.
     if (toolkitHandler) return toolkitHandler(display);
-    EndAsSignalled(0);
+    std::_Exit(1);
 }
 
 // The toolkit installs its own handler when it opens the display; ours goes
