@@ -38,29 +38,31 @@ printf '%s\n\n%s\n%s\n' 'Windows Registry Editor Version 5.00' \
   "[HKEY_LOCAL_MACHINE\\Software\\Halvern's Workshop\\Tabulon]" '"autoSave"=hex:01' > home/registry.reg
 )sh";
 
-// Types "x" at the start of doc.txt, waits for the autosave copy and kills
-// the program with SIGKILL, which leaves the copy behind.
-const char kEditAutosaveAndKill[] = R"sh(
-xdotool key 53
-until_true "cmp -s edited doc.txt.tbsav" || exit 1
-kill -KILL $pid; until_true "gone $pid" || exit 1
-cmp -s edited doc.txt.tbsav || exit 1
-)sh";
-
-ProgramRun EditedWithAutosave(const std::string& afterKill)
+// Types "x" at the start of doc.txt, waits for the autosave copy, runs
+// `beforeKill`, and kills the program with SIGKILL, which leaves the copy
+// behind; then `afterKill` runs.
+ProgramRun EditedWithAutosave(const std::string& beforeKill, const std::string& afterKill)
 {
     ProgramRun run;
     run.setup = std::string(kHelpers) + kAutoSaveOn;
     run.args = "doc.txt";
-    run.driver = std::string(kEditAutosaveAndKill) + afterKill;
+    run.driver = "xdotool key 53\nuntil_true 'cmp -s edited doc.txt.tbsav' || exit 1\n" + beforeKill +
+                 "\nkill -KILL $pid; until_true \"gone $pid\" || exit 1\ncmp -s edited doc.txt.tbsav || exit 1\n" +
+                 afterKill;
     return run;
 }
 
-TEST(ProgramRecovery, AKilledProgramsCopyIsOfferedAndYesBringsBackTheEditsUntilSaved)
+TEST(ProgramRecovery, AKilledProgramsCopyIsOfferedToTheNextStartNotToASecondInstanceAndYesKeepsItUntilSaved)
 {
     TempDir dir;
-    // The copy is newer than the file: Return answers Yes.
+    // A second instance shows its window only once the file is open. The
+    // copy is newer than the file: Return answers Yes.
     const ProgramRun run = EditedWithAutosave(R"sh(
+launch doc.txt || exit 1
+[ -n "$(window $p ' - Tabulon$')" ] || exit 1
+! xdotool search --all --onlyvisible --pid $p --name '^Hold Up!$' || exit 1
+kill $p; until_true "gone $p" || exit 1
+)sh", R"sh(
 launch doc.txt || exit 1
 press $p '^Hold Up!$' Return || exit 1
 w=$(window $p ' - Tabulon\*$'); [ -n "$w" ] || exit 1
@@ -76,7 +78,7 @@ TEST(ProgramRecovery, NoToACopyOlderThanTheFileKeepsItUnderAStampedName)
 {
     TempDir dir;
     // The file is made newer than the copy: No is the default.
-    const ProgramRun run = EditedWithAutosave(R"sh(
+    const ProgramRun run = EditedWithAutosave("", R"sh(
 touch -d '+1 minute' doc.txt
 launch doc.txt || exit 1
 d=$(window $p '^Hold Up!$'); [ -n "$d" ] || exit 1
@@ -86,25 +88,6 @@ next_box $p $d || exit 1
 cmp edited doc.txt.tbsav-* || exit 1
 cmp original doc.txt
 )sh");
-    EXPECT_EQ(0, RunProgram(dir.Path(), run));
-}
-
-TEST(ProgramRecovery, ASecondInstanceOnAFileBeingEditedGetsNoOffer)
-{
-    TempDir dir;
-    ProgramRun run;
-    run.setup = std::string(kHelpers) + kAutoSaveOn;
-    run.args = "doc.txt";
-    // The second instance shows its window only once the file is open.
-    run.driver = R"sh(
-xdotool key 53
-until_true "cmp -s edited doc.txt.tbsav" || exit 1
-launch doc.txt || exit 1
-[ -n "$(window $p ' - Tabulon$')" ] || exit 1
-! xdotool search --all --onlyvisible --pid $p --name '^Hold Up!$' || exit 1
-kill $p; until_true "gone $p" || exit 1
-cmp edited doc.txt.tbsav
-)sh";
     EXPECT_EQ(0, RunProgram(dir.Path(), run));
 }
 

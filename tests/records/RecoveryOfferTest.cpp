@@ -4,7 +4,6 @@
 #include <ctime>
 #include <filesystem>
 
-#include "platform/InstanceLock.h"
 #include "records/OpenMode.h"
 #include "records/RecordMessages.h"
 #include "records/RecordTestHelpers.h"
@@ -67,6 +66,7 @@ protected:
         WriteFileBytes(copy, "x\r\ny\n");
         SetModified(copy, KnownMoment());
     }
+    const RecordingMessageBox::Box& Box(std::size_t i) const { return platform.messageBox.boxes.at(i); }
 
     TestPlatform platform;
     TempDir dir;
@@ -77,96 +77,74 @@ protected:
 TEST_F(RecoveryOffer, YesReadsTheCopyUnderTheFilesNameAsTheFileIsReadAndSaveRemovesIt)
 {
     SetModified(path, KnownMoment() - 60);
-    platform.messageBox.Answer(MbResult::Yes);
-    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);  // answered Yes
     ASSERT_EQ(1u, platform.messageBox.boxes.size());
-    const auto& box = platform.messageBox.boxes[0];
-    EXPECT_EQ(Offer(path), box.text);
-    EXPECT_EQ("Hold Up!", box.caption);
-    EXPECT_EQ(MbIcon::Warning, box.icon);
-    EXPECT_EQ(MbButtons::YesNo, box.buttons);
+    EXPECT_EQ(Offer(path), Box(0).text);
+    EXPECT_EQ("Hold Up!", Box(0).caption);
+    EXPECT_EQ(MbIcon::Warning, Box(0).icon);
+    EXPECT_EQ(MbButtons::YesNo, Box(0).buttons);
 
     ASSERT_TRUE(opened.recovered);
     CRecordList& list = *opened.records;
     // The file is UNIX text: the copy's CR stays a byte, as it would in the file.
     EXPECT_EQ((std::vector<std::string>{"x\r", "y"}), Records(list));
-    EXPECT_EQ(kModeUnix, list.file.mode);
     EXPECT_EQ(path, list.fileName);
     EXPECT_EQ(4, list.file.status.size);
-    EXPECT_EQ(copy, list.RecoveryCopyName());
     EXPECT_TRUE(FileExists(dir.File(".doc.txt.tbsav.lock")));
-
     EXPECT_EQ(0, list.Save(false, path, kModeUnix));
-    EXPECT_EQ("x\r\ny\n", ReadFileBytes(path));
     EXPECT_FALSE(FileExists(copy));
 }
 
-TEST_F(RecoveryOffer, AnOlderCopySaysSoDefaultsToNoAndNoMovesItToAFreeStampedName)
+TEST_F(RecoveryOffer, AnOlderCopyOrAMissingFileIsSaidAndNoMovesTheCopyToAFreeStampedName)
 {
     SetModified(path, KnownMoment() + 1);
     const std::string stamped = copy + "-20240305-060708";
     WriteFileBytes(stamped, "an earlier one");
     platform.messageBox.Answer(MbResult::No);
     OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
-
-    ASSERT_EQ(2u, platform.messageBox.boxes.size());
-    EXPECT_EQ(Offer(path, kRecoveryCopyOlder), platform.messageBox.boxes[0].text);
-    EXPECT_EQ(MbButtons::YesNoDefaultNo, platform.messageBox.boxes[0].buttons);
-    EXPECT_EQ("The autosave copy was kept as \"" + stamped + "-2\".", platform.messageBox.boxes[1].text);
-    EXPECT_EQ(MbIcon::Information, platform.messageBox.boxes[1].icon);
+    EXPECT_EQ(Offer(path, kRecoveryCopyOlder), Box(0).text);
+    EXPECT_EQ(MbButtons::YesNoDefaultNo, Box(0).buttons);
+    EXPECT_EQ("The autosave copy was kept as \"" + stamped + "-2\".", Box(1).text);
     EXPECT_FALSE(opened.recovered);
     EXPECT_EQ((std::vector<std::string>{"a", "b"}), Records(*opened.records));
-    EXPECT_FALSE(FileExists(copy));
     EXPECT_EQ("x\r\ny\n", ReadFileBytes(stamped + "-2"));
     EXPECT_EQ("an earlier one", ReadFileBytes(stamped));
-
-    // The document's own copies take the usual name again, and go with it.
+    // The document's own copy takes the usual name again.
     ASSERT_TRUE(opened.records->SaveRecoveryCopy());
     EXPECT_EQ("a\nb\n", ReadFileBytes(copy));
-    opened.records.reset();
-    EXPECT_FALSE(FileExists(copy));
-    EXPECT_TRUE(FileExists(stamped + "-2"));
-}
 
-TEST_F(RecoveryOffer, AMissingFileSaysSoAndYesReadsTheCopyAsItIs)
-{
+    opened.records.reset();
     RemoveFile(path);
-    platform.messageBox.Answer(MbResult::Yes);
-    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
-    ASSERT_EQ(1u, platform.messageBox.boxes.size());
-    EXPECT_EQ(Offer(path, kRecoveryFileMissing), platform.messageBox.boxes[0].text);
-    EXPECT_EQ(MbButtons::YesNoDefaultNo, platform.messageBox.boxes[0].buttons);
-    ASSERT_TRUE(opened.recovered);
+    WriteFileBytes(copy, "x\r\ny\n");
+    SetModified(copy, KnownMoment());
+    platform.messageBox.boxes.clear();
+    opened = OpenOfferingCopy(path, kRequestAuto, 0);  // answered Yes
+    EXPECT_EQ(Offer(path, kRecoveryFileMissing), Box(0).text);
+    EXPECT_EQ(MbButtons::YesNoDefaultNo, Box(0).buttons);
     EXPECT_EQ((std::vector<std::string>{"x", "y"}), Records(*opened.records));  // DOS, as detected on the copy
-    EXPECT_EQ(path, opened.records->fileName);
 }
 
-TEST_F(RecoveryOffer, ACopyAnotherInstanceHoldsIsNeitherOfferedNorOverwritten)
+TEST_F(RecoveryOffer, ACopyIsNeitherOfferedNorOverwrittenUnlessTheDocumentWroteIt)
 {
-    CInstanceLock otherInstance;
-    ASSERT_EQ(CInstanceLock::State::Held, otherInstance.Acquire(RecoveryLockNameFor(copy)));
-    OpenedRecords opened = OpenOfferingCopy(path, kRequestAuto, 0);
+    // An instance on the file finds a copy it did not write, left by a
+    // session that ended without cleaning up: its own copy goes elsewhere.
+    CRecordList first;
+    ASSERT_EQ(0, first.Load(path, kRequestAuto, 0));
+    ASSERT_TRUE(first.SaveRecoveryCopy());
+    EXPECT_NE(copy, first.RecoveryCopyName());
+    EXPECT_EQ("x\r\ny\n", ReadFileBytes(copy));
+
+    // It now holds the file's lock: a second instance is offered nothing,
+    // and its copy goes elsewhere too, even while the name is free.
+    OpenedRecords second = OpenOfferingCopy(path, kRequestAuto, 0);
     EXPECT_TRUE(platform.messageBox.boxes.empty());
-    EXPECT_FALSE(opened.recovered);
-
-    ASSERT_TRUE(opened.records->SaveRecoveryCopy());
-    EXPECT_EQ("x\r\ny\n", ReadFileBytes(copy));
-    const std::string own = opened.records->RecoveryCopyName();
-    EXPECT_EQ(0u, own.rfind(copy + "-", 0)) << own;
+    RemoveFile(copy);
+    ASSERT_TRUE(second.records->SaveRecoveryCopy());
+    const std::string own = second.records->RecoveryCopyName();
+    EXPECT_FALSE(FileExists(copy));
     EXPECT_EQ("a\nb\n", ReadFileBytes(own));
-    opened.records.reset();
+    second.records.reset();
     EXPECT_FALSE(FileExists(own));
-    EXPECT_TRUE(FileExists(copy));
-}
-
-TEST_F(RecoveryOffer, AStrayCopyIsNeverOverwrittenByTheAutosave)
-{
-    CRecordList list;
-    ASSERT_EQ(0, list.Load(path, kRequestAuto, 0));
-    ASSERT_TRUE(list.SaveRecoveryCopy());
-    EXPECT_EQ("x\r\ny\n", ReadFileBytes(copy));
-    EXPECT_NE(copy, list.RecoveryCopyName());
-    EXPECT_EQ("a\nb\n", ReadFileBytes(list.RecoveryCopyName()));
 }
 
 TEST_F(RecoveryOffer, AtStartTheUntitledCopyIsOfferedAndYesGivesAnUntitledDocument)
@@ -175,10 +153,8 @@ TEST_F(RecoveryOffer, AtStartTheUntitledCopyIsOfferedAndYesGivesAnUntitledDocume
     WriteFileBytes("Untitled.tbsav", "draft\r\n");
     SetModified("Untitled.tbsav", KnownMoment());
     {
-        OpenedRecords opened = NewOfferingCopy("Untitled");
-        ASSERT_EQ(1u, platform.messageBox.boxes.size());
-        EXPECT_EQ(Offer("Untitled"), platform.messageBox.boxes[0].text);
-        EXPECT_EQ(MbButtons::YesNo, platform.messageBox.boxes[0].buttons);
+        OpenedRecords opened = NewOfferingCopy("Untitled");  // answered Yes
+        EXPECT_EQ(Offer("Untitled"), Box(0).text);
         ASSERT_TRUE(opened.recovered);
         EXPECT_EQ((std::vector<std::string>{"draft"}), Records(*opened.records));
         EXPECT_EQ("", opened.records->fileName);
