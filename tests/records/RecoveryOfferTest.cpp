@@ -38,19 +38,6 @@ void SetModified(const std::string& path, std::int64_t seconds)
     std::filesystem::last_write_time(path, std::chrono::file_clock::from_sys(at));
 }
 
-// Runs the rest of a test in another current folder.
-class InFolder {
-public:
-    explicit InFolder(const std::string& folder) : saved_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~InFolder() { std::filesystem::current_path(saved_); }
-
-private:
-    std::filesystem::path saved_;
-};
-
 std::string Offer(const std::string& name, const std::string& note = "")
 {
     return "An autosave copy of \"" + name + "\" was saved on 2024-03-05 at 06:07:08.\n" +
