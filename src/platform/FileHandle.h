@@ -27,3 +27,9 @@ void StartWriteback(FileHandle handle, std::uint64_t offset, std::uint64_t lengt
 bool IsRegularFile(const std::string& path);
 // Deletes a file; false when it could not be deleted (or did not exist).
 bool RemoveFile(const std::string& path);
+// True when anything at all goes by the name (a dangling link included).
+bool PathExists(const std::string& path);
+// Gives a file another name in the same folder, never replacing what
+// already has that name.
+enum class MoveResult { Moved, NameTaken, Failed };
+MoveResult MoveWithoutReplacing(const std::string& from, const std::string& to);

@@ -35,7 +35,8 @@ bool CMemoryRegistry::Join(RegKey parent, const std::string& subKey, Handle* han
     std::vector<std::string> parts;
     if (!Resolve(parent, handle) || !SplitRegPath(subKey, &parts)) return false;
     handle->path.insert(handle->path.end(), parts.begin(), parts.end());
-    return true;
+    // No key is made that the store could not read back.
+    return RegKeyPathFits(handle->path);
 }
 
 RegKey CMemoryRegistry::NewHandle(Handle handle)

@@ -3,7 +3,8 @@
 
 // Message boxes go through this interface so tests can script the answers.
 enum class MbIcon { Stop, Warning, Question, Information };
-// YesNoDefaultNo: Yes and No, with No the default button.
+// YesNoDefaultNo: Yes and No with No as the default button, for questions
+// whose safe answer is No.
 enum class MbButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MbResult { Ok, Cancel, Yes, No };
 

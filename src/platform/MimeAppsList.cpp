@@ -15,6 +15,7 @@ constexpr char kRemovedGroup[] = "Removed Associations";
 struct Line {
     std::string body;
     std::string end;
+    bool dropped = false;
 };
 
 std::vector<Line> SplitLines(const std::string& text)
@@ -137,8 +138,11 @@ bool RemoveIds(std::vector<Line>& lines, const std::string& group,
     }
     for (std::size_t i = list.size(); i-- > 0;) {
         if (emptied[i] && !(last[list[i].key] == i && staying[list[i].key] > 0))
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(list[i].line));
+            lines[list[i].line].dropped = true;
     }
+    // Emptied lines go in one pass: erasing each at once costs a shift of
+    // the rest of the list per line.
+    std::erase_if(lines, [](const Line& line) { return line.dropped; });
     return changed;
 }
 

@@ -1,8 +1,10 @@
 #include "platform/MimeDatabase.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/TextLines.h"
 
@@ -17,9 +19,12 @@ bool IsNameChar(char c)
            c == '#' || c == '$' || c == '&' || c == '-' || c == '^' || c == '_' || c == '.' || c == '+';
 }
 
+// A part starts with a letter or digit, as the media-type rules ask: a type
+// such as "#a/b" would turn its association line into a comment.
 bool IsNamePart(const std::string& part)
 {
-    if (part.empty() || part.size() > kMaxNamePart || part[0] == '.') return false;
+    if (part.empty() || part.size() > kMaxNamePart) return false;
+    if (!std::isalnum(static_cast<unsigned char>(part[0]))) return false;
     return std::all_of(part.begin(), part.end(), IsNameChar);
 }
 
@@ -45,11 +50,14 @@ std::string DecodeEntities(const std::string& text)
             out += text[i];
             continue;
         }
-        const std::size_t semicolon = text.find(';', i);
-        if (semicolon == std::string::npos || semicolon - i > 10) {
+        // An entity is short: its ";" is looked for only that far, not to
+        // the end of the text for every "&".
+        const std::size_t reach = std::string_view(text).substr(i, 11).find(';');
+        if (reach == std::string_view::npos) {
             out += text[i];
             continue;
         }
+        const std::size_t semicolon = i + reach;
         const std::string name = text.substr(i + 1, semicolon - i - 1);
         std::uint32_t code = 0;
         if (name == "amp") code = '&';

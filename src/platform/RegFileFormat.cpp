@@ -1,6 +1,9 @@
 #include "platform/RegFileFormat.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <unordered_map>
 
 #include "platform/TextLines.h"
 
@@ -9,6 +12,9 @@ const char kRegFileHeader[] = "Windows Registry Editor Version 5.00";
 namespace {
 
 constexpr std::size_t kHexBytesPerLine = 24;
+// The program's longest value is about a kilobyte; a line, its continuation
+// lines included, past a mebibyte is damage.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
 int HexDigit(char c)
 {
@@ -33,10 +39,11 @@ bool LogicalLines(const std::string& text, std::vector<std::string>* lines)
         // quote, a dword in a digit and a key in a bracket.
         bool continues = !line.empty() && line.back() == '\\';
         if (continues) line.pop_back();
+        if (current.size() + line.size() > kMaxLineBytes) return false;
         current += line;
         continuing = continues;
         if (!continuing) {
-            lines->push_back(current);
+            lines->push_back(std::move(current));
             current.clear();
         }
     }
@@ -204,12 +211,116 @@ void AppendValue(const RegValue& v, std::string* out)
     *out += '\n';
 }
 
-void AppendKey(const RegNode& node, const std::string& path, std::string* out)
+void AppendKeyLines(const std::string& path, const RegNode& node, std::string* out)
 {
-    *out += "\n[" + path + "]\n";
+    out->append("\n[").append(path).append("]\n");
     for (const auto& v : node.values) AppendValue(v, out);
-    for (const auto& child : node.subKeys) AppendKey(*child, path + "\\" + child->name, out);
 }
+
+// Every key below `root`, parents before children, in tree order. The walk
+// keeps its own stack: a tree built in memory has no depth limit.
+void AppendSubKeys(const RegNode& root, std::string* out)
+{
+    struct Level {
+        const RegNode* node;
+        std::size_t next;        // the child to write next
+        std::size_t pathLength;  // of the node's own path
+    };
+    std::string path = root.name;
+    std::vector<Level> levels{{&root, 0, path.size()}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.node->subKeys.size()) {
+            levels.pop_back();
+            continue;
+        }
+        const RegNode& child = *level.node->subKeys[level.next++];
+        path.resize(level.pathLength);
+        path.append("\\").append(child.name);
+        AppendKeyLines(path, child, out);
+        levels.push_back({&child, 0, path.size()});
+    }
+}
+
+// Builds the tree of one parse. Keys and values are found through hash
+// indexes, and subkeys are appended and put in name order once at the end:
+// a store with many siblings or values costs no scan or shift per line.
+class TreeBuilder {
+public:
+    explicit TreeBuilder(RegistryTree* tree) : tree_(tree) {}
+
+    // The key a "[path]" line names; false when the path is malformed or
+    // past the limits of a key path.
+    bool OpenKey(const std::string& keyPath)
+    {
+        // A key below the one before (as a written store lists every first
+        // child) walks only its own names.
+        const bool child = !path_.empty() && keyPath.size() > text_.size() + 1 && keyPath[text_.size()] == '\\' &&
+                           keyPath.compare(0, text_.size(), text_) == 0;
+        if (!SplitRegPath(keyPath.substr(child ? text_.size() + 1 : 0), &parts_) || parts_.empty()) return false;
+        std::span<const std::string> names(parts_);
+        if (!child) {
+            RegRoot root;
+            if (!RegRootFromName(parts_[0], &root)) return false;
+            path_.assign(1, &tree_->Root(root));
+            names = names.subspan(1);
+        }
+        if (path_.size() - 1 + names.size() > kMaxRegKeyDepth || !RegKeyPathFits(names)) return false;
+        for (const std::string& name : names) path_.push_back(SubKey(path_.back(), name));
+        text_ = keyPath;
+        return true;
+    }
+
+    RegNode* Current() const { return path_.empty() ? nullptr : path_.back(); }
+
+    void SetValue(const std::string& name, RegType type, std::vector<std::uint8_t> data)
+    {
+        RegNode* node = path_.back();
+        auto [at, added] = values_.try_emplace(Slot(node, name), node->values.size());
+        if (added) node->values.push_back(RegValue{name, type, {}});
+        RegValue& value = node->values[at->second];
+        value.type = type;
+        value.data = std::move(data);
+    }
+
+    void SortSubKeys()
+    {
+        std::vector<RegNode*> pending;
+        for (RegNode& root : tree_->roots) pending.push_back(&root);
+        while (!pending.empty()) {
+            RegNode* node = pending.back();
+            pending.pop_back();
+            std::sort(node->subKeys.begin(), node->subKeys.end(),
+                      [](const auto& a, const auto& b) { return RegNameLess(a->name, b->name); });
+            for (const auto& child : node->subKeys) pending.push_back(child.get());
+        }
+    }
+
+private:
+    static std::string Slot(const RegNode* owner, const std::string& name)
+    {
+        std::string slot(reinterpret_cast<const char*>(&owner), sizeof owner);
+        return slot + FoldRegName(name);
+    }
+
+    RegNode* SubKey(RegNode* parent, const std::string& name)
+    {
+        auto [at, added] = keys_.try_emplace(Slot(parent, name), nullptr);
+        if (added) {
+            parent->subKeys.push_back(std::make_unique<RegNode>());
+            parent->subKeys.back()->name = name;
+            at->second = parent->subKeys.back().get();
+        }
+        return at->second;
+    }
+
+    RegistryTree* tree_;
+    std::unordered_map<std::string, RegNode*> keys_;
+    std::unordered_map<std::string, std::size_t> values_;
+    std::vector<RegNode*> path_;  // the nodes of the last key line, its root first
+    std::string text_;            // and its path
+    std::vector<std::string> parts_;
+};
 
 }  // namespace
 
@@ -225,30 +336,25 @@ bool ParseRegFile(const std::string& text, RegistryTree* tree)
     while (i < lines.size() && lines[i].empty()) ++i;
     if (i == lines.size() || lines[i] != kRegFileHeader) return false;
 
-    RegNode* current = nullptr;
+    TreeBuilder builder(tree);
     for (++i; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
-            if (line.back() != ']') break;
-            std::vector<std::string> parts;
-            if (!SplitRegPath(line.substr(1, line.size() - 2), &parts) || parts.empty()) break;
-            RegRoot root;
-            if (!RegRootFromName(parts[0], &root)) break;
-            current = &tree->Root(root);
-            for (std::size_t p = 1; p < parts.size(); ++p) current = current->AddSubKey(parts[p]);
+            if (line.back() != ']' || !builder.OpenKey(line.substr(1, line.size() - 2))) break;
             continue;
         }
         std::string name;
         RegType type;
         std::vector<std::uint8_t> data;
-        if (!current || !ParseValueLine(line, &name, &type, &data)) break;
-        current->SetValue(name, type, std::move(data));
+        if (!builder.Current() || !ParseValueLine(line, &name, &type, &data)) break;
+        builder.SetValue(name, type, std::move(data));
     }
     if (i < lines.size()) {
         tree->Clear();
         return false;
     }
+    builder.SortSubKeys();
     return true;
 }
 
@@ -258,11 +364,8 @@ std::string FormatRegFile(const RegistryTree& tree)
     out += '\n';
     for (int r = 0; r < 3; ++r) {
         const RegNode& root = tree.roots[r];
-        if (!root.values.empty()) {
-            out += "\n[" + root.name + "]\n";
-            for (const auto& v : root.values) AppendValue(v, &out);
-        }
-        for (const auto& child : root.subKeys) AppendKey(*child, root.name + "\\" + child->name, &out);
+        if (!root.values.empty()) AppendKeyLines(root.name, root, &out);
+        AppendSubKeys(root, &out);
     }
     return out;
 }

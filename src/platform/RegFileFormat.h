@@ -8,7 +8,9 @@
 extern const char kRegFileHeader[];
 
 // Parses a whole store. Answers false, leaving `tree` empty, when any line
-// cannot be understood: a store is taken whole or not at all.
+// cannot be understood, is longer than 1 MiB (continuation lines included)
+// or names a key past the limits of RegistryTree.h: a store is taken whole
+// or not at all.
 bool ParseRegFile(const std::string& text, RegistryTree* tree);
 
 // Writes every key below the three roots, in tree order.

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct RegNode {
     std::vector<RegValue> values;
     std::vector<std::unique_ptr<RegNode>> subKeys;  // kept in name order
 
+    RegNode() = default;
+    RegNode(RegNode&&) = default;
+    RegNode& operator=(RegNode&&) = default;
+    ~RegNode();  // frees the keys below without recursing through them
+
     RegNode* FindSubKey(const std::string& key) const;
     RegNode* AddSubKey(const std::string& key);  // existing or new
     bool RemoveSubKey(const std::string& key);
@@ -34,8 +40,20 @@ struct RegistryTree {
     void Clear();
 };
 
+// What a store may hold. The program writes keys at most five levels deep
+// with short names; a store far past that is damaged or hostile, and would
+// cost unbounded time and space to read, write back and free.
+constexpr std::size_t kMaxRegKeyDepth = 64;  // names below the root
+constexpr std::size_t kMaxRegKeyNameBytes = 255;
+// Whether a key path (the names below a root) keeps those limits.
+bool RegKeyPathFits(std::span<const std::string> names);
+
 const char* RegRootName(RegRoot root);
 bool RegRootFromName(const std::string& name, RegRoot* root);
 bool RegNamesEqual(const std::string& a, const std::string& b);
+// The order subkeys are kept in, without regard to case.
+bool RegNameLess(const std::string& a, const std::string& b);
+// The name with its letters in one case: equal for names RegNamesEqual calls equal.
+std::string FoldRegName(const std::string& name);
 // Splits "a\b\c" into its parts; false for empty parts or control characters.
 bool SplitRegPath(const std::string& path, std::vector<std::string>* parts);

@@ -26,6 +26,9 @@ struct OpenedRecords {
     // The file was opened as binary records (whatever was read): source
     // mode makes no sense for them.
     bool binary = false;
+    // The records are those of the document's autosave copy, not yet saved
+    // (records/RecoveryOffer.h): the document starts modified.
+    bool recovered = false;
 };
 
 // Reads `path` (already canonical) for an open request: flag bits 0-1 are

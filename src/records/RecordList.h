@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/InstanceLock.h"
 #include "records/CounterLimit.h"
 #include "records/NodeIndex.h"
 #include "records/RecordFile.h"
@@ -120,10 +121,28 @@ public:
 
     // Writes the autosave copy "%s.tbsav" ("Untitled.tbsav" when untitled)
     // in the current mode, without touching the backup or `fileName`; tabs
-    // as Save does with `options`.
+    // as Save does with `options`. A copy this document has not written
+    // itself is never overwritten: when a file has that name already, or
+    // another instance holds the name's lock, the copy goes to a free
+    // stamped name (records/RecoveryNames.h).
     [[nodiscard]] bool SaveRecoveryCopy(const SourceOptions& options = {});
-    // Name of the autosave copy for the current `fileName`.
+    // Name of the autosave copy: the one written, else the one for the
+    // current `fileName`.
     std::string RecoveryCopyName() const;
+    // Takes the instance lock for the current `fileName`'s copy unless it
+    // is held already; the lock goes when the list does.
+    void HoldInstanceLock();
+    // Makes a lock taken before the list existed the list's own.
+    void AdoptInstanceLock(CInstanceLock lock);
+    // The copy at `copyName` now counts as written by this document: Save
+    // and the end of the list remove it.
+    void AdoptRecoveryCopy(const std::string& copyName);
+    // The document is being replaced: its copy (when it wrote one) and its
+    // lock go now rather than when the list is freed.
+    void LetGoOfRecoveryCopy();
+    // The program ends without its exit handling: the copy stays for the
+    // next start, and the lock goes.
+    void KeepRecoveryCopy();
 
     // --- Ranges and blocks (RecordListRanges.cpp, RecordListBlocks.cpp) ---
     // A range runs from (startIndex, startColumn) at startNode to the
@@ -201,4 +220,8 @@ private:
     // Bytes a save in `mode` writes; uses workBuffer when tabs are expanded.
     std::uint64_t SavedSize(std::uint16_t mode, const SourceOptions& options);
     void DeleteRecoveryCopy();
+
+    // Where the copy was written, while recoveryCopyWritten is set.
+    std::string recoveryCopyPath_;
+    CInstanceLock instanceLock_;
 };

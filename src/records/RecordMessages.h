@@ -47,6 +47,22 @@ inline constexpr char kMsgCannotSave[] = "Cannot save file.";
 inline constexpr char kBackupSuffix[] = ".bak";
 inline constexpr char kRecoverySuffix[] = ".tbsav";
 inline constexpr char kUntitledRecoveryName[] = "Untitled.tbsav";
+// The lock file beside an autosave copy (platform/InstanceLock.h).
+inline constexpr char kLockSuffix[] = ".lock";
+
+// Opening a document whose autosave copy was left behind (caption
+// kCapHoldUp). When the copy is older than the file, or the file is gone, a
+// note goes before the question's last line and No becomes the default.
+inline constexpr char kFmtRecoveryOffer[] =
+    "An autosave copy of \"%s\" was saved %s.\nOpen the copy instead of the file?";
+inline constexpr char kFmtRecoverySavedAt[] = "on %04d-%02d-%02d at %02d:%02d:%02d";
+inline constexpr char kRecoveryCopyOlder[] = "The file has been changed since then: the copy is older than the file.";
+inline constexpr char kRecoveryFileMissing[] = "The file itself no longer exists.";
+// After No: where the copy went, or that it stays.
+inline constexpr char kFmtRecoveryCopyMoved[] = "The autosave copy was kept as \"%s\".";
+inline constexpr char kFmtRecoveryCopyStays[] =
+    "The autosave copy \"%s\" could not be renamed and stays as it is.\nThis document's autosave copies get "
+    "another name.";
 
 // Puts `value` in place of the first "%d" or "%s" of `format`.
 std::string FillIn(const char* format, const std::string& value);

@@ -151,10 +151,25 @@ private:
         const int c = s.Below(LengthOf(r) + 1);
         std::string problem;
         switch (op) {
-        case 0: problem = Type(r, c, 1 + s.Below(20), static_cast<char>(s.Byte())); break;
+        // Script bytes are read into locals first: the order in which a call's
+        // arguments are evaluated differs between compilers, and a kept input
+        // must replay the same script everywhere.
+        case 0: {
+            const int n = 1 + s.Below(20);
+            problem = Type(r, c, n, static_cast<char>(s.Byte()));
+            break;
+        }
         case 1: problem = TypeTab(r, c, 1 + s.Below(8)); break;
-        case 2: problem = Overwrite(r, c, 1 + s.Below(20), static_cast<char>(s.Byte())); break;
-        case 3: problem = HexDigits(r, c, s.Byte() % 2 == 0, static_cast<std::uint8_t>(s.Byte())); break;
+        case 2: {
+            const int n = 1 + s.Below(20);
+            problem = Overwrite(r, c, n, static_cast<char>(s.Byte()));
+            break;
+        }
+        case 3: {
+            const bool insert = s.Byte() % 2 == 0;
+            problem = HexDigits(r, c, insert, static_cast<std::uint8_t>(s.Byte()));
+            break;
+        }
         case 4: problem = DeleteChars(r, c, 1 + s.Below(20)); break;
         case 5: problem = Backspaces(r, c, 1 + s.Below(20)); break;
         case 6: problem = Split(r, c, s.Byte() % 2 == 0); break;
@@ -187,8 +202,10 @@ private:
         case 17: problem = Save(); break;
         default: {
             const int undos = 1 + s.Below(3);
-            for (int i = 0; i < undos && problem.empty() && journal_.CanUndo(); ++i)
-                problem = UndoOnce(s.Below(Count()), s.Below(Count()));
+            for (int i = 0; i < undos && problem.empty() && journal_.CanUndo(); ++i) {
+                const int first = s.Below(Count());
+                problem = UndoOnce(first, s.Below(Count()));
+            }
             break;
         }
         }
@@ -231,6 +248,7 @@ private:
 
     std::string Overwrite(int r, int c, int n, char byte)
     {
+        if (LengthOf(r) >= kMaxRecordLength && c < LengthOf(r)) return FullRecordRefuses(r, c);
         for (int i = 0; i < n && c + i < LengthOf(r); ++i) {
             Before();
             const std::uint8_t b = static_cast<std::uint8_t>(byte - i);
@@ -239,6 +257,16 @@ private:
             if (std::string p = After(true); !p.empty()) return p;
         }
         return {};
+    }
+
+    // A record of 65535 bytes (made by a join, a paste or a load) takes no
+    // change in place, not even one that keeps its length.
+    std::string FullRecordRefuses(int r, int c)
+    {
+        const int shown = box_.shown;
+        if (Edits().Overwrite(NodeAt(r), r, c, 0, false)) return "a full record was changed in place";
+        if (box_.shown != shown + 1) return "a refused change showed no message";
+        return Contents(list_) == model_ ? std::string() : "a refused change changed the records";
     }
 
     // Two hex digits: over an existing byte, or inserting a new one.
@@ -252,6 +280,7 @@ private:
             Text(r).insert(static_cast<std::size_t>(c), 1, static_cast<char>(high));
         } else {
             if (c >= LengthOf(r)) return {};
+            if (LengthOf(r) >= kMaxRecordLength) return FullRecordRefuses(r, c);
             Before();
             const std::uint8_t first = static_cast<std::uint8_t>(high | (NodeAt(r)->data[c] & 0x0F));
             if (!Edits().Overwrite(NodeAt(r), r, c, first, false)) return "a hex digit was refused";

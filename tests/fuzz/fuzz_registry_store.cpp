@@ -1,5 +1,6 @@
 // The settings store is a text file anyone can edit: any content must either
-// parse whole or be refused whole, and what parses must write back stably.
+// parse whole or be refused whole, and what parses must write back stably
+// and in bounded space (a deep key is written once per level).
 #include <string>
 
 #include "FuzzEntry.h"
@@ -15,6 +16,7 @@ TABULON_FUZZ_ENTRY(registry_store)
         return 0;
     }
     std::string written = FormatRegFile(tree);
+    FUZZ_CHECK(written.size() <= 64 * size);
     RegistryTree again;
     FUZZ_CHECK(ParseRegFile(written, &again));
     FUZZ_CHECK(FormatRegFile(again) == written);

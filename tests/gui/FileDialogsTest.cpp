@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <unistd.h>
 #include <wx/filedlg.h>
 #include <wx/modalhook.h>
 #include <wx/radiobut.h>
@@ -17,6 +16,7 @@
 #include "gui/ShellFixture.h"
 #include "records/RecordList.h"
 #include "resources/ResourceIds.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -78,23 +78,6 @@ TEST_F(FileDialogs, PanelLabelsShowNoMnemonicMarker)
     EXPECT_EQ("Open As|Auto|DOS Text|UNIX Text|Binary|Width|", PanelLabels([&] { Frame().OpenWithPrompt(); }));
     EXPECT_EQ("Format:|", PanelLabels([&] { Command(ID_FILE_SAVE_AS_DOC); }));
 }
-
-// Runs the test body in a folder, so that the file dialog opens there.
-class InFolder {
-public:
-    explicit InFolder(const std::string& folder) : saved_(::getcwd(nullptr, 0))
-    {
-        EXPECT_EQ(0, ::chdir(folder.c_str()));
-    }
-    ~InFolder()
-    {
-        EXPECT_EQ(0, ::chdir(saved_));
-        std::free(saved_);
-    }
-
-private:
-    char* saved_;
-};
 
 TEST_F(FileDialogs, ANameThatIsNotUtf8OpensFromTheDialogAndSavesUnderItsBytes)
 {

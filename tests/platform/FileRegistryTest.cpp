@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <memory>
+#include <pthread.h>
 
 #include "platform/posix/FileRegistry.h"
 #include "support/TempDir.h"
@@ -58,6 +61,45 @@ TEST(FileRegistry, UnreadableStoreHoldsNothingAndIsKeptUntilDiscarded)
     reg.CloseKey(key);
     EXPECT_EQ(damaged, ReadFileBytes(path + ".unreadable"));
     EXPECT_NE(std::string::npos, ReadFileBytes(path).find("[HKEY_LOCAL_MACHINE\\Software\\Y]"));
+}
+
+// Runs `work` on a thread with a stack of `bytes`, so that recursion as deep
+// as the data shows up as a crash at sizes a test can afford.
+void RunOnSmallStack(std::size_t bytes, std::function<void()> work)
+{
+    pthread_attr_t attr;
+    ASSERT_EQ(0, pthread_attr_init(&attr));
+    ASSERT_EQ(0, pthread_attr_setstacksize(&attr, bytes));
+    pthread_t thread;
+    auto run = [](void* arg) -> void* {
+        (*static_cast<std::function<void()>*>(arg))();
+        return nullptr;
+    };
+    ASSERT_EQ(0, pthread_create(&thread, &attr, run, &work));
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
+}
+
+// A tree deeper than any store may hold (built in memory, not read) is still
+// written and freed without a call per level.
+TEST(FileRegistry, DeepTreeIsWrittenAndFreedWithoutRecursion)
+{
+    TempDir dir;
+    const std::string path = dir.File("registry.reg");
+    std::size_t written = 0;
+    RunOnSmallStack(256 * 1024, [&] {
+        auto reg = std::make_unique<CFileRegistry>(path);
+        RegNode* node = &reg->Tree().Root(RegRoot::CurrentUser);
+        for (int i = 0; i < 4000; ++i) node = node->AddSubKey("k");
+        RegKey key;
+        if (reg->CreateKey(HKLM, "Software", &key)) reg->CloseKey(key);  // writes the store
+        written = ReadFileBytes(path).size();
+        node = &reg->Tree().Root(RegRoot::CurrentUser);
+        for (int i = 4000; i < 200000; ++i) node = node->AddSubKey("k");
+        reg.reset();  // nothing left to write: frees the tree
+    });
+    // Every level on a line of its own: 4000 paths of up to 8000 bytes.
+    EXPECT_GT(written, std::size_t{4000} * 4000);
 }
 
 TEST(FileRegistry, DefaultPathFollowsTheEnvironment)

@@ -184,6 +184,41 @@ TEST(RegFileFormat, AcceptsWindowsExportsAndRefusesAnythingElseWhole)
     }
 }
 
+// Keys up to 64 levels below the root with names up to 255 bytes, and
+// lines up to 1 MiB, are read; past any of these the store is refused whole,
+// and no key is made that could not be read back.
+TEST(RegFileFormat, StoresPastTheLimitsAreRefusedWhole)
+{
+    const std::string head = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"v\"=dword:00000001\n";
+    auto deepKey = [](std::size_t depth) {
+        std::string key = "[HKEY_CURRENT_USER";
+        for (std::size_t i = 0; i < depth; ++i) key += "\\k";
+        return key + "]\n";
+    };
+    auto longName = [](std::size_t bytes) { return "[HKEY_CURRENT_USER\\" + std::string(bytes, 'n') + "]\n"; };
+    auto comment = [](std::size_t bytes) { return std::string(1, ';').append(bytes - 1, 'c').append("\n"); };
+    // Two lines of 600 KB each that continue into one.
+    const std::string joined =
+        "\"b\"=hex:00," + std::string(600000, ' ') + "\\\n  01" + std::string(600000, ' ') + "\n";
+    RegistryTree tree;
+    for (const std::string& fits : {deepKey(64), longName(255), comment(1 << 20)})
+        EXPECT_TRUE(ParseRegFile(head + fits, &tree)) << fits.substr(0, 40);
+    for (const std::string& past : {deepKey(65), deepKey(10000), longName(256), comment((1 << 20) + 1),
+                                    joined}) {
+        EXPECT_FALSE(ParseRegFile(head + past, &tree)) << past.substr(0, 40);
+        EXPECT_TRUE(tree.Root(RegRoot::CurrentUser).subKeys.empty());
+    }
+
+    CMemoryRegistry reg;
+    RegKey key, deeper;
+    std::string path = "k";
+    for (int i = 1; i < 64; ++i) path += "\\k";
+    ASSERT_TRUE(reg.CreateKey(RootKey(RegRoot::CurrentUser), path, &key));
+    EXPECT_FALSE(reg.CreateKey(key, "k", &deeper));
+    EXPECT_FALSE(reg.CreateKey(RootKey(RegRoot::CurrentUser), std::string(256, 'n'), &deeper));
+    reg.CloseKey(key);
+}
+
 TEST(RegFileFormat, RandomTreesSurviveTheTextForm)
 {
     std::mt19937 rng(7);

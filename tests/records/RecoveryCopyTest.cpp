@@ -9,19 +9,6 @@
 
 namespace {
 
-// Runs the test body in a fresh current folder.
-class InFolder {
-public:
-    explicit InFolder(const std::string& folder) : saved_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~InFolder() { std::filesystem::current_path(saved_); }
-
-private:
-    std::filesystem::path saved_;
-};
-
 std::unique_ptr<CRecordList> LoadedFrom(const std::string& path, const std::string& bytes)
 {
     WriteFileBytes(path, bytes);

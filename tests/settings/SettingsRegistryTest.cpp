@@ -128,21 +128,42 @@ TEST(Settings, MissingOrMisshapenValuesKeepTheirDefaults)
     EXPECT_EQ("", s.replItems[2]);
 }
 
-TEST(Settings, DamagedStoreLeavesDefaultsAndIsNeverOverwritten)
+// A store that is damaged, or hostile (a key thousands of levels deep, a
+// huge key name or line), is neither read nor written over; switching the
+// registry on sets it aside and starts afresh.
+TEST(Settings, DamagedStoreLeavesDefaultsAndIsSetAsideWhole)
 {
-    TempDir dir;
-    const std::string path = dir.File("registry.reg");
-    const std::string damaged = "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\Software\\Halvern's Workshop\\Tabulon]\n\"autoHex\"=hex:0";
-    WriteFileBytes(path, damaged);
-    Settings s;
-    {
+    const std::string settings =
+        "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\Software\\Halvern's Workshop\\Tabulon]\n"
+        "\"autoHex\"=hex:01\n";
+    std::string deep = "[HKEY_CURRENT_USER";
+    for (int i = 0; i < 10000; ++i) deep += "\\k";
+    const std::string stores[] = {
+        settings + "\"autoSave\"=hex:0",
+        settings + deep + "]\n",
+        settings + "[HKEY_CURRENT_USER\\" + std::string(256, 'n') + "]\n",
+        settings + ";" + std::string(1 << 20, 'c') + "\n",
+    };
+    for (const std::string& damaged : stores) {
+        TempDir dir;
+        const std::string path = dir.File("registry.reg");
+        WriteFileBytes(path, damaged);
+        Settings s;
+        {
+            CFileRegistry reg(path);
+            LoadSettings(s, reg);
+            EXPECT_FALSE(s.registryAccess);
+            SaveSettings(s, reg);  // the callers that save whatever the switch says
+        }
+        EXPECT_FALSE(s.autoHex);
+        EXPECT_TRUE(ReadFileBytes(path) == damaged);
+
         CFileRegistry reg(path);
-        LoadSettings(s, reg);
-        EXPECT_FALSE(s.registryAccess);
-        SaveSettings(s, reg);  // the callers that save whatever the switch says
+        reg.DiscardUnreadable();
+        SaveSettings(s, reg);
+        EXPECT_TRUE(ReadFileBytes(path + ".unreadable") == damaged);
+        EXPECT_FALSE(CFileRegistry(path).IsUnreadable());
     }
-    EXPECT_FALSE(s.autoHex);
-    EXPECT_EQ(damaged, ReadFileBytes(path));
 }
 
 TEST(Settings, RemoveRegistrationSweepsKeysAndVerbs)

@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -31,3 +32,18 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 // The names in a folder, sorted.
 std::vector<std::string> FolderEntries(const std::string& folder);
+
+// Runs the rest of a scope in another current folder, and goes back after.
+class InFolder {
+public:
+    explicit InFolder(const std::string& folder) : saved_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(saved_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::filesystem::path saved_;
+};

@@ -7,6 +7,7 @@
 #include "app/wx/AboutDlg.h"
 #include "app/wx/AppDoc.h"
 #include "app/wx/AppDocManager.h"
+#include "app/wx/ForcedExit.h"
 #include "app/wx/MainFrame.h"
 #include "commands/wx/WxClipboardTransport.h"
 #include "platform/Platform.h"
@@ -61,6 +62,10 @@ bool CAppApp::InitInstance()
     SetAppDisplayName(kAppTitle);
     InstallPlatformServices();
     LoadSettings(theSettings, *Platform().registry);
+    // From here on a logout, a closed terminal or a lost display leaves a
+    // copy of unsaved work behind.
+    forcedExit_ = std::make_unique<CForcedExit>();
+    forcedExit_->Install(*this);
 
     docManager_ = new CAppDocManager;
     docTemplate_ = new wxDocTemplate(docManager_, kAppTitle, "*", "", "", "Tabulon Document",

@@ -14,6 +14,7 @@ class CWxMessageBox;
 class CWxWaitCursor;
 class CWxProcessControl;
 class CWxClipboardTransport;
+class CForcedExit;
 
 // The application object: brings the program up, carries the command line's
 // open request to the first document, and writes the settings back at exit.
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<CWxProcessControl> process_;
     std::unique_ptr<SystemServices> system_;
     std::unique_ptr<CWxClipboardTransport> clipboard_;
+    std::unique_ptr<CForcedExit> forcedExit_;
     wxDocManager* docManager_ = nullptr;
     wxDocTemplate* docTemplate_ = nullptr;
 

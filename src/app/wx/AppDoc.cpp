@@ -14,6 +14,7 @@
 #include "records/OpenMode.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
+#include "records/RecoveryOffer.h"
 #include "records/UndoBuffer.h"
 #include "resources/Strings.h"
 #include "view/AppViewBase.h"
@@ -25,6 +26,18 @@ namespace {
 // How saving treats tabs: as the view's source mode and the settings say;
 // without a view, as no source mode.
 SourceOptions CurrentSourceOptions() { return theView ? theView->EditOptions() : SourceOptions{}; }
+
+// Marks the document busy for as long as it exists.
+class BusyScope {
+public:
+    explicit BusyScope(int& busy) : busy_(busy) { ++busy_; }
+    ~BusyScope() { --busy_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& busy_;
+};
 
 }  // namespace
 
@@ -48,13 +61,23 @@ void CAppDoc::SetModifiedFlag(bool modified) { Modify(modified); }
 bool CAppDoc::OnNewDocument()
 {
     if (IsModified()) return false;
+    BusyScope busy(busy_);
     CAppApp& app = TheApp();
     if (theView) theView->ApplyOpenRequest(static_cast<std::uint16_t>(app.pendingFlags));
     app.pendingFlags = 0;
     app.pendingWidth = 0;
-    ReplaceRecords(NewUntitledRecords());
+    bool recovered = false;
+    if (!started_) {
+        started_ = true;
+        CStatusProgress progress(kReadingProgress);
+        OpenedRecords opened = NewOfferingCopy(kUntitledName, &progress);
+        recovered = opened.recovered;
+        ReplaceRecords(std::move(opened.records));
+    } else {
+        ReplaceRecords(NewUntitledRecords());
+    }
     SetUntitled();
-    SetModifiedFlag(false);
+    SetModifiedFlag(recovered);
     theUndoBuffer.Reset();
     return true;
 }
@@ -71,6 +94,8 @@ bool CAppDoc::OnOpenDocument(const wxString& path)
 bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_t width)
 {
     if (IsModified()) return false;
+    BusyScope busy(busy_);
+    started_ = true;
     CWaitCursor wait;
     const bool sourceBefore = theView && theView->sourceMode;
     const std::int16_t rowsBefore = theView ? theView->rowsPerRecord : 1;
@@ -79,12 +104,16 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     CanonicalPath(path, &resolved);
 
     // The previous records stay in place until the new ones are complete, so
-    // that the view keeps showing a whole document while questions are open.
+    // that the view keeps showing a whole document while questions are open;
+    // only their autosave copy and lock go first, so that reopening the same
+    // file finds neither.
+    if (records_) records_->LetGoOfRecoveryCopy();
     CStatusProgress progress(kReadingProgress);
-    OpenedRecords opened = OpenRecords(resolved, static_cast<std::uint16_t>(flags), width, &progress);
+    OpenedRecords opened = OpenOfferingCopy(resolved, static_cast<std::uint16_t>(flags), width, &progress);
     if (!opened.records) {
-        // Too large for the memory (told): the document stays as it was;
-        // without one yet it is an untitled one.
+        // Too large for the memory (told): the document stays as it was (its
+        // next autosave takes up its copy and lock again); without one yet
+        // it is an untitled one.
         if (records_) {
             if (theView) {
                 theView->sourceMode = sourceBefore;
@@ -103,7 +132,7 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     ReplaceRecords(std::move(opened.records));
     if (gotFile) SetPathName(resolved, false);
     else SetUntitled();
-    SetModifiedFlag(false);
+    SetModifiedFlag(opened.recovered);
     theUndoBuffer.Reset();
     return true;
 }
@@ -118,6 +147,7 @@ void CAppDoc::ClearModified() { SetModifiedFlag(false); }
 bool CAppDoc::SaveDocument(const std::string& path, std::uint16_t mode)
 {
     if (!records_) return false;
+    BusyScope busy(busy_);
     bool saved;
     {
         CWaitCursor wait;
@@ -158,8 +188,22 @@ bool CAppDoc::AutoSave()
 {
     if (!IsModified()) return true;
     if (!records_) return false;
+    BusyScope busy(busy_);
     CWaitCursor wait;
     return records_->SaveRecoveryCopy(CurrentSourceOptions());
+}
+
+bool CAppDoc::WriteCopyForExit()
+{
+    if (!records_) return true;
+    if (!IsModified()) {
+        records_->LetGoOfRecoveryCopy();
+        return true;
+    }
+    records_->progressSink = nullptr;
+    const bool written = records_->SaveRecoveryCopy(CurrentSourceOptions());
+    records_->KeepRecoveryCopy();
+    return written;
 }
 
 std::string CAppDoc::PathName() const { return PathFromWx(GetFilename()); }
@@ -171,6 +215,8 @@ void CAppDoc::SetPathName(const std::string& path, bool addToRecentFiles)
     SetDocumentSaved(true);
     SetFilename(name, true);
     if (addToRecentFiles && GetDocumentManager()) GetDocumentManager()->AddFileToHistory(name);
+    // The lock follows the document to its new name.
+    if (records_) records_->HoldInstanceLock();
 }
 
 void CAppDoc::SetUntitled()

@@ -54,6 +54,14 @@ public:
     // nothing to do.
     bool AutoSave();
 
+    // True while a load or a save (with the questions they ask) runs.
+    bool Busy() const { return busy_ > 0; }
+    // The program is being ended from outside: a modified document writes
+    // its autosave copy, whatever the autoSave setting, and keeps it; an
+    // unmodified one lets go of its copy. Shows nothing, as the display may
+    // be gone. False when the copy could not be written.
+    bool WriteCopyForExit();
+
     // The full path of the document's file; empty when untitled.
     std::string PathName() const;
 
@@ -65,6 +73,9 @@ private:
     void ReplaceRecords(std::unique_ptr<CRecordList> records);
 
     std::unique_ptr<CRecordList> records_;
+    int busy_ = 0;
+    // The first document of the program offers a left-behind untitled copy.
+    bool started_ = false;
 
     wxDECLARE_DYNAMIC_CLASS(CAppDoc);
 };

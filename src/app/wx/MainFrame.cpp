@@ -1,5 +1,6 @@
 #include "app/wx/MainFrame.h"
 
+#include <cstdlib>
 #include <wx/dialog.h>
 #include <wx/iconbndl.h>
 #include <wx/menu.h>
@@ -177,7 +178,23 @@ void CMainFrame::ShowViewChanged()
 
 void CMainFrame::SetMessage(const std::string& text) { SetPane(kMessagePane, BytesToWx(text)); }
 
-void CMainFrame::StartAutoSaveTimer() { autoSaveTimer_.Start(kAutoSavePeriodMs); }
+namespace {
+
+// TABULON_AUTOSAVE_MS shortens the period for the tests that end a running
+// program after its autosave.
+int AutoSavePeriodMs()
+{
+    static const int period = [] {
+        const char* text = std::getenv("TABULON_AUTOSAVE_MS");
+        const int ms = text ? std::atoi(text) : 0;
+        return ms > 0 ? ms : kAutoSavePeriodMs;
+    }();
+    return period;
+}
+
+}  // namespace
+
+void CMainFrame::StartAutoSaveTimer() { autoSaveTimer_.Start(AutoSavePeriodMs()); }
 
 void CMainFrame::SetAutoSave(bool on)
 {

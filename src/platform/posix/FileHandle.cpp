@@ -1,6 +1,7 @@
 #include "platform/FileHandle.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,6 +40,27 @@ bool IsRegularFile(const std::string& path)
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool PathExists(const std::string& path)
+{
+    struct stat info {};
+    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
+MoveResult MoveWithoutReplacing(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return MoveResult::Moved;
+    if (errno == EEXIST) return MoveResult::NameTaken;
+    if (errno != EINVAL && errno != ENOSYS) return MoveResult::Failed;
+    // A file system without that kind of rename: a second name, then the
+    // first one goes; the link refuses a name in use.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? MoveResult::NameTaken : MoveResult::Failed;
+    if (::unlink(from.c_str()) != 0) {
+        ::unlink(to.c_str());
+        return MoveResult::Failed;
+    }
+    return MoveResult::Moved;
+}
 
 bool WriteToFile(FileHandle handle, const void* bytes, std::size_t count)
 {

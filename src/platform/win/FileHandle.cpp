@@ -52,6 +52,19 @@ bool IsRegularFile(const std::string& path)
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileW(WidePath(path).c_str()) != 0; }
 
+bool PathExists(const std::string& path)
+{
+    return !path.empty() && ::GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+MoveResult MoveWithoutReplacing(const std::string& from, const std::string& to)
+{
+    // Without MOVEFILE_REPLACE_EXISTING the move refuses a name in use.
+    if (::MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), 0)) return MoveResult::Moved;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? MoveResult::NameTaken : MoveResult::Failed;
+}
+
 bool WriteToFile(FileHandle handle, const void* bytes, std::size_t count)
 {
     const auto* next = static_cast<const std::uint8_t*>(bytes);
