@@ -105,16 +105,14 @@ wxRect CellRect(CAppView* v, int c, int i)
                   v->charHeight);
 }
 
-// The top-left 60 columns and 12 rows of the data pane's client area as the
-// screen shows it, with the margins, hashed (FNV-1a over the RGB bytes).
-std::string HashOfCells(CAppView* v, const wxImage& shot)
+// A part of a window as the screen shows it, hashed (FNV-1a over the RGB
+// bytes).
+std::string HashOfArea(const wxImage& shot, const wxRect& area)
 {
-    const wxPoint origin = v->dataPane->GetClientAreaOrigin();
-    const wxRect area(origin.x, origin.y, 5 + 60 * v->charWidth, 3 + 12 * v->charHeight);
     if (!shot.IsOk() || !wxRect(shot.GetSize()).Contains(area)) return "no picture";
     std::uint64_t hash = 14695981039346656037ull;
-    for (int y = area.y; y < area.GetBottom() + 1; ++y)
-        for (int x = area.x; x < area.GetRight() + 1; ++x)
+    for (int y = area.y; y <= area.GetBottom(); ++y)
+        for (int x = area.x; x <= area.GetRight(); ++x)
             for (unsigned char byte : {shot.GetRed(x, y), shot.GetGreen(x, y), shot.GetBlue(x, y)})
                 hash = (hash ^ byte) * 1099511628211ull;
     char text[17];
@@ -122,15 +120,24 @@ std::string HashOfCells(CAppView* v, const wxImage& shot)
     return text;
 }
 
-// That the screen shows the pane's cells with the hash `expected` (the
-// caret hidden first), within five seconds.
+// That the screen shows `area` of `window` with the hash `expected` (the
+// data pane's caret hidden first), within five seconds.
+void ExpectPixels(wxWindow* window, const wxRect& area, const std::string& expected, const char* what)
+{
+    View()->dataPane->HideCaretNow();
+    window->Update();
+    std::string hash;
+    GuiApp::RunUntil([&] { return (hash = HashOfArea(Screenshot(window), area)) == expected; });
+    EXPECT_EQ(expected, hash) << what;
+}
+
+// The top-left 60 columns and 12 rows of the data pane's client area, with
+// the margins.
 void ExpectCells(CAppView* v, const std::string& expected, const char* what)
 {
-    v->dataPane->HideCaretNow();
-    v->dataPane->Update();
-    std::string hash;
-    GuiApp::RunUntil([&] { return (hash = HashOfCells(v, Screenshot(v->dataPane))) == expected; });
-    EXPECT_EQ(expected, hash) << what;
+    const wxPoint origin = v->dataPane->GetClientAreaOrigin();
+    ExpectPixels(v->dataPane, wxRect(origin.x, origin.y, 5 + 60 * v->charWidth, 3 + 12 * v->charHeight),
+                 expected, what);
 }
 
 TEST(ViewPanes, PanesAreCreatedAndLaidOutAroundTheDataPane)
@@ -231,6 +238,12 @@ TEST(ViewPanes, PixelsOfEachViewStayAsRecorded)
     ASSERT_EQ(17, v->charHeight) << "recorded with 8 x 17 cells";
     ASSERT_GE(v->pageCols, 60);
     ASSERT_GE(v->pageRows, 12);
+
+    // The side panes beside the first rows and columns, the caret on the
+    // first record.
+    ExpectPixels(v->linePane, wxRect(0, 0, v->lineWidth - 1, 8 + 12 * v->charHeight), "d514161bd5d29d23",
+                 "line-number pane");
+    ExpectPixels(v->rulerPane, wxRect(0, 0, 5 + 60 * v->charWidth, v->rulerHeight - 1), "7c38c24b65fc5c6b", "ruler");
 
     // Character view with a selection from record 1 byte 3 into record 3.
     const wxRect from = CellRect(v, 3, 1);
