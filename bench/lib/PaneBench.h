@@ -46,10 +46,15 @@ void CloseViewPanes(CAppViewBase& view, BenchPanes& panes);
 // drawn it.
 void PaintNow(wxWindow& window);
 
-// The median of `paints` full repaints of the window on screen (invalidate,
-// then paint at once and wait for the display), after one that warms the
-// glyphs and caches up.
+// The median of `paints` full repaints of the window on screen by the
+// toolkit, as when it is uncovered (invalidate, then paint at once and wait
+// for the display), after one that warms the glyphs and caches up.
 double MedianPaintMs(wxWindow& pane, int paints);
+
+// The median of `paints` repaints of the whole data pane by the pane
+// itself (every cell drawn and all of it put on the screen, as after a jump
+// through the file), waiting for the display each time.
+double MedianRepaintMs(CEditDataWnd& pane, int paints);
 
 // Destroys the pane's frame and ends the toolkit.
 void StopToolkit(CEditDataWnd* pane);
