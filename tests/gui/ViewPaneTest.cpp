@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -268,6 +269,51 @@ TEST(ViewPanes, PixelsOfEachViewStayAsRecorded)
     v->ToggleSource();
     ExpectCells(v, "0bade70ec68d99a0", "source mode with tabs");
     v->ToggleSource();
+}
+
+// At twice the scale (GDK_SCALE=2; a test of its own in tests/CMakeLists.txt)
+// the data pane draws its text in the screen's own pixels: a picture drawn
+// at the window's size and doubled would show every character as blocks of
+// 2 x 2 equal pixels.
+TEST(ScaledScreen, DataPaneDrawsTheScreensOwnPixels)
+{
+    CAppView* v = View();
+    ASSERT_EQ(2.0, v->dataPane->GetContentScaleFactor()) << "needs GDK_SCALE=2";
+    ShownFile file("HHHH mmmm wwww 0123 @@@@ gggg\r\n");
+    ASSERT_TRUE(file.Loaded());
+    v->dataPane->HideCaretNow();
+
+    // The first row's cells in device pixels, from an even position.
+    const wxRect pane = v->dataPane->GetScreenRect();
+    const wxPoint client = v->dataPane->GetClientAreaOrigin();
+    const wxRect cells(2 * (pane.x + client.x + 5), 2 * (pane.y + client.y + 3), 2 * 28 * v->charWidth,
+                       2 * v->charHeight);
+    int inked = 0;
+    int sharp = 0;
+    GuiApp::RunUntil([&] {
+        if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+        static TempDir dir;
+        const std::string path = dir.File("screen.png");
+        if (std::system(("import -window root '" + path + "'").c_str()) != 0) return false;
+        const wxImage screen(path, wxBITMAP_TYPE_PNG);
+        if (!screen.IsOk() || !wxRect(screen.GetSize()).Contains(cells)) return false;
+        inked = sharp = 0;
+        for (int y = cells.y; y < cells.GetBottom(); y += 2) {
+            for (int x = cells.x; x < cells.GetRight(); x += 2) {
+                const unsigned char a = screen.GetGreen(x, y);
+                const unsigned char b = screen.GetGreen(x + 1, y);
+                const unsigned char c = screen.GetGreen(x, y + 1);
+                const unsigned char d = screen.GetGreen(x + 1, y + 1);
+                if (std::min({a, b, c, d}) == 255) continue;
+                ++inked;
+                if (a != b || a != c || a != d) ++sharp;
+            }
+        }
+        return inked > 100 && sharp > inked / 4;
+    });
+    EXPECT_GT(inked, 100) << "the text on the screen";
+    EXPECT_GT(sharp, inked / 4) << "of " << inked << " blocks of 2 x 2 pixels with ink, " << sharp
+                                << " not of one colour";
 }
 
 }  // namespace
