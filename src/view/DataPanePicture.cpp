@@ -36,7 +36,8 @@ void CDataPanePicture::SetScale(int scale)
 }
 
 void CDataPanePicture::DrawSpan(const CAppViewBase& view, const CGlyphAtlas& atlas, const std::vector<Cell>& cells,
-                                int row, int first, int last, CPixelBuffer& out, PaneDamage& damage) const
+                                int row, int first, int last, bool clear, CPixelBuffer& out,
+                                PaneDamage& damage) const
 {
     const int w = view.charWidth * scale_;
     const int h = view.charHeight * scale_;
@@ -47,7 +48,7 @@ void CDataPanePicture::DrawSpan(const CAppViewBase& view, const CGlyphAtlas& atl
     const int right = whole ? out.Width() : std::min(CellLeft(view.charWidth, last + 1) * scale_, out.Width());
     const int bottom = std::min(y + h, out.Height());
     if (left >= right || y >= bottom) return;
-    out.FillRect(left, y, right - left, h, kDataBackground);
+    if (clear) out.FillRect(left, y, right - left, h, kDataBackground);
     for (int c = first; c <= last; ++c) {
         const Cell cell = CellAt(cells, c);
         if (cell.style == CellStyle::Blank) continue;
@@ -74,7 +75,7 @@ PaneDamage CDataPanePicture::Render(const CAppViewBase& view, const CGlyphAtlas&
         out.Fill(kDataBackground);
         for (int i = 0; i < now.pageRows; ++i) {
             const std::vector<Cell>& cells = rows[static_cast<std::size_t>(i)];
-            if (!cells.empty()) DrawSpan(view, atlas, cells, i, 0, now.pageCols - 1, out, damage);
+            if (!cells.empty()) DrawSpan(view, atlas, cells, i, 0, now.pageCols - 1, false, out, damage);
         }
         damage.redrawn.assign(1, PixelRect{0, 0, out.Width(), out.Height()});
         shown_ = std::move(rows);
@@ -88,7 +89,7 @@ PaneDamage CDataPanePicture::Render(const CAppViewBase& view, const CGlyphAtlas&
         if (first == now.pageCols) continue;
         int last = now.pageCols - 1;
         while (CellAt(cells, last) == CellAt(shown, last)) --last;
-        DrawSpan(view, atlas, cells, i, first, last, out, damage);
+        DrawSpan(view, atlas, cells, i, first, last, true, out, damage);
     }
     shown_ = std::move(rows);
     return damage;

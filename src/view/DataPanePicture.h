@@ -41,10 +41,10 @@ private:
         bool operator==(const Geometry&) const = default;
     };
 
-    // Draws cells first to last of screen row `row` and the white between
-    // them (and beside them when that is the whole row).
+    // Draws cells first to last of screen row `row`, after whitening them
+    // (and the margins beside them when that is the whole row) if `clear`.
     void DrawSpan(const CAppViewBase& view, const CGlyphAtlas& atlas, const std::vector<Cell>& cells, int row,
-                  int first, int last, CPixelBuffer& out, PaneDamage& damage) const;
+                  int first, int last, bool clear, CPixelBuffer& out, PaneDamage& damage) const;
 
     int scale_ = 1;
     bool known_ = false;
