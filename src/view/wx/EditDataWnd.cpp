@@ -69,6 +69,13 @@ void CEditDataWnd::ShowChanges()
     FitPicture();
     CPixelBuffer& pixels = screen_.BeginDrawing();
     screen_.Follow(*this, picture_.Render(view_, atlas_, pixels));
+    NotePainted();
+}
+
+void CEditDataWnd::NotePainted() const
+{
+    const CRecordList* records = view_.Records();
+    NoteDataPanePainted(records && !records->fileName.empty());
 }
 
 void CEditDataWnd::RepaintAll()
@@ -90,8 +97,7 @@ void CEditDataWnd::OnPaint(wxPaintEvent&)
         if (GetUpdateRegion().Contains(wxRect(0, 0, size.x, size.y)) != wxInRegion) Refresh(false);
     }
     screen_.Paint(*this, dc);
-    const CRecordList* records = view_.Records();
-    NoteDataPanePainted(records && !records->fileName.empty());
+    NotePainted();
 }
 
 void CEditDataWnd::PlaceCaret(int x, int y, int width, int height)

@@ -13,9 +13,9 @@ class CAppViewBase;
 // state and hands its keyboard and mouse events to the view, through
 // `input`, which keeps the drag and modifier state.
 //
-// Its picture stays in step with the view: after a change only what
-// differs is drawn and put on the screen, the rows that stay moved there
-// after a scroll; a paint by the toolkit copies from the picture.
+// Its picture stays in step with the view: after a change only the cells
+// that differ are drawn and put on the screen, at once where the toolkit
+// allows; a paint by the toolkit copies from the picture.
 class CEditDataWnd : public wxWindow {
 public:
     static constexpr int kId = 301;
@@ -52,6 +52,8 @@ private:
     void OnLeftDoubleClick(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
+    // Tells the start-up probe what the screen now shows.
+    void NotePainted() const;
     // Removes the caret and repaints where it was.
     void DropCaret();
     // Fits the picture and the glyphs to the window and its screen's

@@ -8,8 +8,8 @@ class CAppViewBase;
 // whole into an off-screen bitmap with its edge and the pane colours set
 // up, then copies the bitmap to the screen in one transfer. After a change
 // of the view it does so at once where the toolkit lets it draw outside a
-// paint, which spares the toolkit a paint of everything between it and the
-// other panes.
+// paint: GTK would paint it together with the other panes invalid at the
+// time, through one buffer spanning them all.
 class CGreyPaneWnd : public wxWindow {
 public:
     CGreyPaneWnd(wxWindow* parent, int id, const char* name, CAppViewBase& view);
