@@ -15,6 +15,7 @@
 #include "gui/GuiApp.h"
 #include "records/RecordList.h"
 #include "support/TempDir.h"
+#include "view/ScrollBarModel.h"
 #include "view/wx/AppView.h"
 #include "view/wx/EditDataWnd.h"
 #include "view/wx/LineWnd.h"
@@ -269,6 +270,38 @@ TEST(ViewPanes, PixelsOfEachViewStayAsRecorded)
     v->ToggleSource();
     ExpectCells(v, "0bade70ec68d99a0", "source mode with tabs");
     v->ToggleSource();
+}
+
+// After a scroll each pane shows by itself what a whole repaint by the
+// toolkit shows: the panes put only what changed on the screen.
+TEST(ViewPanes, ScrolledPanesShowWhatAWholeRepaintShows)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i * 37) + std::string(i % 40, '*') + "\r\n";
+    ShownFile file(text);
+    ASSERT_TRUE(file.Loaded());
+    CAppView* v = View();
+    v->dataPane->HideCaretNow();
+    const wxPoint origin = v->dataPane->GetClientAreaOrigin();
+    const wxSize client = v->dataPane->GetClientSize();
+    struct Pane {
+        wxWindow* window;
+        wxRect area;
+    };
+    const Pane panes[] = {{v->dataPane, wxRect(origin, client)},
+                          {v->linePane, wxRect(v->linePane->GetClientSize())}};
+    for (ScrollCode code : {ScrollCode::LineDown, ScrollCode::PageDown, ScrollCode::LineDown, ScrollCode::LineUp}) {
+        v->OnVScroll(code, 0);
+        v->dataPane->HideCaretNow();
+        GuiApp::ProcessEvents(100);
+        for (const Pane& pane : panes) {
+            const std::string shown = HashOfArea(Screenshot(pane.window), pane.area);
+            pane.window->Refresh(false);
+            pane.window->Update();
+            EXPECT_EQ(HashOfArea(Screenshot(pane.window), pane.area), shown)
+                << pane.window->GetName() << " at row " << v->topRow;
+        }
+    }
 }
 
 // At twice the scale (GDK_SCALE=2; a test of its own in tests/CMakeLists.txt)
