@@ -20,7 +20,6 @@ class CDataPanePicture {
 public:
     // 1, or 2 on a screen at twice the scale; a change draws everything anew.
     void SetScale(int scale);
-    int Scale() const { return scale_; }
     // What the picture holds is unknown (new memory, another font): the
     // next Render draws it whole.
     void Forget() { known_ = false; }
