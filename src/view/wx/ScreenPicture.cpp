@@ -119,6 +119,7 @@ void CScreenPicture::Paint(wxWindow&, wxDC& dc)
 {
     cairo_t* cr = CairoOf(dc);
     if (!surface_ || !cr) return;
+    cairo_surface_mark_dirty(surface_);  // it may have been drawn into since
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, surface_, 0, 0);
