@@ -124,10 +124,12 @@ void CloseViewPanes(CAppViewBase& view, BenchPanes& panes)
     Settle();
 }
 
+void WaitForDisplay() { XSync(wxGetX11Display(), False); }
+
 void PaintNow(wxWindow& window)
 {
     window.Update();
-    XSync(wxGetX11Display(), False);
+    WaitForDisplay();
 }
 
 double MedianPaintMs(wxWindow& pane, int paints)
@@ -148,12 +150,12 @@ double MedianPaintMs(wxWindow& pane, int paints)
 double MedianRepaintMs(CEditDataWnd& pane, int paints)
 {
     pane.RepaintAll();
-    XSync(wxGetX11Display(), False);
+    WaitForDisplay();
     std::vector<double> times;
     for (int i = 0; i < paints; ++i) {
         const auto start = BenchClock::now();
         pane.RepaintAll();
-        XSync(wxGetX11Display(), False);
+        WaitForDisplay();
         times.push_back(Ms(BenchClock::now() - start));
     }
     std::sort(times.begin(), times.end());

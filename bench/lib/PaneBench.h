@@ -42,6 +42,9 @@ struct BenchPanes {
 void ShowViewPanes(CAppViewBase& view, const char* name, int width, int height, BenchPanes& panes);
 void CloseViewPanes(CAppViewBase& view, BenchPanes& panes);
 
+// Waits until the display has drawn everything asked of it.
+void WaitForDisplay();
+
 // Paints what is invalid in `window` now and waits until the display has
 // drawn it.
 void PaintNow(wxWindow& window);

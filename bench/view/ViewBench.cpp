@@ -22,9 +22,6 @@
 #include "view/wx/RulerWnd.h"
 #include "PaneBench.h"
 
-#include <X11/Xlib.h>
-#include <wx/utils.h>
-
 namespace {
 
 using Clock = BenchClock;
@@ -67,7 +64,7 @@ void PaintFrame(BenchPanes& panes)
     panes.data->ShowChanges();
     panes.line->ShowChanges();
     panes.ruler->ShowChanges();
-    XSync(wxGetX11Display(), False);
+    WaitForDisplay();
 }
 
 // The median of `paints` repaints of a side pane by itself.
@@ -77,7 +74,7 @@ double MedianShowMs(CGreyPaneWnd& pane, int paints)
     for (int i = 0; i <= paints; ++i) {
         const auto start = Clock::now();
         pane.ShowChanges();
-        XSync(wxGetX11Display(), False);
+        WaitForDisplay();
         if (i > 0) times.push_back(Ms(Clock::now() - start));
     }
     std::sort(times.begin(), times.end());
@@ -109,7 +106,7 @@ double MedianFrameMs(BenchPanes& panes, int paints)
         panes.data->RepaintAll();
         panes.line->ShowChanges();
         panes.ruler->ShowChanges();
-        XSync(wxGetX11Display(), False);
+        WaitForDisplay();
         if (i > 0) times.push_back(Ms(Clock::now() - start));
     }
     std::sort(times.begin(), times.end());
