@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libwxgtk3.2-dev
+  libwxgtk3.2-dev libcairo2-dev
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils xclip imagemagick
   clang libclang-rt-14-dev

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -12,6 +15,7 @@
 #include "gui/GuiApp.h"
 #include "records/RecordList.h"
 #include "support/TempDir.h"
+#include "view/ScrollBarModel.h"
 #include "view/wx/AppView.h"
 #include "view/wx/EditDataWnd.h"
 #include "view/wx/LineWnd.h"
@@ -103,6 +107,41 @@ wxRect CellRect(CAppView* v, int c, int i)
                   v->charHeight);
 }
 
+// A part of a window as the screen shows it, hashed (FNV-1a over the RGB
+// bytes).
+std::string HashOfArea(const wxImage& shot, const wxRect& area)
+{
+    if (!shot.IsOk() || !wxRect(shot.GetSize()).Contains(area)) return "no picture";
+    std::uint64_t hash = 14695981039346656037ull;
+    for (int y = area.y; y <= area.GetBottom(); ++y)
+        for (int x = area.x; x <= area.GetRight(); ++x)
+            for (unsigned char byte : {shot.GetRed(x, y), shot.GetGreen(x, y), shot.GetBlue(x, y)})
+                hash = (hash ^ byte) * 1099511628211ull;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// That the screen shows `area` of `window` with the hash `expected` (the
+// data pane's caret hidden first), within five seconds.
+void ExpectPixels(wxWindow* window, const wxRect& area, const std::string& expected, const char* what)
+{
+    View()->dataPane->HideCaretNow();
+    window->Update();
+    std::string hash;
+    GuiApp::RunUntil([&] { return (hash = HashOfArea(Screenshot(window), area)) == expected; });
+    EXPECT_EQ(expected, hash) << what;
+}
+
+// The top-left 60 columns and 12 rows of the data pane's client area, with
+// the margins.
+void ExpectCells(CAppView* v, const std::string& expected, const char* what)
+{
+    const wxPoint origin = v->dataPane->GetClientAreaOrigin();
+    ExpectPixels(v->dataPane, wxRect(origin.x, origin.y, 5 + 60 * v->charWidth, 3 + 12 * v->charHeight),
+                 expected, what);
+}
+
 TEST(ViewPanes, PanesAreCreatedAndLaidOutAroundTheDataPane)
 {
     CAppView* v = View();
@@ -180,6 +219,134 @@ TEST(ViewPanes, ScreenShowsTheColoursOfEachView)
     EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 2), 128, 128, 128)) << "grey 8 of 48";
     EXPECT_TRUE(HasColour(shot, CellRect(v, 0, 0), 0, 0, 0));
     v->ToggleHex();
+}
+
+// The data pane's pixels in each way of showing records, recorded from the
+// pane as it was drawn through a whole-pane image and compared exactly: a
+// faster way to the screen must not change a single pixel. Recorded with
+// the 8 x 17 cells of DejaVu Sans Mono 10.
+TEST(ViewPanes, PixelsOfEachViewStayAsRecorded)
+{
+    ShownFile file("HELLO world 0123456789 ~!@#$%^&*()_+{}|:<>?\r\n"
+                   "\x7F\x80\xFF\xA0 high bytes\r\n"
+                   "\xC8\xC5\xD3\xD3\xD6\x40\xA6\x96\x99\x93\x84 \x4A\x5A\r\n"
+                   "\tTab\tseparated\tfields\t\r\n"
+                   "  indented line with spaces\r\n"
+                   "\r\n"
+                   "the last record\r\n");
+    ASSERT_TRUE(file.Loaded());
+    CAppView* v = View();
+    ASSERT_EQ(8, v->charWidth) << "recorded with 8 x 17 cells";
+    ASSERT_EQ(17, v->charHeight) << "recorded with 8 x 17 cells";
+    ASSERT_GE(v->pageCols, 60);
+    ASSERT_GE(v->pageRows, 12);
+
+    // The side panes beside the first rows and columns, the caret on the
+    // first record.
+    ExpectPixels(v->linePane, wxRect(0, 0, v->lineWidth - 1, 8 + 12 * v->charHeight), "d514161bd5d29d23",
+                 "line-number pane");
+    ExpectPixels(v->rulerPane, wxRect(0, 0, 5 + 60 * v->charWidth, v->rulerHeight - 1), "7c38c24b65fc5c6b", "ruler");
+
+    // Character view with a selection from record 1 byte 3 into record 3.
+    const wxRect from = CellRect(v, 3, 1);
+    const wxRect to = CellRect(v, 2, 3);
+    const wxPoint client = v->dataPane->GetClientAreaOrigin();
+    v->OnMouseDown(from.x - client.x + 1, from.y - client.y + 1);
+    v->OnMouseDrag(to.x - client.x + 1, to.y - client.y + 1);
+    v->OnMouseUp(to.x - client.x + 1, to.y - client.y + 1);
+    ASSERT_TRUE(v->HasSelection());
+    ExpectCells(v, "eaddd2eb1e8396cc", "character view with a selection");
+    v->OnMouseDown(1, 1);
+    v->OnMouseUp(1, 1);
+
+    v->ToggleHex();
+    ExpectCells(v, "04803d939915adb8", "hex view");
+    v->ToggleHex();
+
+    v->ToggleAscii();
+    ExpectCells(v, "87e16e0e30ad0549", "EBCDIC view");
+    v->ToggleAscii();
+
+    v->ToggleSource();
+    ExpectCells(v, "0bade70ec68d99a0", "source mode with tabs");
+    v->ToggleSource();
+}
+
+// After a scroll each pane shows by itself what a whole repaint by the
+// toolkit shows: the panes put only what changed on the screen.
+TEST(ViewPanes, ScrolledPanesShowWhatAWholeRepaintShows)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "line " + std::to_string(i * 37) + std::string(i % 40, '*') + "\r\n";
+    ShownFile file(text);
+    ASSERT_TRUE(file.Loaded());
+    CAppView* v = View();
+    v->dataPane->HideCaretNow();
+    const wxPoint origin = v->dataPane->GetClientAreaOrigin();
+    const wxSize client = v->dataPane->GetClientSize();
+    struct Pane {
+        wxWindow* window;
+        wxRect area;
+    };
+    const Pane panes[] = {{v->dataPane, wxRect(origin, client)},
+                          {v->linePane, wxRect(v->linePane->GetClientSize())}};
+    for (ScrollCode code : {ScrollCode::LineDown, ScrollCode::PageDown, ScrollCode::LineDown, ScrollCode::LineUp}) {
+        v->OnVScroll(code, 0);
+        v->dataPane->HideCaretNow();
+        GuiApp::ProcessEvents(100);
+        for (const Pane& pane : panes) {
+            const std::string shown = HashOfArea(Screenshot(pane.window), pane.area);
+            pane.window->Refresh(false);
+            pane.window->Update();
+            EXPECT_EQ(HashOfArea(Screenshot(pane.window), pane.area), shown)
+                << pane.window->GetName() << " at row " << v->topRow;
+        }
+    }
+}
+
+// At twice the scale (GDK_SCALE=2; a test of its own in tests/CMakeLists.txt)
+// the data pane draws its text in the screen's own pixels: a picture drawn
+// at the window's size and doubled would show every character as blocks of
+// 2 x 2 equal pixels.
+TEST(ScaledScreen, DataPaneDrawsTheScreensOwnPixels)
+{
+    CAppView* v = View();
+    ASSERT_EQ(2.0, v->dataPane->GetContentScaleFactor()) << "needs GDK_SCALE=2";
+    ShownFile file("HHHH mmmm wwww 0123 @@@@ gggg\r\n");
+    ASSERT_TRUE(file.Loaded());
+    v->dataPane->HideCaretNow();
+
+    // The first row's cells in device pixels, from an even position.
+    const wxRect pane = v->dataPane->GetScreenRect();
+    const wxPoint client = v->dataPane->GetClientAreaOrigin();
+    const wxRect cells(2 * (pane.x + client.x + 5), 2 * (pane.y + client.y + 3), 2 * 28 * v->charWidth,
+                       2 * v->charHeight);
+    int inked = 0;
+    int sharp = 0;
+    GuiApp::RunUntil([&] {
+        if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+        static TempDir dir;
+        const std::string path = dir.File("screen.png");
+        if (std::system(("import -window root '" + path + "'").c_str()) != 0) return false;
+        const wxImage screen(path, wxBITMAP_TYPE_PNG);
+        if (!screen.IsOk() || !wxRect(screen.GetSize()).Contains(cells)) return false;
+        inked = sharp = 0;
+        for (int y = cells.y; y < cells.GetBottom(); y += 2) {
+            for (int x = cells.x; x < cells.GetRight(); x += 2) {
+                const unsigned char a = screen.GetGreen(x, y);
+                const unsigned char b = screen.GetGreen(x + 1, y);
+                const unsigned char c = screen.GetGreen(x, y + 1);
+                const unsigned char d = screen.GetGreen(x + 1, y + 1);
+                if (std::min({a, b, c, d}) == 255) continue;
+                ++inked;
+                if (a != b || a != c || a != d) ++sharp;
+            }
+        }
+        return inked > 100 && sharp > inked / 4;
+    });
+    EXPECT_GT(inked, 100) << "the text on the screen";
+    EXPECT_GT(sharp, inked / 4) << "of " << inked << " blocks of 2 x 2 pixels with ink, " << sharp
+                                << " not of one colour";
 }
 
 }  // namespace

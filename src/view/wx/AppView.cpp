@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <wx/app.h>
 #include <wx/dcclient.h>
+#include <wx/region.h>
 #include <wx/scrolbar.h>
 #include <wx/settings.h>
 
@@ -188,10 +189,17 @@ void CAppView::OnWheel(wxMouseEvent& event)
 void CAppView::InvalidatePane(ViewPane pane)
 {
     if (!HasPanes()) return;
-    if ((pane == ViewPane::Data || pane == ViewPane::All) && dataPane) dataPane->Refresh(false);
-    if ((pane == ViewPane::Line || pane == ViewPane::All) && linePane) linePane->Refresh(false);
-    if ((pane == ViewPane::Ruler || pane == ViewPane::All) && rulerPane) rulerPane->Refresh(false);
-    if (pane == ViewPane::All) form->Refresh(false);
+    if ((pane == ViewPane::Data || pane == ViewPane::All) && dataPane) dataPane->ViewChanged();
+    if ((pane == ViewPane::Line || pane == ViewPane::All) && linePane) linePane->ViewChanged();
+    if ((pane == ViewPane::Ruler || pane == ViewPane::All) && rulerPane) rulerPane->ViewChanged();
+    if (pane == ViewPane::All) {
+        // The corners the panes leave uncovered; a refresh of the whole form
+        // would have the toolkit repaint the panes as well.
+        const wxSize size = form->GetClientSize();
+        wxRegion uncovered(0, 0, size.x, size.y);
+        for (const wxWindow* child : form->GetChildren()) uncovered.Subtract(child->GetRect());
+        for (wxRegionIterator it(uncovered); it; ++it) form->RefreshRect(it.GetRect(), false);
+    }
 }
 
 void CAppView::PlaceCaret(int x, int y, int width, int height)

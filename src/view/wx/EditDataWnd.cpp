@@ -6,7 +6,6 @@
 #include "platform/KeyScanCodes.h"
 #include "records/RecordList.h"
 #include "view/AppViewBase.h"
-#include "view/DataPanePainter.h"
 #include "view/wx/FirstPaintProbe.h"
 #include "view/wx/PaneDrawing.h"
 
@@ -19,7 +18,6 @@ CEditDataWnd::CEditDataWnd(wxWindow* parent, CAppViewBase& view)
     SetBackgroundColour(ToWx(kDataBackground));
     SetCursor(wxCursor(wxCURSOR_IBEAM));
     Bind(wxEVT_PAINT, &CEditDataWnd::OnPaint, this);
-    Bind(wxEVT_SIZE, &CEditDataWnd::OnSize, this);
     Bind(wxEVT_SET_FOCUS, &CEditDataWnd::OnSetFocus, this);
     Bind(wxEVT_KILL_FOCUS, &CEditDataWnd::OnKillFocus, this);
     Bind(wxEVT_KEY_DOWN, &CEditDataWnd::OnKeyDown, this);
@@ -35,32 +33,71 @@ CEditDataWnd::CEditDataWnd(wxWindow* parent, CAppViewBase& view)
 void CEditDataWnd::SetTextFont(const wxFont& font)
 {
     SetFont(font);
-    RenderGlyphAtlas(font, view_.charWidth, view_.charHeight, atlas_);
-    Refresh(false);
+    textFont_ = font;
+    glyphsStale_ = true;
+    ViewChanged();
 }
 
-void CEditDataWnd::PaintTo(wxDC& dc)
+void CEditDataWnd::FitPicture()
 {
-    const wxSize size = GetClientSize();
-    if (pixels_.Width() != size.x || pixels_.Height() != size.y) pixels_.Resize(size.x, size.y);
-    PaintDataPane(view_, atlas_, pixels_);
-    CopyToImage(pixels_, image_);
-    dc.DrawBitmap(wxBitmap(image_, 24), 0, 0);
+    if (screen_.Fit(*this)) picture_.Forget();
+    const int scale = screen_.Scale();
+    if (glyphsStale_ || atlas_.CellWidth() != view_.charWidth * scale ||
+        atlas_.CellHeight() != view_.charHeight * scale) {
+        RenderGlyphAtlas(textFont_, view_.charWidth, view_.charHeight, scale, atlas_);
+        glyphsStale_ = false;
+        picture_.Forget();
+    }
+    picture_.SetScale(scale);
+}
+
+void CEditDataWnd::ViewChanged()
+{
+    if (changesPending_) return;
+    changesPending_ = true;
+    CallAfter(&CEditDataWnd::ShowChanges);
+}
+
+void CEditDataWnd::ShowChanges()
+{
+    changesPending_ = false;
+    // Off the screen there is nothing to follow: the next paint draws all.
+    if (!IsShownOnScreen()) {
+        picture_.Forget();
+        return;
+    }
+    FitPicture();
+    CPixelBuffer& pixels = screen_.BeginDrawing();
+    screen_.Follow(*this, picture_.Render(view_, atlas_, pixels));
+    NotePainted();
+}
+
+void CEditDataWnd::NotePainted() const
+{
+    const CRecordList* records = view_.Records();
+    NoteDataPanePainted(records && !records->fileName.empty());
+}
+
+void CEditDataWnd::RepaintAll()
+{
+    picture_.Forget();
+    ShowChanges();
 }
 
 void CEditDataWnd::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    PaintTo(dc);
-    const CRecordList* records = view_.Records();
-    NoteDataPanePainted(records && !records->fileName.empty());
-}
-
-void CEditDataWnd::OnSize(wxSizeEvent& event)
-{
-    const wxSize size = GetClientSize();
-    pixels_.Resize(size.x, size.y);
-    event.Skip();
+    FitPicture();
+    // A change of the view waits for ShowChanges, which follows what the
+    // screen shows; here the picture is drawn only when none is known (new,
+    // resized, another font), and then all of it goes to the screen.
+    if (!picture_.Known()) {
+        picture_.Render(view_, atlas_, screen_.BeginDrawing());
+        const wxSize size = GetClientSize();
+        if (GetUpdateRegion().Contains(wxRect(0, 0, size.x, size.y)) != wxInRegion) Refresh(false);
+    }
+    screen_.Paint(*this, dc);
+    NotePainted();
 }
 
 void CEditDataWnd::PlaceCaret(int x, int y, int width, int height)
@@ -69,6 +106,7 @@ void CEditDataWnd::PlaceCaret(int x, int y, int width, int height)
     if (!IsShownOnScreen()) return;
     wxCaret* caret = GetCaret();
     if (!caretShown || !caret || caret->GetSize() != wxSize(width, height)) {
+        DropCaret();
         SetCaret(new wxCaret(this, width, height));
         caret = GetCaret();
         caret->Show();
@@ -80,8 +118,19 @@ void CEditDataWnd::PlaceCaret(int x, int y, int width, int height)
 void CEditDataWnd::HideCaretNow()
 {
     if (!caretShown) return;
-    SetCaret(nullptr);
+    DropCaret();
     caretShown = false;
+}
+
+void CEditDataWnd::DropCaret()
+{
+    const wxCaret* caret = GetCaret();
+    if (!caret) return;
+    const wxRect drawn(caret->GetPosition(), caret->GetSize());
+    SetCaret(nullptr);
+    // A caret goes without restoring what it covered, and the pane repaints
+    // only what changes: the picture goes back where the caret was.
+    RefreshRect(drawn, false);
 }
 
 void CEditDataWnd::OnSetFocus(wxFocusEvent& event)
@@ -170,7 +219,7 @@ void CEditDataWnd::OnLeftUp(wxMouseEvent& event)
 {
     const bool dragEnded = input.LeftUp(event.GetX(), event.GetY());
     if (HasCapture()) ReleaseMouse();
-    if (dragEnded) Refresh(false);
+    if (dragEnded) ViewChanged();
 }
 
 void CEditDataWnd::OnLeftDoubleClick(wxMouseEvent& event)

@@ -4,14 +4,20 @@
 
 class CAppViewBase;
 
-// A grey pane beside the data pane (line numbers, ruler): it paints into an
-// off-screen bitmap with its edge and the pane colours set up, then copies
-// the bitmap to the screen in one transfer.
+// A grey pane beside the data pane (line numbers, ruler): it draws itself
+// whole into an off-screen bitmap with its edge and the pane colours set
+// up, then copies the bitmap to the screen in one transfer. After a change
+// of the view it does so at once where the toolkit lets it draw outside a
+// paint: GTK would paint it together with the other panes invalid at the
+// time, through one buffer spanning them all.
 class CGreyPaneWnd : public wxWindow {
 public:
     CGreyPaneWnd(wxWindow* parent, int id, const char* name, CAppViewBase& view);
 
-    void PaintTo(wxDC& dc);
+    // The view changed: the pane shows it once the event at hand is done.
+    void ViewChanged();
+    // Draws the pane now and shows it.
+    void ShowChanges();
 
 protected:
     // Draws what the pane shows, after the background and before the copy.
@@ -22,7 +28,10 @@ protected:
     CAppViewBase& view_;
 
 private:
+    // Draws the whole pane into the bitmap.
+    void Redraw();
     void OnPaint(wxPaintEvent& event);
 
     wxBitmap bitmap_;
+    bool changesPending_ = false;
 };

@@ -1,51 +1,52 @@
 #include "view/wx/PaneDrawing.h"
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/settings.h>
+#include <wx/window.h>
 
 #include "view/GlyphAtlas.h"
-#include "view/PixelBuffer.h"
 
-void EnsureBitmapSize(wxBitmap& bitmap, int width, int height)
+int DeviceScaleOf(const wxWindow& window)
+{
+#ifdef __WXGTK3__
+    return std::max(1, static_cast<int>(std::lround(window.GetContentScaleFactor())));
+#else
+    // Elsewhere a window's pixels are the device's.
+    (void)window;
+    return 1;
+#endif
+}
+
+void EnsureBitmapSize(wxBitmap& bitmap, int width, int height, int scale)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (bitmap.IsOk() && bitmap.GetWidth() == width && bitmap.GetHeight() == height) return;
-    bitmap.Create(width, height, 24);
+    if (bitmap.IsOk() && bitmap.GetLogicalWidth() == width && bitmap.GetLogicalHeight() == height &&
+        bitmap.GetScaleFactor() == scale)
+        return;
+    bitmap.CreateWithDIPSize(width, height, scale, 24);
 }
 
-void CopyToImage(const CPixelBuffer& pixels, wxImage& image)
+void RenderGlyphAtlas(const wxFont& font, int cellWidth, int cellHeight, int scale, CGlyphAtlas& atlas)
 {
-    const int width = std::max(pixels.Width(), 1);
-    const int height = std::max(pixels.Height(), 1);
-    if (!image.IsOk() || image.GetWidth() != width || image.GetHeight() != height)
-        image.Create(width, height, false);
-    if (pixels.Width() == 0 || pixels.Height() == 0) return;
-    unsigned char* out = image.GetData();
-    for (int y = 0; y < pixels.Height(); ++y) {
-        const Rgb* source = pixels.Row(y);
-        for (int x = 0; x < pixels.Width(); ++x) {
-            const Rgb c = source[x];
-            *out++ = static_cast<unsigned char>(RedOf(c));
-            *out++ = static_cast<unsigned char>(GreenOf(c));
-            *out++ = static_cast<unsigned char>(BlueOf(c));
-        }
-    }
-}
-
-void RenderGlyphAtlas(const wxFont& font, int cellWidth, int cellHeight, CGlyphAtlas& atlas)
-{
-    atlas.Reset(cellWidth, cellHeight);
+    scale = std::max(scale, 1);
+    atlas.Reset(cellWidth * scale, cellHeight * scale);
     if (cellWidth <= 0 || cellHeight <= 0) return;
     const CellStyle styles[] = {CellStyle::Ascii, CellStyle::Ebcdic, CellStyle::Nibble,
                                 CellStyle::Selected};
     const int count = CGlyphAtlas::kCharCount;
+    const int width = cellWidth * scale;
+    const int height = cellHeight * scale;
     for (CellStyle style : styles) {
         // One strip per style, one cell per character, each drawn by itself
         // with an opaque background as a paint would draw it.
-        wxBitmap strip(cellWidth * count, cellHeight, 24);
+        wxBitmap strip;
+        strip.CreateWithDIPSize(cellWidth * count, cellHeight, scale, 24);
         {
             wxMemoryDC dc(strip);
             dc.SetBackground(wxBrush(ToWx(BackColour(style))));
@@ -58,12 +59,13 @@ void RenderGlyphAtlas(const wxFont& font, int cellWidth, int cellHeight, CGlyphA
                 dc.DrawText(wxString(static_cast<wxChar>(CGlyphAtlas::kFirstChar + k)), k * cellWidth, 0);
         }
         const wxImage image = strip.ConvertToImage();
-        std::vector<Rgb> glyph(static_cast<std::size_t>(cellWidth * cellHeight));
+        if (image.GetWidth() < width * count || image.GetHeight() < height) continue;
+        std::vector<Rgb> glyph(static_cast<std::size_t>(width * height));
         for (int k = 0; k < count; ++k) {
-            for (int y = 0; y < cellHeight; ++y) {
-                for (int x = 0; x < cellWidth; ++x) {
-                    const int sx = k * cellWidth + x;
-                    glyph[static_cast<std::size_t>(y * cellWidth + x)] =
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const int sx = k * width + x;
+                    glyph[static_cast<std::size_t>(y * width + x)] =
                         MakeRgb(image.GetRed(sx, y), image.GetGreen(sx, y), image.GetBlue(sx, y));
                 }
             }

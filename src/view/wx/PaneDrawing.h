@@ -3,26 +3,26 @@
 
 #include "view/ViewColours.h"
 
-class CPixelBuffer;
 class CGlyphAtlas;
 class wxBitmap;
-class wxImage;
 class wxDC;
 class wxFont;
 class wxWindow;
 
 inline wxColour ToWx(Rgb c) { return wxColour(RedOf(c), GreenOf(c), BlueOf(c)); }
 
-// Makes sure bitmap is width x height (contents undefined after a change).
-void EnsureBitmapSize(wxBitmap& bitmap, int width, int height);
+// Device pixels to a pixel of the window: 2 on a screen at twice the scale,
+// else 1.
+int DeviceScaleOf(const wxWindow& window);
 
-// Copies the off-screen picture into an image of its size. (Writing into a
-// bitmap's raw data is not shown again by GTK once the bitmap was drawn.)
-void CopyToImage(const CPixelBuffer& pixels, wxImage& image);
+// Makes sure bitmap is width x height pixels of a window whose screen has
+// `scale` device pixels to each (contents undefined after a change).
+void EnsureBitmapSize(wxBitmap& bitmap, int width, int height, int scale);
 
-// Draws every printable character in every cell style into the atlas,
-// one cell each, with the given font.
-void RenderGlyphAtlas(const wxFont& font, int cellWidth, int cellHeight, CGlyphAtlas& atlas);
+// Draws every printable character in every cell style into the atlas, one
+// cell each, with the given font, at `scale` device pixels to a pixel of
+// the cell: the atlas' cells are scale times the given size.
+void RenderGlyphAtlas(const wxFont& font, int cellWidth, int cellHeight, int scale, CGlyphAtlas& atlas);
 
 // The etched frame around a pane's drawing rectangle: a sunken outer line
 // and a raised inner one.
