@@ -14,19 +14,39 @@ void ScrollBarState::ClampPosition()
 
 namespace {
 
-// value * to / from, for 0 <= value <= from and 0 < from: the product may
-// pass 64 bits.
-using Wide = unsigned __int128;
-std::int64_t Scale(std::int64_t value, std::int64_t to, std::int64_t from)
+// value * to / from, for 0 <= value <= from and 0 < from, rounded down or
+// up. The product may pass 64 bits; it is formed in two 64-bit halves,
+// since not every compiler has a 128-bit integer.
+std::int64_t MulDiv(std::int64_t value, std::int64_t to, std::int64_t from, bool roundUp)
 {
-    return static_cast<std::int64_t>(static_cast<Wide>(value) * static_cast<Wide>(to) / static_cast<Wide>(from));
+    constexpr std::uint64_t kLow = 0xffffffffu;
+    const auto a = static_cast<std::uint64_t>(value);
+    const auto b = static_cast<std::uint64_t>(to);
+    const std::uint64_t p00 = (a & kLow) * (b & kLow);
+    const std::uint64_t p01 = (a & kLow) * (b >> 32);
+    const std::uint64_t p10 = (a >> 32) * (b & kLow);
+    const std::uint64_t p11 = (a >> 32) * (b >> 32);
+    const std::uint64_t middle = (p00 >> 32) + (p01 & kLow) + (p10 & kLow);
+    const std::uint64_t high = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32);
+    const std::uint64_t low = (p00 & kLow) | (middle << 32);
+    // Long division, a bit at a time; from < 2^63, so the remainder
+    // shifted left still fits.
+    const auto d = static_cast<std::uint64_t>(from);
+    std::uint64_t quotient = 0;
+    std::uint64_t remainder = 0;
+    for (int bit = 127; bit >= 0; --bit) {
+        const std::uint64_t next = bit >= 64 ? (high >> (bit - 64)) & 1 : (low >> bit) & 1;
+        remainder = (remainder << 1) | next;
+        quotient <<= 1;
+        if (remainder >= d) {
+            remainder -= d;
+            quotient |= 1;
+        }
+    }
+    return static_cast<std::int64_t>(quotient + (roundUp && remainder != 0 ? 1 : 0));
 }
-// The same rounded up.
-std::int64_t ScaleUp(std::int64_t value, std::int64_t to, std::int64_t from)
-{
-    const Wide product = static_cast<Wide>(value) * static_cast<Wide>(to);
-    return static_cast<std::int64_t>((product + static_cast<Wide>(from) - 1) / static_cast<Wide>(from));
-}
+std::int64_t Scale(std::int64_t value, std::int64_t to, std::int64_t from) { return MulDiv(value, to, from, false); }
+std::int64_t ScaleUp(std::int64_t value, std::int64_t to, std::int64_t from) { return MulDiv(value, to, from, true); }
 
 // The bar's units: as many as the view's, or kBarUnits in proportion.
 struct Mapping {

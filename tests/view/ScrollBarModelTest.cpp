@@ -146,6 +146,24 @@ TEST(ScrollBarMapping, RowsPast32BitsMapInProportionWithExactEnds)
     EXPECT_EQ(kBarUnits / 4, BarFor(Rows(4 * 4294967296 - 1, 4294967296, 0)).page);
 }
 
+// Rows so many that a bar position times the rows passes 64 bits: the
+// mapping keeps its ends and its round trip.
+TEST(ScrollBarMapping, ProductsPast64BitsKeepTheMapping)
+{
+    const std::int64_t rows = (std::int64_t{1} << 45) + 12345;
+    const ScrollBarState top = Rows(rows - 1, 40, 0);
+    const BarSetting atTop = BarFor(top);
+    EXPECT_EQ(1, atTop.page);  // still a thumb to take hold of
+    const int barLast = atTop.range - atTop.page;
+    EXPECT_EQ(top.LastPosition(), PositionFromBar(top, barLast));
+    for (const int position : {1, 3, barLast / 3, barLast - 1}) {
+        const std::int64_t row = PositionFromBar(top, position);
+        EXPECT_NEAR(static_cast<double>(top.LastPosition()) * position / barLast, static_cast<double>(row), 2.0)
+            << position;
+        EXPECT_EQ(position, BarFor(Rows(rows - 1, 40, row)).position) << position;
+    }
+}
+
 TEST(ScrollBarModel, StepsPast32Bits)
 {
     const ScrollBarState bar = Rows(6442450943, 40, 4294967296);
