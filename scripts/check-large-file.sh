@@ -3,9 +3,9 @@
 # from the command line, Jumps to the last record, types a byte at its end
 # and saves; then checks that the saved file differs from the original in
 # that byte only. On the way it leaves screenshots in the output folder:
-# Properties (the record and byte counts), and the window after the thumb
-# of the vertical bar was dragged from the top to the bottom (the last
-# record must show). Too large for the test run; run it by hand:
+# Properties (the record and byte counts), and the window at the first
+# record and after the thumb of the vertical bar was dragged from the top
+# to the bottom (the last record must show). Too large for the test run; run it by hand:
 #   scripts/check-large-file.sh [OUTPUT_FOLDER]
 # The file (about 4.9 GB, 81,500,000 lines) is made once in bench/data/;
 # the work copy and the .bak take as much again. The machine needs about
@@ -112,8 +112,9 @@ sleep 0.5
 # The thumb from the top to the bottom of the bar, at the window's right
 # edge (the bar runs from below the ruler to above the horizontal bar).
 xdotool windowfocus --sync "$main"
-xdotool key ctrl+Home
+xdotool key ctrl+Prior
 sleep 0.5
+shot top
 eval "$(xdotool getwindowgeometry --shell "$main")"
 barX=$(( X + WIDTH - 7 ))
 xdotool mousemove --sync "$barX" $(( Y + ${BAR_TOP:-100} )) mousedown 1

@@ -47,6 +47,13 @@ void ShowOnBar(wxScrollBar* bar, const ScrollBarState& state)
         bar->GetThumbPosition() == shown.position)
         return;
     bar->SetScrollbar(shown.position, shown.page, shown.range, shown.page);
+#ifdef __WXGTK3__
+    // GTK moves the thumb when it next lays the bar out; a paint before that
+    // (any forced repaint of the window) draws the old thumb and takes the
+    // redraw the new value asked for. So the bar is drawn again once the
+    // layout is done, from the event loop.
+    bar->CallAfter([bar] { bar->Refresh(); });
+#endif
 }
 
 void Move(wxWindow* window, const PaneRect& r) { window->SetSize(r.x, r.y, r.width, r.height); }
