@@ -47,11 +47,11 @@ private:
 // pasted records are taken out again afterwards, untimed.
 bool CopyAndPaste(CRecordList& list, int count, double& ms)
 {
-    const int before = list.recordCount;
+    const RecordIndex before = list.recordCount;
     CRecordEdits edits(list, theUndoBuffer, nullptr);
     const auto start = Clock::now();
     if (!list.CopyRange(theClipRecords, list.head, 0, 0, count, 0)) return false;
-    int index = 0;
+    RecordIndex index = 0;
     int column = 0;
     RecordNode* caret = edits.PasteChain(theClipRecords, list.head, index, column);
     ms = Ms(Clock::now() - start);

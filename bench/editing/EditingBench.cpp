@@ -85,8 +85,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "editing_bench: %s must load with a million records or more\n", argv[1]);
         return 2;
     }
-    std::printf("loaded %d records, %d bytes in %.0f ms\n", list.recordCount, list.totalBytes,
-                Ms(Clock::now() - loadStart));
+    std::printf("loaded %lld records, %lld bytes in %.0f ms\n", static_cast<long long>(list.recordCount),
+                static_cast<long long>(list.totalBytes), Ms(Clock::now() - loadStart));
     theRecordList = &list;
 
     CAppViewBase view;
@@ -142,7 +142,7 @@ int main(int argc, char** argv)
                      view.OnChar(false, 8);
                  }) / 2,
                  walkMs);
-    std::printf("caret at record %d (from %d)\n", view.caretRecord, deep);
+    std::printf("caret at record %lld (from %d)\n", static_cast<long long>(view.caretRecord), deep);
 
     view.SetHost(nullptr);
     theRecordList = nullptr;

@@ -4,7 +4,7 @@
 //   open_bench tabulon PROGRAM FILE   until the program's first paint of the
 //                                     file's records (TABULON_FIRST_PAINT_FILE)
 //   open_bench peer COMMAND...        until COMMAND exits
-// Prints "seconds S peak_kb K".
+// Prints "seconds S peak_kb K". Gives up after BENCH_TIMEOUT seconds (120).
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -47,6 +47,12 @@ pid_t Start(char** command, const char* marker)
     return pid;
 }
 
+double Timeout()
+{
+    const char* text = std::getenv("BENCH_TIMEOUT");
+    return text && std::atof(text) > 0 ? std::atof(text) : 120;
+}
+
 // Samples the memory every millisecond until `done` answers true.
 template <class Done>
 long SampleUntil(pid_t pid, Done done, double timeout)
@@ -73,7 +79,7 @@ int Tabulon(char* program, char* file)
         std::ifstream in(marker);
         return static_cast<bool>(in >> painted) && painted > 0;
     };
-    const long peak = SampleUntil(pid, done, 120);
+    const long peak = SampleUntil(pid, done, Timeout());
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
     ::unlink(marker.c_str());
@@ -95,7 +101,7 @@ int Peer(char** command)
         if (!exited && ::waitpid(pid, &status, WNOHANG) == pid) exited = true;
         return exited;
     };
-    const long peak = SampleUntil(pid, done, 120);
+    const long peak = SampleUntil(pid, done, Timeout());
     const double seconds = Now() - start;
     if (!exited) {
         ::kill(pid, SIGKILL);

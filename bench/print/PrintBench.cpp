@@ -80,7 +80,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "print_bench: cannot load %s\n", path.c_str());
         return 2;
     }
-    std::printf("loaded %d records in %.0f ms\n", list.recordCount, Ms(Clock::now() - loadStart));
+    std::printf("loaded %lld records in %.0f ms\n", static_cast<long long>(list.recordCount),
+                Ms(Clock::now() - loadStart));
     theRecordList = &list;
 
     // The peer: one paint of the view's data pane at the top of the file.
@@ -106,8 +107,9 @@ int main(int argc, char** argv)
         const auto start = Clock::now();
         for (int page = 1; page <= kFirstPages; ++page) PrintPageMs(dc, *printout, page);
         const double perPage = Ms(Clock::now() - start) / kFirstPages;
-        std::printf("page 50 starts at record %d; %zu pages laid out\n",
-                    thePageTable.pages[kFirstPages - 1].recordNumber, thePageTable.pages.size());
+        std::printf("page 50 starts at record %lld; %zu pages laid out\n",
+                    static_cast<long long>(thePageTable.pages[kFirstPages - 1].recordNumber),
+                    thePageTable.pages.size());
         if (thePageTable.pages.size() != static_cast<std::size_t>(kFirstPages)) {
             std::printf("pages 1 to 50 laid out more of the document than they show\n");
             ok = false;
@@ -122,8 +124,8 @@ int main(int argc, char** argv)
         std::sort(draws.begin(), draws.end());
         const double drawMs = draws[draws.size() / 2];
         const double layoutPerPage = std::max(first - drawMs, 0.0) / (kFarPage - 1);
-        std::printf("page 10000 starts at record %d (%.1f ms with the layout before it)\n",
-                    thePageTable.pages[kFarPage - 1].recordNumber, first);
+        std::printf("page 10000 starts at record %lld (%.1f ms with the layout before it)\n",
+                    static_cast<long long>(thePageTable.pages[kFarPage - 1].recordNumber), first);
         ok &= Report("lay out one page before page 10000 (vs drawing one)", layoutPerPage, drawMs, 0.1);
     }
     dc.EndDoc();

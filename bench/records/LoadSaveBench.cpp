@@ -3,7 +3,8 @@
 //
 //   records_bench generate PATH        write the test file (deterministic)
 //   records_bench load PATH            AUTO load; time and peak memory
-//   records_bench save PATH            load, then time a save over PATH
+//   records_bench save PATH [MIB]      load, then time a save over PATH (with
+//                                      MIB: warm that much memory between)
 //   records_bench peer COMMAND...      run COMMAND; wall time and peak memory
 //   records_bench warm MIB             touch and free MIB of memory
 #include <sys/mman.h>
@@ -67,16 +68,33 @@ int Load(const char* path)
     CRecordList* list = new CRecordList;  // freed by the exit
     double seconds = 0;
     if (!LoadInto(*list, path, &seconds)) return 1;
-    std::printf("seconds %.4f peak_kb %ld records %d bytes %d\n", seconds, PeakKilobytes(RUSAGE_SELF),
-                list->recordCount, list->totalBytes);
+    std::printf("seconds %.4f peak_kb %ld records %lld bytes %lld\n", seconds, PeakKilobytes(RUSAGE_SELF),
+                static_cast<long long>(list->recordCount), static_cast<long long>(list->totalBytes));
     return 0;
 }
 
-int Save(const char* path)
+// On a virtual machine that hands free memory back to its host, the first
+// touch of fresh memory can cost far more than the program's own work.
+// Touching (and freeing) enough memory just before a measured run lets each
+// program start with memory the system has at hand.
+int Warm(const char* mebibytes)
+{
+    const std::size_t size = std::strtoull(mebibytes, nullptr, 10) << 20;
+    void* memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) return 1;
+    ::madvise(memory, size, MADV_HUGEPAGE);
+    std::memset(memory, 1, size);
+    ::munmap(memory, size);
+    return 0;
+}
+
+int Save(const char* path, const char* warmMebibytes)
 {
     CRecordList* list = new CRecordList;
     double loadSeconds = 0;
     if (!LoadInto(*list, path, &loadSeconds)) return 1;
+    // The new file's pages in the system's cache are fresh memory too.
+    if (warmMebibytes && Warm(warmMebibytes) != 0) return 1;
     const auto start = Clock::now();
     const int result = list->Save(false, path, SaveModeFor(list->file.mode));
     std::printf("seconds %.4f peak_kb %ld\n", Seconds(start), PeakKilobytes(RUSAGE_SELF));
@@ -98,28 +116,13 @@ int Peer(char** argv)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
-// On a virtual machine that hands free memory back to its host, the first
-// touch of fresh memory can cost far more than the program's own work.
-// Touching (and freeing) enough memory just before a measured run lets each
-// program start with memory the system has at hand.
-int Warm(const char* mebibytes)
-{
-    const std::size_t size = std::strtoull(mebibytes, nullptr, 10) << 20;
-    void* memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) return 1;
-    ::madvise(memory, size, MADV_HUGEPAGE);
-    std::memset(memory, 1, size);
-    ::munmap(memory, size);
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 3 && std::strcmp(argv[1], "generate") == 0) return Generate(argv[2]);
     if (argc >= 3 && std::strcmp(argv[1], "load") == 0) return Load(argv[2]);
-    if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argv[2]);
+    if (argc >= 3 && std::strcmp(argv[1], "save") == 0) return Save(argv[2], argc >= 4 ? argv[3] : nullptr);
     if (argc >= 3 && std::strcmp(argv[1], "peer") == 0) return Peer(argv + 2);
     if (argc >= 3 && std::strcmp(argv[1], "warm") == 0) return Warm(argv[2]);
     std::fprintf(stderr, "usage: records_bench generate|load|save PATH | peer COMMAND... | warm MIB\n");

@@ -8,6 +8,7 @@
 // file of more than 2,000,000 records).
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -132,13 +133,14 @@ bool ThumbScroll(CAppViewBase& view, const CRecordList& list, const std::string&
 
         view.SetTopRow(0);
         view.OnVScroll(ScrollCode::ThumbTrack, 0);
-        const int last = view.vertScroll.LastPosition();
+        const std::int64_t last = view.vertScroll.LastPosition();
         start = Clock::now();
         for (int step = 1; step <= kSteps; ++step)
             view.OnVScroll(ScrollCode::ThumbTrack, static_cast<int>(static_cast<long long>(last) * step / kSteps));
         scrollMs = std::min(scrollMs, Ms(Clock::now() - start));
         if (view.topRow != last) {
-            std::printf("thumb stopped at row %d of %d\n", view.topRow, last);
+            std::printf("thumb stopped at row %lld of %lld\n", static_cast<long long>(view.topRow),
+                        static_cast<long long>(last));
             ok = false;
         }
     }
@@ -207,7 +209,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "view_bench: %s must load with more than %d records\n", path.c_str(), kFarRecord);
         return 2;
     }
-    std::printf("loaded %d records in %.0f ms\n", list.recordCount, Ms(Clock::now() - loadStart));
+    std::printf("loaded %lld records in %.0f ms\n", static_cast<long long>(list.recordCount),
+                Ms(Clock::now() - loadStart));
     theRecordList = &list;
 
     CAppViewBase view;

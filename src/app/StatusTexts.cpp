@@ -2,11 +2,10 @@
 
 #include <cstdio>
 
-std::string CaretPositionText(std::int32_t caretRecord, std::int32_t caretByte)
+std::string CaretPositionText(std::int64_t caretRecord, std::int32_t caretByte)
 {
-    char text[40];
-    // In 64 bits everywhere (a long has 32 on Windows): the last record of
-    // a full document is number 2147483648.
+    char text[48];
+    // In 64 bits everywhere (a long has 32 on Windows).
     std::snprintf(text, sizeof text, "[%lld,%lld]", static_cast<long long>(caretRecord) + 1,
                   static_cast<long long>(caretByte) + 1);
     return text;
@@ -17,7 +16,7 @@ std::string CaretByteText(std::int32_t recordLength, std::int32_t caretByte,
 {
     char text[48];
     if (recordLength == 1) std::snprintf(text, sizeof text, " 1 byte ");
-    else std::snprintf(text, sizeof text, "%ld bytes ", static_cast<long>(recordLength));
+    else std::snprintf(text, sizeof text, "%d bytes ", static_cast<int>(recordLength));
     std::string result = text;
     if (caretByte >= recordLength) {
         result += "[eol]";

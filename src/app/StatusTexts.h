@@ -6,8 +6,12 @@
 // toolkit. Pane 0 takes messages and the caret's byte, pane 1 the caret
 // position, panes 2 to 5 the display modes.
 
-// Pane 1: "[%d,%d]" with the 1-based record and column.
-std::string CaretPositionText(std::int32_t caretRecord, std::int32_t caretByte);
+// Pane 1: "[%d,%d]" with the 1-based record and column, the record in 64
+// bits.
+std::string CaretPositionText(std::int64_t caretRecord, std::int32_t caretByte);
+// The widest text pane 1 is sized for: a record number of 13 digits (more
+// records than memory holds) and a column of 5.
+inline constexpr char kWidestPositionText[] = "[0000000000000,00000]";
 
 // Pane 0 for the caret: the record's length ("%d bytes ", or " 1 byte "),
 // then "[eol]" when the caret stands after the last byte, else the byte under

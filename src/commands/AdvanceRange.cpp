@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "records/RecordMessages.h"
 
-bool ParseRecordEntry(const std::string& text, std::int32_t& value)
+bool ParseRecordEntry(const std::string& text, std::int64_t& value)
 {
     std::size_t i = 0;
     auto blank = [&](std::size_t at) { return std::isspace(static_cast<unsigned char>(text[at])) != 0; };
@@ -15,21 +15,26 @@ bool ParseRecordEntry(const std::string& text, std::int32_t& value)
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const std::size_t digits = i;
-    long long number = 0;
+    // Counted towards zero on the side of the sign, held at the end of the
+    // range once it is reached.
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    std::int64_t number = 0;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        number = number * 10 + (text[i] - '0');
-        if (number > static_cast<long long>(std::numeric_limits<std::int32_t>::max()) + 1) return false;
+        const int digit = text[i] - '0';
+        if (negative)
+            number = number < (kMin + digit) / 10 ? kMin : number * 10 - digit;
+        else
+            number = number > (kMax - digit) / 10 ? kMax : number * 10 + digit;
     }
     if (i == digits) return false;
     while (i < text.size() && blank(i)) ++i;
     if (i != text.size()) return false;
-    if (negative) number = -number;
-    if (number > std::numeric_limits<std::int32_t>::max()) return false;
-    value = static_cast<std::int32_t>(number);
+    value = number;
     return true;
 }
 
-bool ValidateRange(std::int32_t& startRecord, std::int32_t& endRecord, std::int32_t recordCount, WindowHandle owner)
+bool ValidateRange(std::int64_t& startRecord, std::int64_t& endRecord, std::int64_t recordCount, WindowHandle owner)
 {
     bool valid = true;
     if (startRecord < 1) {

@@ -4,9 +4,10 @@
 
 // The checks of the "Advance Clipboard" dialog, without the toolkit.
 
-// Reads an entry as a 32-bit integer: blanks around it, an optional sign,
-// then digits. False for anything else, or a number beyond 32 bits.
-bool ParseRecordEntry(const std::string& text, std::int32_t& value);
+// Reads an entry as a 64-bit integer: blanks around it, an optional sign,
+// then digits. False for anything else. A number beyond 64 bits is held to
+// the largest (or smallest): past the document either way.
+bool ParseRecordEntry(const std::string& text, std::int64_t& value);
 
 // The check of the Copy and Cut buttons on the two numbers (counted from 1;
 // an end of 0 stands for the last record). Every message that applies is
@@ -17,5 +18,5 @@ bool ParseRecordEntry(const std::string& text, std::int32_t& value);
 // reversed range. True when the range may be transferred.
 #include "platform/MessageBox.h"
 
-bool ValidateRange(std::int32_t& startRecord, std::int32_t& endRecord, std::int32_t recordCount,
+bool ValidateRange(std::int64_t& startRecord, std::int64_t& endRecord, std::int64_t recordCount,
                    WindowHandle owner = nullptr);

@@ -9,9 +9,12 @@
 #include "platform/Platform.h"
 #include "records/ClipRecords.h"
 #include "records/CounterLimit.h"
+#include "records/RecordMessages.h"
 #include "records/RecordStorage.h"
 
 namespace {
+
+std::uint64_t clipBlockLimit = kClipBlockLimit;
 
 bool Allocate(ClipBytes& out, std::uint64_t size)
 {
@@ -37,8 +40,7 @@ public:
 
     ClipDecode Append(const std::uint8_t* bytes, std::size_t length)
     {
-        if (!CountersHold(std::int64_t{chain_.recordCount} + 1,
-                          std::int64_t{chain_.totalBytes} + static_cast<std::int64_t>(length)))
+        if (!CountersHoldMore(chain_.recordCount, 1, chain_.totalBytes, static_cast<ByteTotal>(length)))
             return ClipDecode::TooLarge;
         RecordNode* node = AllocateRecord(bytes, static_cast<int>(length));
         if (!node) {
@@ -50,7 +52,7 @@ public:
         else chain_.head = node;
         chain_.tail = node;
         ++chain_.recordCount;
-        chain_.totalBytes += static_cast<std::int32_t>(length);
+        chain_.totalBytes += static_cast<ByteTotal>(length);
         return ClipDecode::Records;
     }
 
@@ -74,11 +76,23 @@ std::uint32_t ReadU32(const std::uint8_t* p)
 
 }  // namespace
 
+bool ClipBlockHolds(RecordIndex records, ByteTotal bytes)
+{
+    if (records < 0 || bytes < 0) return false;
+    const auto limit = static_cast<std::int64_t>(clipBlockLimit) - static_cast<std::int64_t>(kClipBlockHeader);
+    return records <= limit / 2 && bytes <= limit - 2 * records;
+}
+
+void SetClipBlockLimitForTesting(std::uint64_t limit)
+{
+    clipBlockLimit = limit > 0 && limit < kClipBlockLimit ? limit : kClipBlockLimit;
+}
+
 bool EncodeClipBlock(const RecordNode* head, bool endsWithBreak, ClipBytes& out)
 {
     std::uint64_t size = kClipBlockHeader;
     for (const RecordNode* node = head; node; node = node->next) size += 2 + node->length;
-    if (size > std::numeric_limits<std::uint32_t>::max()) return false;
+    if (size > clipBlockLimit) return false;
     if (!Allocate(out, size)) return false;
     std::uint8_t* p = out.data.get();
     for (int shift = 0; shift < 32; shift += 8) *p++ = static_cast<std::uint8_t>(size >> shift);
@@ -187,7 +201,7 @@ bool LoadClipForm(CClipRecords& holder, ClipForm form, const std::uint8_t* data,
     const ClipDecode result = form == ClipForm::Block ? DecodeClipBlock(data, size, chain)
                                                       : DecodeClipText(data, size, kPastedTextBreaks, chain);
     if (result == ClipDecode::TooLarge)
-        ShowMessage(kMsgClipboardTooLarge, kCapClipboardTooLarge, MbIcon::Stop);
+        ShowMessage(FillIn(kFmtClipboardTooLarge, DocumentCounterLimit()), kCapClipboardTooLarge, MbIcon::Stop);
     if (result != ClipDecode::Records) return false;
     holder.TakeChain(chain);
     return true;

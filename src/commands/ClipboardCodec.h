@@ -33,6 +33,16 @@ struct ClipBytes {
 inline constexpr char kClipFormatName[] = "KELVOX";
 inline constexpr std::size_t kClipBlockHeader = 5;
 
+// The most bytes a private block holds: its size field has 32 bits.
+inline constexpr std::uint64_t kClipBlockLimit = 0xFFFFFFFFu;
+// Whether `records` records holding `bytes` bytes in all fit in a private
+// block: 5 bytes, and 2 bytes and the length for each record. (Its record
+// count is bounded by the same field.)
+[[nodiscard]] bool ClipBlockHolds(RecordIndex records, ByteTotal bytes);
+// Tests lower the limit to reach it without gigabytes; 0 puts
+// kClipBlockLimit back.
+void SetClipBlockLimitForTesting(std::uint64_t limit);
+
 // The private block for the chain from `head`. False when it cannot be made:
 // larger than its 32-bit size field allows, or out of memory (reported).
 bool EncodeClipBlock(const RecordNode* head, bool endsWithBreak, ClipBytes& out);

@@ -1,8 +1,8 @@
 #include "commands/ClipboardCommands.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "commands/ClipboardCodec.h"
 #include "commands/ClipboardMessages.h"
 #include "platform/Platform.h"
 #include "records/ClipRecords.h"
@@ -13,18 +13,51 @@
 
 namespace {
 
-std::string CopiedMessage(int startRecord, int startByte, int endRecord, int endByte, int count)
+std::string CopiedMessage(RecordIndex startRecord, int startByte, RecordIndex endRecord, int endByte,
+                          RecordIndex count)
 {
-    char text[128];
-    std::snprintf(text, sizeof text, kFmtCopied, startRecord + 1, startByte + 1, endRecord + 1, endByte, count);
-    return text;
+    return FillInNumbers(kFmtCopied, {startRecord + 1, startByte + 1, endRecord + 1, endByte, count});
+}
+
+// Whether the records a copy of the range would make fit in the clipboard's
+// private block, whose fields are 32-bit; when not, tells the user. Counts
+// as CRecordList::CopyRange copies.
+bool RangeFitsClipBlock(RecordNode* startNode, RecordIndex startIndex, int startColumn, RecordIndex endIndex,
+                        int endColumn)
+{
+    RecordIndex records = 0;
+    ByteTotal bytes = 0;
+    const RecordNode* node = startNode;
+    for (RecordIndex index = startIndex; node; ++index, node = node->next) {
+        const int from = index == startIndex ? startColumn : 0;
+        int to = node->length;
+        if (index == endIndex) {
+            if (endColumn == 0 && index != startIndex) break;
+            to = endColumn;
+        }
+        ++records;
+        bytes += std::max(to - from, 0);
+        if (!ClipBlockHolds(records, bytes)) {
+            ShowMessage(kMsgClipBlockTooLarge, kCapClipboardTooLarge, MbIcon::Stop);
+            return false;
+        }
+        if (index == endIndex) break;
+    }
+    return true;
+}
+
+bool SelectionFitsClipBlock(const CAppViewBase& view)
+{
+    return RangeFitsClipBlock(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
+                              view.selEndByte);
 }
 
 // Puts the caret at (node, record, byte) after the records changed, with the
 // selection collapsed onto it. The first visible record keeps its index as
 // far as the document still reaches; its node is looked up again, as the
 // one shown before may have left the document.
-void PlaceCaretAfterEdit(CAppViewBase& view, const CRecordList& list, RecordNode* node, int record, int byte)
+void PlaceCaretAfterEdit(CAppViewBase& view, const CRecordList& list, RecordNode* node, RecordIndex record,
+                         int byte)
 {
     view.caretNode = node;
     view.caretRecord = record;
@@ -33,8 +66,8 @@ void PlaceCaretAfterEdit(CAppViewBase& view, const CRecordList& list, RecordNode
     view.selAnchorAtStart = true;
     view.caretRow = view.rowsPerRecord * record;
     view.caretCol = view.ByteToColumn(node, byte);
-    const int lastRow = std::max(view.rowsPerRecord * list.recordCount - 1, 0);
-    view.topRow = std::clamp<int>(view.topRow, 0, lastRow);
+    const DisplayRow lastRow = std::max<DisplayRow>(view.rowsPerRecord * list.recordCount - 1, 0);
+    view.topRow = std::clamp<DisplayRow>(view.topRow, 0, lastRow);
     view.topRecord = view.topRow / view.rowsPerRecord;
     view.topNode = nullptr;
     view.topNode = view.NodeAt(view.topRecord);
@@ -47,7 +80,7 @@ void PlaceCaretAfterEdit(CAppViewBase& view, const CRecordList& list, RecordNode
 bool CutViewSelection(CAppViewBase& view, CRecordEdits& edits, CClipRecords& holder, std::string& message)
 {
     const CRecordList& list = edits.List();
-    const int startRecord = view.selStartRecord;
+    const RecordIndex startRecord = view.selStartRecord;
     const int startByte = view.selStartByte;
     // A refused join is told here and changes nothing.
     if (!CheckJoinLength(view.selStartNode, startRecord, startByte, view.selEndRecord, view.selEndByte))
@@ -65,12 +98,12 @@ bool CutViewSelection(CAppViewBase& view, CRecordEdits& edits, CClipRecords& hol
 }
 
 // Bytes of the selection (a paste over it takes them out first).
-std::int64_t SelectedBytes(const CAppViewBase& view)
+ByteTotal SelectedBytes(const CAppViewBase& view)
 {
     if (view.selStartRecord == view.selEndRecord) return view.selEndByte - view.selStartByte;
     const RecordNode* node = view.selStartNode;
-    std::int64_t bytes = node->length - view.selStartByte;
-    for (int record = view.selStartRecord + 1; record < view.selEndRecord && node->next; ++record) {
+    ByteTotal bytes = node->length - view.selStartByte;
+    for (RecordIndex record = view.selStartRecord + 1; record < view.selEndRecord && node->next; ++record) {
         node = node->next;
         bytes += node->length;
     }
@@ -97,7 +130,7 @@ bool PasteFitsAfterRemoval(const CAppViewBase& view, const CRecordEdits& edits, 
 
 bool CopySelection(CAppViewBase& view, const CRecordList& list, CClipRecords& holder, std::string& message)
 {
-    if (!view.HasSelection() || !view.selStartNode) return false;
+    if (!view.HasSelection() || !view.selStartNode || !SelectionFitsClipBlock(view)) return false;
     if (!list.CopyRange(holder, view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
                         view.selEndByte))
         return false;
@@ -108,7 +141,7 @@ bool CopySelection(CAppViewBase& view, const CRecordList& list, CClipRecords& ho
 
 bool CutSelection(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, std::string& message)
 {
-    if (!view.HasSelection() || !view.selStartNode) return false;
+    if (!view.HasSelection() || !view.selStartNode || !SelectionFitsClipBlock(view)) return false;
     return CutViewSelection(view, edits, holder, message);
 }
 
@@ -131,8 +164,8 @@ bool PasteClipboard(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder
         view.caretByte = view.selStartByte;
         view.CollapseSelection();
     }
-    const int count = holder.HasRecords() ? holder.recordCount : 0;
-    int record = view.caretRecord;
+    const RecordIndex count = holder.HasRecords() ? holder.recordCount : 0;
+    RecordIndex record = view.caretRecord;
     int byte = view.caretByte;
     RecordNode* node = edits.PasteHeld(holder, view.caretNode, record, byte);
     if (!node) {
@@ -145,16 +178,18 @@ bool PasteClipboard(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder
     return true;
 }
 
-bool TransferRecords(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, int startRecord, int endRecord,
-                     bool copy, std::string& message)
+bool TransferRecords(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, RecordIndex startRecord,
+                     RecordIndex endRecord, bool copy, std::string& message)
 {
     const CRecordList& list = edits.List();
-    const int first = startRecord - 1;
+    const RecordIndex first = startRecord - 1;
     if (first < 0 || first >= list.recordCount || endRecord < startRecord || endRecord > list.recordCount)
         return false;
+    RecordNode* firstNode = view.NodeAt(first);
+    if (!RangeFitsClipBlock(firstNode, first, 0, endRecord, 0)) return false;
     view.selStartRecord = first;
     view.selStartByte = 0;
-    view.selStartNode = view.NodeAt(first);
+    view.selStartNode = firstNode;
     // An end index equal to the record count means the end of the document.
     view.selEndRecord = endRecord;
     view.selEndByte = 0;

@@ -8,7 +8,9 @@ class CClipRecords;
 class CRecordList;
 
 // Edit > Copy, Cut, Paste and the transfer of the "Advance Clipboard"
-// dialog, on the view's selection and the clipboard holder. Each answers
+// dialog, on the view's selection and the clipboard holder. A Copy, Cut or
+// transfer whose records would not fit in the clipboard's private block
+// (ClipBlockHolds) is refused with a message, nothing changed. Each answers
 // whether it did anything and gives the text for status-bar pane 0 in
 // `message`. The caller then refreshes the status bar (after a change of the
 // document), shows the message and repaints the view. `edits` (or `list`)
@@ -28,5 +30,5 @@ class CRecordList;
 // Copies or cuts the whole records startRecord to endRecord (counted from
 // 1; endRecord at most the record count, as the dialog's check leaves it),
 // each with its line break. After a copy the records stay selected.
-[[nodiscard]] bool TransferRecords(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, int startRecord,
-                                   int endRecord, bool copy, std::string& message);
+[[nodiscard]] bool TransferRecords(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder,
+                                   RecordIndex startRecord, RecordIndex endRecord, bool copy, std::string& message);

@@ -7,10 +7,14 @@ inline constexpr char kFmtCopied[] = "%d:%d - %d:%d (%d total) copied to Clipboa
 inline constexpr char kFmtMoved[] = "%d line(s) moved to Clipboard";
 inline constexpr char kFmtPasted[] = "%d line(s) pasted from Clipboard";
 
-// Clipboard data beyond the record count and byte total a document holds.
+// Clipboard data beyond the record count and byte total a document holds
+// (filled in with the limit).
 inline constexpr char kCapClipboardTooLarge[] = "Hold Up!";
-inline constexpr char kMsgClipboardTooLarge[] =
-    "The Clipboard holds more than 2147483647 records or bytes.  Operation aborted.";
+inline constexpr char kFmtClipboardTooLarge[] =
+    "The Clipboard holds more than %d records or bytes.  Operation aborted.";
+// A Copy, Cut or Advance whose records would not fit in the clipboard's
+// private block (caption kCapClipboardTooLarge).
+inline constexpr char kMsgClipBlockTooLarge[] = "The selection is too large for the Clipboard.  Operation aborted.";
 
 // The "Advance Clipboard" dialog (template 800).
 inline constexpr char kAdvanceCaption[] = "Advance Clipboard";

@@ -9,7 +9,7 @@ namespace {
 // Searches the starts lo..hi (inclusive, within the record) of one record:
 // matches inside the record first, then those that run past its end (those
 // of `scope` only).
-bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi, MatchScope scope,
+bool ScanForward(const CFindMatcher& m, RecordNode* node, RecordIndex record, int lo, int hi, MatchScope scope,
                  FindPosition& at, FindPosition& end)
 {
     const int length = node->length;
@@ -34,7 +34,7 @@ bool ScanForward(const CFindMatcher& m, RecordNode* node, std::int32_t record, i
     return false;
 }
 
-bool ScanBackward(const CFindMatcher& m, RecordNode* node, std::int32_t record, int lo, int hi, MatchScope scope,
+bool ScanBackward(const CFindMatcher& m, RecordNode* node, RecordIndex record, int lo, int hi, MatchScope scope,
                   FindPosition& at, FindPosition& end)
 {
     const int length = node->length;
@@ -72,14 +72,14 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
 {
     if (matcher.Length() <= 0 || !from.node || !list.head) return false;
     RecordNode* const first = from.node;
-    const std::int32_t firstRecord = from.record;
+    const RecordIndex firstRecord = from.record;
     const int kAll = kMaxRecordLength;
 
     if (forward) {
         const int column = RoundStartColumn(from, skip, true);
         if (ScanForward(matcher, first, firstRecord, column, kAll, scope, at, end)) return true;
         RecordNode* node = first->next;
-        std::int32_t record = firstRecord + 1;
+        RecordIndex record = firstRecord + 1;
         for (;; node = node->next, ++record) {
             if (!node) {
                 node = list.head;
@@ -94,7 +94,7 @@ bool FindNext(const CRecordList& list, const CFindMatcher& matcher, bool forward
     const int column = RoundStartColumn(from, skip, false);
     if (ScanBackward(matcher, first, firstRecord, 0, column, scope, at, end)) return true;
     RecordNode* node = first->prev;
-    std::int32_t record = firstRecord - 1;
+    RecordIndex record = firstRecord - 1;
     for (;; node = node->prev, --record) {
         if (!node) {
             node = list.tail;

@@ -65,7 +65,7 @@ bool CFindMatcher::MatchAt(const FindPosition& at, FindPosition& end) const
 {
     if (length_ <= 0 || !at.node || at.column < 0) return false;
     RecordNode* node = at.node;
-    std::int32_t record = at.record;
+    RecordIndex record = at.record;
     int column = at.column;
     for (int k = 0; k < length_;) {
         if (column >= node->length) {

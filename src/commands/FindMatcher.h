@@ -8,7 +8,7 @@
 // A place in the document: a record, its index and a byte column.
 struct FindPosition {
     RecordNode* node = nullptr;
-    std::int32_t record = 0;
+    RecordIndex record = 0;
     std::int32_t column = 0;
 };
 

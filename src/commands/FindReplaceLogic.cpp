@@ -183,12 +183,12 @@ std::int64_t CFindReplaceLogic::ReplaceAll(CAppViewBase& view, CRecordEdits edit
     const CFindMatcher matcher(searchPattern, view.asciiView);
     int skip = 0;
     const FindPosition from = SearchStart(view, skip);
-    const std::int32_t caretRecord = view.caretRecord;
-    const std::int32_t caretByte = view.caretByte;
+    const RecordIndex caretRecord = view.caretRecord;
+    const int caretByte = view.caretByte;
     ReplaceAllResult result =
         ReplaceAllMatches(list, matcher, StoredReplacement(replacePattern, view.asciiView), direction == 0, from, skip);
     if (result.tooLarge) {
-        ShowMessage(kMsgDocumentTooLarge, kCapHoldUp, MbIcon::Warning, MbButtons::Ok, owner);
+        ShowMessage(DocumentTooLargeMessage(), kCapHoldUp, MbIcon::Warning, MbButtons::Ok, owner);
         return 0;
     }
     if (result.replaced > 0) {

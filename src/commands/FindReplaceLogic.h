@@ -69,6 +69,6 @@ private:
     void SetFound(const FindPosition& at);
     void Refresh();
 
-    std::int32_t foundRecord_ = 0;
+    RecordIndex foundRecord_ = 0;
     std::int32_t foundColumn_ = 0;
 };

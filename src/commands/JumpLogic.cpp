@@ -18,12 +18,12 @@ void CJumpLogic::FindLongest(const CRecordList& list)
     cachedTotal = list.totalBytes;
 }
 
-bool CJumpLogic::SearchLength(CAppViewBase& view, const CRecordList& list, std::int32_t target)
+bool CJumpLogic::SearchLength(CAppViewBase& view, const CRecordList& list, std::int64_t target)
 {
     RecordNode* const start = view.caretNode;
     if (!start) return false;
     RecordNode* node = start;
-    std::int32_t record = view.caretRecord;
+    RecordIndex record = view.caretRecord;
     for (;;) {
         if (backward) {
             node = node->prev;
@@ -46,8 +46,8 @@ bool CJumpLogic::SearchLength(CAppViewBase& view, const CRecordList& list, std::
         }
         if (node->length == target) break;
     }
-    const int rowInRecord = std::clamp(view.caretRow - view.caretRecord * view.rowsPerRecord, 0,
-                                       view.rowsPerRecord - 1);
+    const int rowInRecord = static_cast<int>(
+        std::clamp<DisplayRow>(view.caretRow - view.caretRecord * view.rowsPerRecord, 0, view.rowsPerRecord - 1));
     view.caretNode = node;
     view.caretRecord = record;
     view.caretRow = record * view.rowsPerRecord + rowInRecord;
@@ -61,9 +61,9 @@ void CJumpLogic::Jump(CAppViewBase& view, const CRecordList& list)
     if (!view.caretNode || list.recordCount <= 0) return;
     switch (jumpMode) {
     case kSelectRecord: {
-        jumpValue = std::clamp(jumpValue, 1, list.recordCount);
+        jumpValue = std::clamp<std::int64_t>(jumpValue, 1, list.recordCount);
         view.caretRow = view.rowsPerRecord * (jumpValue - 1);
-        std::int32_t rowInRecord = 0;
+        int rowInRecord = 0;
         view.caretNode = view.LocateRow(view.caretRow, 0, view.caretRecord, rowInRecord, view.caretByte);
         break;
     }
@@ -82,25 +82,23 @@ void CJumpLogic::Jump(CAppViewBase& view, const CRecordList& list)
     view.EnsureCaretVisible(false);
 }
 
-bool ReadJumpValue(const std::string& text, std::int32_t& value, WindowHandle owner)
+bool ReadJumpValue(const std::string& text, std::int64_t& value, WindowHandle owner)
 {
-    long long number = 0;
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    std::int64_t number = 0;
     bool ok = !text.empty();
     for (const char c : text) {
         if (c < '0' || c > '9') {
             ok = false;
             break;
         }
-        number = number * 10 + (c - '0');
-        if (number > std::numeric_limits<std::int32_t>::max()) {
-            ok = false;
-            break;
-        }
+        const int digit = c - '0';
+        number = number > (kMax - digit) / 10 ? kMax : number * 10 + digit;
     }
     if (!ok) {
         ShowMessage(kMsgEnterInteger, kAppTitle, MbIcon::Warning, MbButtons::Ok, owner);
         return false;
     }
-    value = static_cast<std::int32_t>(number);
+    value = number;
     return true;
 }

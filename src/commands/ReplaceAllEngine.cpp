@@ -38,7 +38,7 @@ std::size_t ReplacementsThatFit(int length, int growth, std::size_t wanted)
 {
     if (growth < 0) return wanted;
     if (growth == 0) return length < kMaxRecordLength ? wanted : 0;
-    const long long room = kMaxRecordLength - 1 - static_cast<long long>(length);
+    const std::int64_t room = kMaxRecordLength - 1 - static_cast<std::int64_t>(length);
     return room < 0 ? 0 : std::min<std::size_t>(wanted, static_cast<std::size_t>(room / growth));
 }
 
@@ -57,21 +57,21 @@ ReplaceAllResult ReplaceAllMatches(CRecordList& list, const CFindMatcher& matche
 
     // The order in which the search meets a place: the part from the start
     // of the round to the end of the document comes first.
-    auto orderKey = [&](std::int32_t record, int column) {
+    auto orderKey = [&](RecordIndex record, int column) {
         bool firstPart;
         if (forward) firstPart = record > from.record || (record == from.record && column >= begin);
         else firstPart = record < from.record || (record == from.record && column <= begin);
-        const long long r = forward ? record : -static_cast<long long>(record);
-        const long long c = forward ? column : -static_cast<long long>(column);
-        return std::tuple<int, long long, long long>(firstPart ? 0 : 1, r, c);
+        const std::int64_t r = forward ? record : -record;
+        const std::int64_t c = forward ? column : -static_cast<std::int64_t>(column);
+        return std::tuple<int, std::int64_t, std::int64_t>(firstPart ? 0 : 1, r, c);
     };
     bool haveLast = false;
-    std::tuple<int, long long, long long> lastKey;
+    std::tuple<int, std::int64_t, std::int64_t> lastKey;
 
     std::vector<int> planned;  // in the order the search takes them
     std::vector<int> taken;    // ascending
     std::vector<std::uint8_t> rebuilt;
-    std::int32_t record = 0;
+    RecordIndex record = 0;
     for (RecordNode* node = list.head; node; node = node->next, ++record) {
         const int length = node->length;
         const int lastStart = length - L;
@@ -96,9 +96,9 @@ ReplaceAllResult ReplaceAllMatches(CRecordList& list, const CFindMatcher& matche
         if (planned.empty()) continue;
 
         const std::size_t fit = ReplacementsThatFit(length, growth, planned.size());
-        result.refused += static_cast<long long>(planned.size() - fit);
+        result.refused += static_cast<std::int64_t>(planned.size() - fit);
         if (fit == 0) continue;
-        if (!CountersHold(list.recordCount, list.totalBytes + static_cast<std::int64_t>(fit) * growth)) {
+        if (!CountersHoldMore(list.recordCount, 0, list.totalBytes, static_cast<std::int64_t>(fit) * growth)) {
             // All or nothing: the records already rewritten get their old
             // bytes back (only memory can fail, and the program is then
             // stopping).
@@ -131,7 +131,7 @@ ReplaceAllResult ReplaceAllMatches(CRecordList& list, const CFindMatcher& matche
             result.log.reset();
             break;
         }
-        result.replaced += static_cast<long long>(fit);
+        result.replaced += static_cast<std::int64_t>(fit);
 
         const auto key = orderKey(record, lastTaken);
         if (!haveLast || key > lastKey) {

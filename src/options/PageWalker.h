@@ -1,13 +1,14 @@
 #pragma once
 
 #include "options/PrintOptions.h"
+#include "records/RecordIndex.h"
 
 struct RecordNode;
 
 // Where a page starts: one entry of the page table per page laid out.
 struct PageStart {
     RecordNode* record = nullptr;  // null: the page starts after the last record
-    int recordNumber = 1;          // 1-based number of `record`
+    RecordIndex recordNumber = 1;  // 1-based number of `record`
     int startColumn = 1;           // 1-based display column of the page's first row
     int page = 1;
     int lineCount = 0;             // rows on the page, rulers and nibble rows included; 0: not laid out
@@ -19,7 +20,7 @@ struct PageRow {
     int column = 1;    // 1-based start column
     int hexRow = 0;    // 0 characters, 1 high nibbles, 2 low nibbles
     const RecordNode* record = nullptr;
-    int recordNumber = 1;
+    RecordIndex recordNumber = 1;
 };
 
 // Steps through the rows of the records from a page's start, in the order
@@ -41,7 +42,7 @@ public:
 
     // The position the next group starts at.
     RecordNode* Record() const { return record_; }
-    int RecordNumber() const { return number_; }
+    RecordIndex RecordNumber() const { return number_; }
     int Column() const { return column_; }
 
 private:
@@ -49,7 +50,7 @@ private:
 
     PageLayout layout_;
     RecordNode* record_;
-    int number_;
+    RecordIndex number_;
     int column_;
     int width_ = 0;            // the record's width in display columns
     int hexRow_ = 0;

@@ -33,11 +33,11 @@ std::string RulerText(int startColumn, int columnsPerLine, bool numberColumn)
     return text;
 }
 
-std::string NumberColumnText(int recordNumber, bool firstRow)
+std::string NumberColumnText(RecordIndex recordNumber, bool firstRow)
 {
     if (!firstRow) return std::string(6, ' ');
     char text[32];
-    std::snprintf(text, sizeof text, "%*d ", 4, recordNumber);
+    std::snprintf(text, sizeof text, "%*lld ", 4, static_cast<long long>(recordNumber));
     std::string column(text);
     column.resize(6, ' ');
     return column;

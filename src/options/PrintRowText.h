@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "records/RecordIndex.h"
+
 struct RecordNode;
 
 // The characters of the printed rows, one character per column of the
@@ -17,8 +19,9 @@ char RulerMark(int n);
 std::string RulerText(int startColumn, int columnsPerLine, bool numberColumn);
 
 // The six characters of the record-number column: "%*d " at width 4 on a
-// record's first row (at most six characters of it), else six blanks.
-std::string NumberColumnText(int recordNumber, bool firstRow);
+// record's first row (at most six characters of it, however large the
+// number), else six blanks.
+std::string NumberColumnText(RecordIndex recordNumber, bool firstRow);
 
 // The data characters of one row of a record, from its 1-based start
 // column, for at most columnsPerLine columns; it stops where the record

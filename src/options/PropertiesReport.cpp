@@ -1,6 +1,6 @@
 #include "options/PropertiesReport.h"
 
-#include <cstdio>
+#include <string>
 
 #include "platform/TimeText.h"
 #include "records/OpenMode.h"
@@ -48,13 +48,10 @@ std::string PropertiesReport(const DocumentFacts& facts)
     report += facts.path.empty() ? kUntitledReportName : facts.path;
     report += "\r\n\r\nType: ";
     report += TypeText(facts.mode);
-    char number[32];
-    std::snprintf(number, sizeof number, "%d\r\n", static_cast<int>(facts.recordCount));
     report += "\r\nTotal number of lines: ";
-    report += number;
-    std::snprintf(number, sizeof number, "%d", static_cast<int>(facts.totalBytes));
-    report += "Total record bytes: ";
-    report += number;
+    report += std::to_string(facts.recordCount);
+    report += "\r\nTotal record bytes: ";
+    report += std::to_string(facts.totalBytes);
     report += "\r\n\r\nFile Information\r\n    Created: ";
     const bool noFile = facts.createTime == 0;
     if (noFile) report += kNotAvailable;

@@ -2,14 +2,16 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordIndex.h"
+
 class CRecordList;
 
 // What View > Properties reports about the document.
 struct DocumentFacts {
     std::string path;  // empty for a document without a file
     std::uint16_t mode = 1;  // a new document's: DOS text
-    std::int32_t recordCount = 0;
-    std::int32_t totalBytes = 0;
+    RecordIndex recordCount = 0;
+    ByteTotal totalBytes = 0;
     // Seconds since 1970; all zero when there is no file.
     std::int64_t createTime = 0;
     std::int64_t modifyTime = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 // Fresh zeroed memory straight from the system, for pools that carve it
 // themselves. `size` is a power of two and the block is aligned to it.
@@ -12,3 +13,9 @@ void UnmapPages(void* block, std::size_t size);
 // file: what another program does to the file cannot reach it. Null when
 // the system has no memory left. Given back with UnmapPages.
 void* MapPages(std::size_t size);
+
+// Bytes of memory the system can still give this process without running
+// short: what it reports as available (Linux: MemAvailable, Windows: the
+// commit charge left, within the address space left). The largest value
+// when the system does not say.
+std::uint64_t AvailableMemory();

@@ -41,8 +41,8 @@ public:
 
     RecordNode* head = nullptr;
     RecordNode* tail = nullptr;
-    std::int32_t recordCount = 0;
-    std::int32_t totalBytes = 0;
+    RecordIndex recordCount = 0;
+    ByteTotal totalBytes = 0;
     bool endsWithBreak = false;
 
 private:

@@ -1,14 +1,24 @@
 #pragma once
 #include <cstdint>
+#include <limits>
+#include <string>
 
-// A document's record count and byte total are 32-bit, as are the clipboard
-// holder's: loads, clipboard reads and edits that would pass this limit are
-// refused. Every such check asks CountersHold, so that wider counters need
-// only a wider limit here.
-inline constexpr std::int64_t kDocumentCounterLimit = 2147483647;
+#include "records/RecordIndex.h"
+
+// A document's record count and byte total are 64-bit, as are the clipboard
+// holder's: edits and clipboard reads that would pass this limit are
+// refused. Long before it, memory runs out: loads are refused by the memory
+// they need (records/LoadMemory.h). Every counter check asks here.
+inline constexpr std::int64_t kDocumentCounterLimit = std::numeric_limits<std::int64_t>::max();
 
 // Whether `records` records holding `bytes` bytes in all fit the counters.
-[[nodiscard]] bool CountersHold(std::int64_t records, std::int64_t bytes);
+[[nodiscard]] bool CountersHold(RecordIndex records, ByteTotal bytes);
+// Whether `records` + `moreRecords` records and `bytes` + `moreBytes` bytes
+// fit (negative: fewer), computed without overflow.
+[[nodiscard]] bool CountersHoldMore(RecordIndex records, RecordIndex moreRecords, ByteTotal bytes,
+                                    ByteTotal moreBytes);
+// The limit in force (lower in some tests).
+[[nodiscard]] std::int64_t DocumentCounterLimit();
 
 // Tests lower the limit to reach it without gigabytes of records; 0 puts
 // kDocumentCounterLimit back.

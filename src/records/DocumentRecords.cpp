@@ -23,6 +23,7 @@ OpenedRecords OpenRecords(const std::string& path, std::uint16_t flags, std::int
     const LoadOutcome outcome = records->loadOutcome;
     // A new list is DOS until a file opens: binary means the file opened so.
     const bool binary = !IsTextMode(records->file.mode);
-    if (records->recordCount == 0) records = NewUntitledRecords();
+    if (outcome == LoadOutcome::Refused) records.reset();
+    else if (records->recordCount == 0) records = NewUntitledRecords();
     return OpenedRecords{std::move(records), outcome, binary};
 }

@@ -17,8 +17,9 @@
 struct OpenedRecords {
     std::unique_ptr<CRecordList> records;
     // CannotOpen: nothing could be read and `records` is an untitled
-    // document; the caller says "Cannot open ..." (kFmtCannotOpen). Refused
-    // also gives an untitled document, but the user has been told already.
+    // document; the caller says "Cannot open ..." (kFmtCannotOpen). Refused:
+    // the file needs more memory than is available; the user has been told
+    // and `records` is null, so that the caller keeps the document it has.
     // Partial: the records read are kept under the file's name, and the
     // user has been warned.
     LoadOutcome outcome;

@@ -32,6 +32,9 @@ public:
     // Whether a byte marks the bytes as binary, when whoever read them
     // looked already: 1 yes, 0 no, -1 not known.
     int binaryByte = -1;
+    // Line feeds among the bytes, when whoever read them counted them; -1
+    // when not known.
+    std::int64_t lineFeeds = -1;
 
     void Hold(std::size_t holders = 1) { holders_ += holders; }
     // Drops one hold; the image is freed with the last.

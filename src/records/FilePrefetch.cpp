@@ -12,6 +12,7 @@
 #include "platform/PageMemory.h"
 #include "records/BlockPool.h"
 #include "records/FileImage.h"
+#include "records/LoadMemory.h"
 #include "records/RecordFile.h"
 #include "records/RecordStorage.h"
 
@@ -34,7 +35,7 @@ struct Prefetch {
     std::size_t size = 0;
     bool whole = false;
     bool binary = false;
-    std::size_t lineFeeds = 0;
+    std::uint64_t lineFeeds = 0;
     std::vector<void*> nodeBlocks;
     std::vector<void*> earlyBlocks;  // by the second thread while reading
 
@@ -50,8 +51,10 @@ struct Prefetch {
         const FileHandle handle = OpenForReading(path);
         if (handle == kNoFile) return;
         std::thread helper;
+        // A file that does not fit in memory is left to the load to refuse.
         if (ReadFileStatus(handle, &status) && status.size > 0 &&
-            static_cast<std::uint64_t>(status.size) < SIZE_MAX / 2) {
+            static_cast<std::uint64_t>(status.size) < SIZE_MAX / 2 &&
+            MemoryAvailableFor(static_cast<std::uint64_t>(status.size) + 1)) {
             mapped = static_cast<std::size_t>(status.size) + 1;
             bytes = static_cast<std::uint8_t*>(MapPages(mapped));
             whole = bytes != nullptr;
@@ -75,8 +78,7 @@ struct Prefetch {
                     whole = false;
                     break;
                 }
-                binary = binary || ContainsBinaryByte(bytes + size, static_cast<std::size_t>(got));
-                lineFeeds += CountLineFeeds(bytes + size, static_cast<std::size_t>(got));
+                ScanBytes(bytes + size, static_cast<std::size_t>(got), lineFeeds, binary);
                 size += static_cast<std::size_t>(got);
                 if (helper.joinable() && !estimateKnown) {
                     const double density = static_cast<double>(lineFeeds) / static_cast<double>(size);
@@ -129,11 +131,13 @@ struct Prefetch {
 
     // Touches the memory for `records` nodes in all (counting what `blocks`
     // holds), so that the load finds it ready instead of waiting for fresh
-    // pages.
+    // pages. Nothing more when it is not available: the load then refuses
+    // the file.
     static void PrepareNodeMemory(std::size_t records, std::vector<void*>* blocks)
     {
         const std::size_t perBlock = RecordsPerNodeBlock();
         const std::size_t count = (records + perBlock - 1) / perBlock;
+        if (count <= blocks->size() || !MemoryAvailableFor((count - blocks->size()) * CBlockPool::kSlabSize)) return;
         while (blocks->size() < count) {
             auto* block = static_cast<volatile std::uint8_t*>(MapAlignedPages(CBlockPool::kSlabSize));
             if (!block) break;
@@ -184,6 +188,7 @@ CFileImage* TakePrefetchedImage(const std::string& path, const FileStatus& statu
         image = CFileImage::Adopt(prefetch->bytes, prefetch->mapped, prefetch->size);
         if (image) {
             image->binaryByte = prefetch->binary ? 1 : 0;
+            image->lineFeeds = static_cast<std::int64_t>(prefetch->lineFeeds);
             prefetch->bytes = nullptr;
             AddNodeMemory(prefetch->nodeBlocks.data(), prefetch->nodeBlocks.size());
             prefetch->nodeBlocks.clear();

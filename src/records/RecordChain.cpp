@@ -32,6 +32,7 @@ RecordChain DetachChain(CRecordList& list, RecordNode* first, RecordNode* after)
     chain.head = first;
     chain.tail = after ? after->prev : list.tail;
     for (RecordNode* node = first;; node = node->next) {
+        list.nodeIndex.Unlinking(node);
         ++chain.recordCount;
         chain.totalBytes += node->length;
         if (node == chain.tail) break;
@@ -58,12 +59,14 @@ void LinkChain(CRecordList& list, RecordNode* before, const RecordChain& chain)
     else list.head = chain.head;
     if (after) after->prev = chain.tail;
     else list.tail = chain.tail;
+    list.nodeIndex.ChainLinked(chain.head, chain.tail);
     list.recordCount += chain.recordCount;
     list.totalBytes += chain.totalBytes;
 }
 
 void RemoveRecord(CRecordList& list, RecordNode* node)
 {
+    list.nodeIndex.Unlinking(node);
     if (node->prev) node->prev->next = node->next;
     else list.head = node->next;
     if (node->next) node->next->prev = node->prev;

@@ -13,8 +13,8 @@ class CRecordList;
 struct RecordChain {
     RecordNode* head = nullptr;
     RecordNode* tail = nullptr;
-    std::int32_t recordCount = 0;
-    std::int32_t totalBytes = 0;
+    RecordIndex recordCount = 0;
+    ByteTotal totalBytes = 0;
     bool endsWithBreak = false;
 };
 

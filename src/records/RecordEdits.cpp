@@ -16,7 +16,7 @@ void CRecordEdits::Mark()
     if (document_) document_->MarkModified();
 }
 
-bool CRecordEdits::Type(RecordNode* node, std::int32_t record, int column, const std::uint8_t* bytes, int count)
+bool CRecordEdits::Type(RecordNode* node, RecordIndex record, int column, const std::uint8_t* bytes, int count)
 {
     if (!node || count <= 0 || !list_.MayGrow(0, count) || !list_.Splice(node, column, 0, bytes, count))
         return false;
@@ -25,7 +25,7 @@ bool CRecordEdits::Type(RecordNode* node, std::int32_t record, int column, const
     return true;
 }
 
-bool CRecordEdits::Overwrite(RecordNode* node, std::int32_t record, int column, std::uint8_t byte, bool secondDigit)
+bool CRecordEdits::Overwrite(RecordNode* node, RecordIndex record, int column, std::uint8_t byte, bool secondDigit)
 {
     if (!node || column < 0 || column >= node->length) return false;
     const std::uint8_t old = node->data[column];
@@ -36,7 +36,7 @@ bool CRecordEdits::Overwrite(RecordNode* node, std::int32_t record, int column, 
     return true;
 }
 
-bool CRecordEdits::DeleteByte(RecordNode* node, std::int32_t record, int column)
+bool CRecordEdits::DeleteByte(RecordNode* node, RecordIndex record, int column)
 {
     if (!node || column < 0 || column >= node->length) return false;
     const std::uint8_t deleted = node->data[column];
@@ -46,7 +46,7 @@ bool CRecordEdits::DeleteByte(RecordNode* node, std::int32_t record, int column)
     return true;
 }
 
-bool CRecordEdits::Replace(RecordNode* node, std::int32_t record, int column, int deleteCount,
+bool CRecordEdits::Replace(RecordNode* node, RecordIndex record, int column, int deleteCount,
                            const std::uint8_t* bytes, int count)
 {
     if (!node || column < 0 || deleteCount < 0 || column + deleteCount > node->length) return false;
@@ -59,7 +59,7 @@ bool CRecordEdits::Replace(RecordNode* node, std::int32_t record, int column, in
     return true;
 }
 
-RecordNode* CRecordEdits::Split(RecordNode* node, std::int32_t record, int& column, bool smartIndent)
+RecordNode* CRecordEdits::Split(RecordNode* node, RecordIndex record, int& column, bool smartIndent)
 {
     if (!node) return nullptr;
     RecordNode* upper = list_.SplitRecord(node, column, smartIndent);
@@ -70,7 +70,7 @@ RecordNode* CRecordEdits::Split(RecordNode* node, std::int32_t record, int& colu
     return upper;
 }
 
-bool CRecordEdits::JoinNext(RecordNode* upper, std::int32_t record)
+bool CRecordEdits::JoinNext(RecordNode* upper, RecordIndex record)
 {
     if (!upper || !upper->next) return false;
     const int joinColumn = upper->length;
@@ -84,10 +84,10 @@ bool CRecordEdits::JoinNext(RecordNode* upper, std::int32_t record)
     return true;
 }
 
-bool CRecordEdits::ShiftBlock(bool unindent, RecordNode* first, std::int32_t firstRecord, RecordNode* last,
-                              std::int32_t lastRecord, const SourceOptions& options)
+bool CRecordEdits::ShiftBlock(bool unindent, RecordNode* first, RecordIndex firstRecord, RecordNode* last,
+                              RecordIndex lastRecord, const SourceOptions& options)
 {
-    const std::int64_t bytesBefore = list_.totalBytes;
+    const ByteTotal bytesBefore = list_.totalBytes;
     if (unindent) {
         journal_.RecordBlockSnapshot(firstRecord, first, last);
         std::ignore = list_.ShiftBlock(true, first, last, options);  // an unindent is never refused
@@ -101,7 +101,7 @@ bool CRecordEdits::ShiftBlock(bool unindent, RecordNode* first, std::int32_t fir
     return true;
 }
 
-void CRecordEdits::JournalReplaceAll(std::int32_t record, int column, std::unique_ptr<CReplaceAllLog> log)
+void CRecordEdits::JournalReplaceAll(RecordIndex record, int column, std::unique_ptr<CReplaceAllLog> log)
 {
     journal_.RecordReplaceAll(record, column, log.release());
     Mark();

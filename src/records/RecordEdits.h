@@ -35,18 +35,18 @@ public:
     // Inserts `count` typed bytes at `column` (more than one when a Tab
     // became spaces). False when the record would reach 65535 bytes or the
     // counters pass their limit (the user is told), or memory ran out.
-    [[nodiscard]] bool Type(RecordNode* node, std::int32_t record, int column, const std::uint8_t* bytes, int count);
+    [[nodiscard]] bool Type(RecordNode* node, RecordIndex record, int column, const std::uint8_t* bytes, int count);
     // Overwrites the byte at `column`. `secondDigit`: the low hex digit typed
     // right after the high one, which the journal's newest entry may already
     // restore.
-    [[nodiscard]] bool Overwrite(RecordNode* node, std::int32_t record, int column, std::uint8_t byte,
+    [[nodiscard]] bool Overwrite(RecordNode* node, RecordIndex record, int column, std::uint8_t byte,
                                  bool secondDigit);
     // Deletes the byte at `column` (Delete; Backspace deletes the one before
     // the caret).
-    [[nodiscard]] bool DeleteByte(RecordNode* node, std::int32_t record, int column);
+    [[nodiscard]] bool DeleteByte(RecordNode* node, RecordIndex record, int column);
     // Replaces `deleteCount` bytes at `column` by `count` bytes (Replace of
     // Find and Replace). False as Type is.
-    [[nodiscard]] bool Replace(RecordNode* node, std::int32_t record, int column, int deleteCount,
+    [[nodiscard]] bool Replace(RecordNode* node, RecordIndex record, int column, int deleteCount,
                                const std::uint8_t* bytes, int count);
 
     // --- Record structure (RecordEdits.cpp) ---
@@ -55,17 +55,17 @@ public:
     // record starts with the upper one's indent. Returns the upper record,
     // `column` coming back as the caret column in the lower one. Null when
     // refused (told) or memory ran out.
-    [[nodiscard]] RecordNode* Split(RecordNode* node, std::int32_t record, int& column, bool smartIndent);
+    [[nodiscard]] RecordNode* Split(RecordNode* node, RecordIndex record, int& column, bool smartIndent);
     // Joins `upper` with the record after it. False when there is none,
     // when the result would pass 65535 bytes (told: "Total size of merged
     // record exceeds maximum size.") or memory ran out.
-    [[nodiscard]] bool JoinNext(RecordNode* upper, std::int32_t record);
+    [[nodiscard]] bool JoinNext(RecordNode* upper, RecordIndex record);
     // Indents or unindents the records first to last (Tab and Shift+Tab on
     // a selection in source mode) as CRecordList::ShiftBlock does. False
     // when an indent was refused for size (told; nothing changed). An
     // unindent that takes nothing off is journaled but marks nothing.
-    [[nodiscard]] bool ShiftBlock(bool unindent, RecordNode* first, std::int32_t firstRecord, RecordNode* last,
-                                  std::int32_t lastRecord, const SourceOptions& options);
+    [[nodiscard]] bool ShiftBlock(bool unindent, RecordNode* first, RecordIndex firstRecord, RecordNode* last,
+                                  RecordIndex lastRecord, const SourceOptions& options);
 
     // --- Ranges (RecordEditsRanges.cpp; see CRecordList's ranges) ---
 
@@ -74,27 +74,27 @@ public:
     // first record after it; null when the range ran to the end of the
     // document, or when memory ran out. An empty or refused range changes
     // nothing and returns startNode.
-    [[nodiscard]] RecordNode* RemoveRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex,
-                                          int endColumn);
+    [[nodiscard]] RecordNode* RemoveRange(RecordNode* startNode, RecordIndex startIndex, int startColumn,
+                                          RecordIndex endIndex, int endColumn);
     // RemoveRange that first puts the removed records in `holder` (and on
     // the clipboard); the journal then takes them over, the holder keeping
     // their counts.
-    [[nodiscard]] RecordNode* CutRange(CClipRecords& holder, RecordNode* startNode, int startIndex, int startColumn,
-                                       int endIndex, int endColumn);
+    [[nodiscard]] RecordNode* CutRange(CClipRecords& holder, RecordNode* startNode, RecordIndex startIndex,
+                                       int startColumn, RecordIndex endIndex, int endColumn);
     // Inserts the holder's records at (index, column) of `node`; index and
     // column come back as the caret after the pasted text. Returns the
     // caret's record, `node` when there is nothing to paste, or null when
     // refused for size (with its message) or memory ran out.
-    [[nodiscard]] RecordNode* PasteHeld(CClipRecords& holder, RecordNode* node, int& index, int& column);
+    [[nodiscard]] RecordNode* PasteHeld(CClipRecords& holder, RecordNode* node, RecordIndex& index, int& column);
     // Whether a paste of the holder's records, where `tailLength` bytes
     // follow the caret, keeps the counters within their limit once
     // `freedRecords` records and `freedBytes` bytes have gone (a selection
     // it replaces). Tells the user when not.
-    [[nodiscard]] bool PasteFitsCounters(const CClipRecords& holder, int tailLength, std::int64_t freedRecords,
-                                         std::int64_t freedBytes) const;
+    [[nodiscard]] bool PasteFitsCounters(const CClipRecords& holder, int tailLength, RecordIndex freedRecords,
+                                         ByteTotal freedBytes) const;
     // PasteHeld of what the system clipboard holds (read into the holder
     // first).
-    [[nodiscard]] RecordNode* PasteChain(CClipRecords& holder, RecordNode* node, int& index, int& column);
+    [[nodiscard]] RecordNode* PasteChain(CClipRecords& holder, RecordNode* node, RecordIndex& index, int& column);
 
     // --- Replace All and Undo (RecordEdits.cpp) ---
 
@@ -103,7 +103,7 @@ public:
     // be journaled (the caret was at record, column before) and the document
     // marked. A null log (memory ran out) leaves a change nobody can undo:
     // the journal is emptied.
-    void JournalReplaceAll(std::int32_t record, int column, std::unique_ptr<CReplaceAllLog> log);
+    void JournalReplaceAll(RecordIndex record, int column, std::unique_ptr<CReplaceAllLog> log);
     // Edit > Undo (CUndoBuffer::Undo): the document counts as unmodified
     // again when the journal runs empty.
     [[nodiscard]] bool Undo(IUndoView& view);

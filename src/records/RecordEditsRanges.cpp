@@ -57,8 +57,8 @@ bool DetachRange(CRecordList& list, RecordNode* startNode, int startColumn, Reco
 
 }  // namespace
 
-RecordNode* CRecordEdits::RemoveRange(RecordNode* startNode, int startIndex, int startColumn, int endIndex,
-                                      int endColumn)
+RecordNode* CRecordEdits::RemoveRange(RecordNode* startNode, RecordIndex startIndex, int startColumn,
+                                      RecordIndex endIndex, int endColumn)
 {
     RecordNode* endNode = nullptr;
     if (!RangeIsValid(list_, startNode, startIndex, startColumn, endIndex, endColumn, endNode)) return startNode;
@@ -70,8 +70,8 @@ RecordNode* CRecordEdits::RemoveRange(RecordNode* startNode, int startIndex, int
     return removed.caret;
 }
 
-RecordNode* CRecordEdits::CutRange(CClipRecords& holder, RecordNode* startNode, int startIndex, int startColumn,
-                                   int endIndex, int endColumn)
+RecordNode* CRecordEdits::CutRange(CClipRecords& holder, RecordNode* startNode, RecordIndex startIndex,
+                                   int startColumn, RecordIndex endIndex, int endColumn)
 {
     holder.Clear();
     RecordNode* endNode = nullptr;
@@ -86,25 +86,25 @@ RecordNode* CRecordEdits::CutRange(CClipRecords& holder, RecordNode* startNode, 
     return removed.caret;
 }
 
-bool CRecordEdits::PasteFitsCounters(const CClipRecords& holder, int tailLength, std::int64_t freedRecords,
-                                     std::int64_t freedBytes) const
+bool CRecordEdits::PasteFitsCounters(const CClipRecords& holder, int tailLength, RecordIndex freedRecords,
+                                     ByteTotal freedBytes) const
 {
     if (!holder.HasRecords()) return true;
     // Every pasted line break adds a record, and so does a last pasted
     // record that cannot be joined with the bytes after the caret.
     const bool lastJoins = !holder.endsWithBreak &&
                            (holder.head == holder.tail || holder.tail->length + tailLength <= kMaxRecordLength);
-    const std::int64_t records = std::int64_t{holder.recordCount} - (lastJoins ? 1 : 0);
-    return list_.MayGrow(records - freedRecords, std::int64_t{holder.totalBytes} - freedBytes);
+    const RecordIndex records = holder.recordCount - (lastJoins ? 1 : 0);
+    return list_.MayGrow(records - freedRecords, holder.totalBytes - freedBytes);
 }
 
-RecordNode* CRecordEdits::PasteChain(CClipRecords& holder, RecordNode* node, int& index, int& column)
+RecordNode* CRecordEdits::PasteChain(CClipRecords& holder, RecordNode* node, RecordIndex& index, int& column)
 {
     holder.GetFromClipboard();
     return PasteHeld(holder, node, index, column);
 }
 
-RecordNode* CRecordEdits::PasteHeld(CClipRecords& holder, RecordNode* node, int& index, int& column)
+RecordNode* CRecordEdits::PasteHeld(CClipRecords& holder, RecordNode* node, RecordIndex& index, int& column)
 {
     if (!node || !holder.HasRecords() || column < 0 || column > node->length) return node;
     RecordChain chain = MeasureChain(holder.head);
@@ -114,7 +114,7 @@ RecordNode* CRecordEdits::PasteHeld(CClipRecords& holder, RecordNode* node, int&
         return nullptr;
     }
     if (!PasteFitsCounters(holder, node->length - column, 0, 0)) return nullptr;
-    const int pasteIndex = index;
+    const RecordIndex pasteIndex = index;
     const int pasteColumn = column;
     RecordNode* tailPart = SplitOffTail(list_, node, column);
     if (!tailPart) return nullptr;
@@ -125,7 +125,7 @@ RecordNode* CRecordEdits::PasteHeld(CClipRecords& holder, RecordNode* node, int&
     // stopping (reported).
     std::ignore = list_.JoinNext(node);
     index += chain.recordCount;
-    int lineBreaks = chain.recordCount - 1;
+    RecordIndex lineBreaks = chain.recordCount - 1;
     RecordNode* caret = tailPart;
     if (chain.endsWithBreak) {
         ++lineBreaks;

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#if defined(__SSE2__) && defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 #include "records/FileImage.h"
 #include "records/FilePrefetch.h"
+#include "records/LoadMemory.h"
 #include "records/ProgressMeter.h"
 #include "records/RecordNode.h"
 
@@ -55,6 +59,46 @@ std::size_t CountLineFeeds(const std::uint8_t* bytes, std::size_t count)
     return lines;
 }
 
+// Sixteen bytes at a time where the processor has SSE2 (every x86-64): the
+// load scans every byte of a file while reading it, so the scan must keep
+// up with memory.
+void ScanBytes(const std::uint8_t* bytes, std::size_t count, std::uint64_t& lineFeeds, bool& binary)
+{
+    std::size_t at = 0;
+    std::uint64_t lines = 0;
+    bool found = false;
+#if defined(__SSE2__) && defined(__x86_64__)
+    const __m128i lf = _mm_set1_epi8(kLf);
+    const __m128i tab = _mm_set1_epi8(9);
+    const __m128i cr = _mm_set1_epi8(kCr);
+    const __m128i below32 = _mm_set1_epi8(31);
+    __m128i marks = _mm_setzero_si128();
+    while (at + 16 <= count) {
+        // Per-byte line counts, summed before any can pass 255.
+        __m128i counts = _mm_setzero_si128();
+        const std::size_t end = std::min(count, at + 16 * 255);
+        for (; at + 16 <= end; at += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+            const __m128i isLf = _mm_cmpeq_epi8(v, lf);
+            counts = _mm_sub_epi8(counts, isLf);
+            const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, below32), v);
+            const __m128i allowed = _mm_or_si128(isLf, _mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, cr)));
+            marks = _mm_or_si128(marks, _mm_andnot_si128(allowed, control));
+        }
+        const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+        lines += static_cast<std::uint64_t>(_mm_cvtsi128_si64(sums)) +
+                 static_cast<std::uint64_t>(_mm_extract_epi16(sums, 4));
+    }
+    found = _mm_movemask_epi8(marks) != 0;
+#endif
+    for (; at < count; ++at) {
+        const std::uint8_t c = bytes[at];
+        found = found || (c < 32 && c != 9 && c != kLf && c != kCr);
+        lines += c == kLf;
+    }
+    lineFeeds += lines;
+    binary = binary || found;
+}
 
 CRecordFile::~CRecordFile() { Close(); }
 
@@ -80,6 +124,12 @@ CRecordFile::OpenResult CRecordFile::Open(const std::string& path, std::uint16_t
     if (progress) progress->SetTotal(2 * static_cast<std::uint64_t>(status.size));
     image_ = TakePrefetchedImage(path, status);
     if (!image_) {
+        // The bytes first; whether their records fit too is known once
+        // they are read.
+        if (!MemoryAvailableFor(static_cast<std::uint64_t>(status.size) + 1)) {
+            Close();
+            return OpenResult::TooLarge;
+        }
         image_ = CFileImage::Create(static_cast<std::size_t>(status.size));
         if (!image_) {
             Close();
@@ -108,14 +158,22 @@ bool CRecordFile::ReadImage(CProgressMeter* progress)
 {
     std::uint8_t* bytes = image_->Bytes();
     const std::size_t capacity = image_->Capacity();
+    // Looked at while each block is fresh in the cache: mode detection and
+    // the memory check need not read the image again.
+    std::uint64_t lineFeeds = 0;
+    bool binary = false;
     while (image_->size < capacity) {
         const std::size_t want = std::min(kReadBlockSize, capacity - image_->size);
         const std::int64_t got = ReadFromFile(handle, bytes + image_->size, want);
         if (got < 0) return false;
-        if (got == 0) return true;  // shrunk meanwhile: the status check notices
+        if (got == 0) break;  // shrunk meanwhile: the status check notices
+        ScanBytes(bytes + image_->size, static_cast<std::size_t>(got), lineFeeds, binary);
         image_->size += static_cast<std::size_t>(got);
         if (progress) progress->Update(image_->size);
     }
+    image_->lineFeeds = static_cast<std::int64_t>(lineFeeds);
+    image_->binaryByte = binary ? 1 : 0;
+    if (image_->size < capacity) return true;
     std::uint8_t probe;
     return ReadFromFile(handle, &probe, 1) == 0;
 }
@@ -142,6 +200,23 @@ bool CRecordFile::Rewind()
 }
 
 bool CRecordFile::AtEnd() const { return !image_ || position_ == image_->size; }
+
+RecordIndex CRecordFile::RecordsAtMost() const
+{
+    if (!image_) return 0;
+    const auto size = static_cast<RecordIndex>(image_->size);
+    if (mode == kModeBinary) {
+        // A width past the record limit gives records of 65535 bytes.
+        const RecordIndex width = std::clamp<RecordIndex>(recordWidth, 1, kMaxRecordLength);
+        return (size + width - 1) / width + 1;
+    }
+    if ((mode & kModeDos) && (mode & kModeUnix)) return size / kMaxRecordLength + 1;  // both bits: no line ends
+    const RecordIndex lineFeeds = image_->lineFeeds >= 0
+                                      ? image_->lineFeeds
+                                      : static_cast<RecordIndex>(CountLineFeeds(image_->Bytes(), image_->size));
+    // Every line feed, and a piece for every 65535 other bytes and the last.
+    return lineFeeds + (size - lineFeeds) / kMaxRecordLength + 1;
+}
 
 bool CRecordFile::ChangedSinceOpen() const
 {

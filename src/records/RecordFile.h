@@ -6,6 +6,7 @@
 #include "platform/FileStatus.h"
 
 #include "records/OpenMode.h"
+#include "records/RecordIndex.h"
 
 class CFileImage;
 class CProgressMeter;
@@ -17,7 +18,8 @@ class CProgressMeter;
 // program does to the file meanwhile cannot reach them.
 class CRecordFile {
 public:
-    enum class OpenResult { Opened, Failed, OutOfMemory };
+    // TooLarge: the file's bytes would not fit in the memory available.
+    enum class OpenResult { Opened, Failed, OutOfMemory, TooLarge };
     enum class ReadResult { Ok, EndOfFile, TooLong };
 
     CRecordFile() = default;
@@ -46,6 +48,9 @@ public:
     [[nodiscard]] bool Rewind();
     // True when the reader has delivered every byte read.
     [[nodiscard]] bool AtEnd() const;
+    // The most records the bytes read can give in the file's mode: every
+    // line feed may end one, and every 65535 bytes of a long line.
+    [[nodiscard]] RecordIndex RecordsAtMost() const;
     // Reads the status once more (unless the file changed since the open),
     // closes the file and lets go of the image (records borrowing from it
     // keep it).
@@ -80,6 +85,9 @@ private:
 [[nodiscard]] bool ContainsBinaryByte(const std::uint8_t* bytes, std::size_t count);
 // How many LF bytes there are.
 [[nodiscard]] std::size_t CountLineFeeds(const std::uint8_t* bytes, std::size_t count);
+// Both in one pass over the bytes: adds their LF bytes to `lineFeeds`, and
+// sets `binary` when a byte marks them as binary.
+void ScanBytes(const std::uint8_t* bytes, std::size_t count, std::uint64_t& lineFeeds, bool& binary);
 
 // The bytes of a delivered record without its line terminator: UNIX drops a
 // final LF, DOS (and both bits) a final CR LF pair, or the bare LF that ends

@@ -56,6 +56,7 @@ void CRecordList::Link(RecordNode* node, RecordNode* before)
     else head = node;
     if (before) before->prev = node;
     else tail = node;
+    nodeIndex.Linked(node);
     ++recordCount;
     totalBytes += node->length;
 }
@@ -91,11 +92,20 @@ bool CRecordList::ReplaceBytes(RecordNode* node, int column, int deleteCount, co
     return true;
 }
 
-bool CRecordList::MayGrow(std::int64_t records, std::int64_t bytes) const
+bool CRecordList::MayGrow(RecordIndex records, ByteTotal bytes) const
 {
-    if (CountersHold(std::int64_t{recordCount} + records, std::int64_t{totalBytes} + bytes)) return true;
-    ShowMessage(kMsgDocumentTooLarge, kCapHoldUp, MbIcon::Warning);
+    if (CountersHoldMore(recordCount, records, totalBytes, bytes)) return true;
+    ShowMessage(DocumentTooLargeMessage(), kCapHoldUp, MbIcon::Warning);
     return false;
+}
+
+RecordNode* CRecordList::NodeFrom(RecordNode* known, RecordIndex knownIndex, RecordIndex index) const
+{
+    // Up to about what a lookup walks within its group.
+    constexpr RecordIndex kNear = 1024;
+    const RecordIndex distance = index - knownIndex;
+    if (known && distance >= -kNear && distance <= kNear) return FindRelative(known, distance);
+    return NodeAt(index);
 }
 
 RecordNode* CRecordList::SplitRecord(RecordNode* node, int& column, bool smartIndent)
@@ -133,6 +143,7 @@ RecordNode* CRecordList::JoinNext(RecordNode* node)
     }
     if (follower->length > 0) std::memcpy(node->data + node->length, follower->data, follower->length);
     node->length = static_cast<std::uint16_t>(joined);
+    nodeIndex.Unlinking(follower);
     node->next = follower->next;
     if (follower->next) follower->next->prev = node;
     else tail = node;
@@ -144,6 +155,7 @@ RecordNode* CRecordList::JoinNext(RecordNode* node)
 void CRecordList::FreeAll()
 {
     FreeChain(head);
+    nodeIndex.Clear();
     head = tail = nullptr;
     recordCount = 0;
     totalBytes = 0;

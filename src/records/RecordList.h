@@ -4,6 +4,7 @@
 
 #include "platform/InstanceLock.h"
 #include "records/CounterLimit.h"
+#include "records/NodeIndex.h"
 #include "records/RecordFile.h"
 #include "records/RecordNode.h"
 #include "records/SourceOptions.h"
@@ -19,7 +20,7 @@ enum class LoadOutcome {
     Loaded,      // the whole file is in the list
     Partial,     // read only partly (read error, or the file changed); warned
     CannotOpen,  // nothing read: missing, unreadable or not a regular file
-    Refused,     // too many records or bytes for the counters; already told
+    Refused,     // more than the memory available could hold; already told
 };
 
 // The document's records: a doubly linked list of RecordNode, its totals,
@@ -68,7 +69,14 @@ public:
     // fewer) keep the counters within their limit (records/CounterLimit.h).
     // When not, tells the user "The document would hold more than ..." and
     // answers false; edits ask before they change anything.
-    [[nodiscard]] bool MayGrow(std::int64_t records, std::int64_t bytes) const;
+    [[nodiscard]] bool MayGrow(RecordIndex records, ByteTotal bytes) const;
+    // The record at `index` (from 0), found through the node index at the
+    // same small cost wherever it lies; null when there is none. Short
+    // steps from a record at hand are cheaper still (FindRelative).
+    [[nodiscard]] RecordNode* NodeAt(RecordIndex index) const { return nodeIndex.NodeAt(index); }
+    // The record at `index` when `known` is the record at `knownIndex`: a
+    // short walk from it when near, else NodeAt.
+    [[nodiscard]] RecordNode* NodeFrom(RecordNode* known, RecordIndex knownIndex, RecordIndex index) const;
 
     // --- Loading (RecordListLoad.cpp) ---
 
@@ -146,8 +154,8 @@ public:
     // Copies a range into the clipboard holder (and onto the clipboard); the
     // document is unchanged. False when memory runs out or the range is
     // empty.
-    [[nodiscard]] bool CopyRange(CClipRecords& holder, RecordNode* startNode, int startIndex, int startColumn,
-                                 int endIndex, int endColumn) const;
+    [[nodiscard]] bool CopyRange(CClipRecords& holder, RecordNode* startNode, RecordIndex startIndex,
+                                 int startColumn, RecordIndex endIndex, int endColumn) const;
     // Indents (options.BlockIndentSpaces() spaces, or a tab for 0) or
     // unindents (up to options.BlockTabWidth() spaces, or a tab) every record
     // from firstNode to lastNode. An indent that would make any of them too
@@ -162,7 +170,7 @@ public:
     // `byteCount` bytes (a paste). With joinAfter the record split at
     // `column` is joined again. Returns the caret's record; null when memory
     // ran out.
-    [[nodiscard]] RecordNode* DeleteForward(RecordNode* node, int column, int byteCount, int breakCount,
+    [[nodiscard]] RecordNode* DeleteForward(RecordNode* node, int column, ByteTotal byteCount, RecordIndex breakCount,
                                             bool joinAfter);
     // Links a detached chain back in at `column` of `node` (null `node`:
     // after the last record); with joinLast its last record is joined with
@@ -183,10 +191,13 @@ public:
     // Full path of the file the records came from or were last saved to;
     // empty for an untitled document.
     std::string fileName;
-    std::int32_t recordCount = 0;
-    std::int32_t totalBytes = 0;
+    RecordIndex recordCount = 0;
+    ByteTotal totalBytes = 0;
     RecordNode* head = nullptr;
     RecordNode* tail = nullptr;
+    // Follows every change of the links, made here and by the chain
+    // functions (records/RecordChain.h); read through NodeAt.
+    mutable CNodeIndex nodeIndex;
     CRecordFile file;
     bool recoveryCopyWritten = false;
     // Shown the progress of loads and saves that take a while; none by default.

@@ -6,7 +6,8 @@
 #include "records/RecordList.h"
 #include "records/RecordStorage.h"
 
-RecordNode* CRecordList::DeleteForward(RecordNode* node, int column, int byteCount, int breakCount, bool joinAfter)
+RecordNode* CRecordList::DeleteForward(RecordNode* node, int column, ByteTotal byteCount, RecordIndex breakCount,
+                                       bool joinAfter)
 {
     RecordNode* joinTo = nullptr;
     RecordNode* current = node;
@@ -28,7 +29,9 @@ RecordNode* CRecordList::DeleteForward(RecordNode* node, int column, int byteCou
         joinTo = nullptr;
     }
     // Only shrinks the record: cannot fail.
-    if (byteCount > 0) std::ignore = RestoreBytes(current, 0, std::min<int>(byteCount, current->length), nullptr, 0);
+    if (byteCount > 0)
+        std::ignore = RestoreBytes(current, 0, static_cast<int>(std::min<ByteTotal>(byteCount, current->length)),
+                                   nullptr, 0);
     if (joinTo && joinAfter) return JoinNext(joinTo);
     return current;
 }

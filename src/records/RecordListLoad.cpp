@@ -1,7 +1,7 @@
 #include <cstdint>
 
 #include "platform/Platform.h"
-#include "records/CounterLimit.h"
+#include "records/LoadMemory.h"
 #include "records/ProgressMeter.h"
 #include "records/RecordList.h"
 #include "records/RecordMessages.h"
@@ -27,9 +27,8 @@ bool AppendRecord(CRecordList& list, const std::uint8_t* bytes, int length, CPro
     return list.BorrowedRecord(list.file.Image(), bytes, ContentLength(list.file.mode, bytes, length)) != nullptr;
 }
 
-// Reads every record as it comes. For files too small to overflow the
-// counters; the records are those that counting first and reading after
-// would give, since dividing changes nothing before the first long line.
+// Reads every record as it comes. The counters cannot overflow: there are
+// no more records than bytes, and no more bytes than the file's size.
 Pass ReadInOnePass(CRecordList& list, CProgressMeter& progress)
 {
     CRecordFile& file = list.file;
@@ -48,41 +47,15 @@ Pass ReadInOnePass(CRecordList& list, CProgressMeter& progress)
     return file.readFailed ? Pass::Incomplete : Pass::Complete;
 }
 
-// Counts the records first, refusing a file whose record count or byte
-// total would overflow the counters, then reads exactly that many.
-Pass CountThenRead(CRecordList& list, CProgressMeter& progress)
+// Whether the nodes of the records the file may give fit in the memory
+// left, once its bytes have been read. Node memory made ready while the
+// file was read ahead counts as had.
+bool RecordsFitMemory(const CRecordFile& file)
 {
-    CRecordFile& file = list.file;
-    bool divideLong = false;
-    std::int64_t count = 0;
-    std::int64_t contentBytes = 0;
-    for (;;) {
-        int length = 0;
-        const std::uint8_t* bytes = nullptr;
-        const auto read = file.ReadRecord(kMaxRecordLength, divideLong, &bytes, &length);
-        if (read == CRecordFile::ReadResult::EndOfFile) break;
-        ++count;
-        contentBytes += ContentLength(file.mode, bytes, length);
-        if (!CountersHold(count, contentBytes)) return Pass::TooLarge;
-        if (read == CRecordFile::ReadResult::TooLong) {
-            if (AskToLoadAsBinary(count)) return Pass::ReloadAsBinary;
-            divideLong = true;
-        }
-    }
-    const std::int64_t countedBytes = file.bytesDelivered;
-    bool complete = !file.readFailed;
-    if (!file.Rewind()) return Pass::Incomplete;
-    for (std::int64_t i = 0; i < count; ++i) {
-        int length = 0;
-        const std::uint8_t* bytes = nullptr;
-        const auto read = file.ReadRecord(kMaxRecordLength, divideLong, &bytes, &length);
-        // Both passes read the same image: these only guard the counting.
-        if (read == CRecordFile::ReadResult::EndOfFile) return Pass::Incomplete;
-        if (read == CRecordFile::ReadResult::TooLong) complete = false;
-        if (!AppendRecord(list, bytes, length, progress)) return Pass::OutOfMemory;
-    }
-    if (file.bytesDelivered != countedBytes || !file.AtEnd()) complete = false;
-    return complete ? Pass::Complete : Pass::Incomplete;
+    const auto records = static_cast<std::uint64_t>(file.RecordsAtMost());
+    const std::uint64_t need = records * kMemoryPerRecord;
+    const std::uint64_t ready = SpareNodeMemory();
+    return need <= ready || MemoryAvailableFor(need - ready);
 }
 
 }  // namespace
@@ -97,6 +70,10 @@ int CRecordList::Load(const std::string& path, std::uint16_t modeRequest, std::i
         CProgressMeter progress(progressSink);
         const auto opened = file.Open(path, modeRequest & kRequestModeMask, width, &progress);
         if (opened == CRecordFile::OpenResult::OutOfMemory) ReportOutOfMemory();
+        if (opened == CRecordFile::OpenResult::TooLarge) {
+            ShowMessage(FillIn(kFmtNeedsMoreMemory, path), kCapOops, MbIcon::Stop);
+            loadOutcome = LoadOutcome::Refused;
+        }
         if (opened != CRecordFile::OpenResult::Opened) return 1;
         result = LoadRecords(path, progress);
     }
@@ -114,12 +91,7 @@ int CRecordList::LoadRecords(const std::string& path, CProgressMeter& progress)
         loadOutcome = LoadOutcome::Loaded;
         return 0;
     }
-    // Records never hold more bytes than the file, nor are there more of
-    // them; binary records keep every byte, so for them the size decides.
-    const bool mayOverflow = !CountersHold(file.status.size, file.status.size);
-    Pass pass = Pass::TooLarge;
-    if (IsTextMode(file.mode) || !mayOverflow)
-        pass = mayOverflow ? CountThenRead(*this, progress) : ReadInOnePass(*this, progress);
+    const Pass pass = RecordsFitMemory(file) ? ReadInOnePass(*this, progress) : Pass::TooLarge;
 
     switch (pass) {
     case Pass::ReloadAsBinary:
@@ -128,7 +100,7 @@ int CRecordList::LoadRecords(const std::string& path, CProgressMeter& progress)
         return Load(path, kRequestAuto, kDefaultBinaryWidth);
     case Pass::TooLarge:
         FreeAll();
-        ShowMessage(FillIn(kFmtFileTooLarge, path), kCapOops, MbIcon::Stop);
+        ShowMessage(FillIn(kFmtNeedsMoreMemory, path), kCapOops, MbIcon::Stop);
         loadOutcome = LoadOutcome::Refused;
         return 1;
     case Pass::OutOfMemory:  // already reported; the program is ending

@@ -6,8 +6,8 @@
 #include "records/RecordMessages.h"
 #include "records/RecordRanges.h"
 
-bool RangeIsValid(const CRecordList& list, RecordNode* startNode, int startIndex, int startColumn, int endIndex,
-                  int endColumn, RecordNode*& endNode)
+bool RangeIsValid(const CRecordList& list, RecordNode* startNode, RecordIndex startIndex, int startColumn,
+                  RecordIndex endIndex, int endColumn, RecordNode*& endNode)
 {
     if (!startNode || startIndex < 0 || endIndex < startIndex || startColumn < 0 || endColumn < 0) return false;
     if (startColumn > startNode->length) return false;
@@ -21,7 +21,8 @@ bool RangeIsValid(const CRecordList& list, RecordNode* startNode, int startIndex
     return endIndex > startIndex || endColumn > startColumn;
 }
 
-bool CheckJoinLength(RecordNode* startNode, int startIndex, int startColumn, int endIndex, int endColumn)
+bool CheckJoinLength(RecordNode* startNode, RecordIndex startIndex, int startColumn, RecordIndex endIndex,
+                     int endColumn)
 {
     const RecordNode* endNode = FindRelative(startNode, endIndex - startIndex);
     const int bytesAfterEnd = endNode ? std::max(0, endNode->length - endColumn) : 0;
@@ -30,15 +31,15 @@ bool CheckJoinLength(RecordNode* startNode, int startIndex, int startColumn, int
     return false;
 }
 
-bool CRecordList::CopyRange(CClipRecords& holder, RecordNode* startNode, int startIndex, int startColumn,
-                            int endIndex, int endColumn) const
+bool CRecordList::CopyRange(CClipRecords& holder, RecordNode* startNode, RecordIndex startIndex, int startColumn,
+                            RecordIndex endIndex, int endColumn) const
 {
     holder.Clear();
     RecordNode* endNode = nullptr;
     if (!RangeIsValid(*this, startNode, startIndex, startColumn, endIndex, endColumn, endNode)) return false;
     bool endsWithBreak = false;
     RecordNode* node = startNode;
-    for (int index = startIndex;; ++index, node = node->next) {
+    for (RecordIndex index = startIndex;; ++index, node = node->next) {
         if (!node) {  // past the last record: the copy ends with its line break
             endsWithBreak = true;
             break;

@@ -79,7 +79,7 @@ std::uint64_t CRecordList::SavedSize(std::uint16_t mode, const SourceOptions& op
     std::uint64_t size = static_cast<std::uint64_t>(recordCount) * TerminatorLength(mode);
     if (!options.ExpandTabsOnSaveOn()) return size + static_cast<std::uint64_t>(totalBytes);
     RecordNode* node = head;
-    for (std::int32_t number = 1; number <= recordCount && node; ++number, node = node->next) {
+    for (RecordIndex number = 1; number <= recordCount && node; ++number, node = node->next) {
         const bool hasTab = std::memchr(node->data, '\t', node->length) != nullptr;
         size += static_cast<std::uint64_t>(
             hasTab ? ExpandTabsInto(node->data, node->length, workBuffer, options.tabStop) : node->length);
@@ -124,7 +124,7 @@ int CRecordList::WriteRecords(const std::string& path, std::uint16_t mode, const
         return count == 0 || writer.Write(start, count);
     };
     RecordNode* node = head;
-    for (std::int32_t number = 1; number <= recordCount && node; ++number, node = node->next) {
+    for (RecordIndex number = 1; number <= recordCount && node; ++number, node = node->next) {
         if (number % kRecordsPerProgressStep == 0) progress.Update(written);
         if (!expand && FollowedInImage(node, terminator, terminatorLength)) {
             if (node->data != runEnd) {

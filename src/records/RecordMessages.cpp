@@ -1,5 +1,7 @@
 #include "records/RecordMessages.h"
 
+#include "records/CounterLimit.h"
+
 std::string FillIn(const char* format, const std::string& value)
 {
     std::string text(format);
@@ -29,3 +31,20 @@ std::string FillIn(const char* format, const std::string& first, const std::stri
     }
     return text;
 }
+
+std::string FillInNumbers(const char* format, std::initializer_list<std::int64_t> numbers)
+{
+    std::string text;
+    auto next = numbers.begin();
+    for (const char* at = format; *at; ++at) {
+        if (next != numbers.end() && at[0] == '%' && at[1] == 'd') {
+            text += std::to_string(*next++);
+            ++at;
+        } else {
+            text += *at;
+        }
+    }
+    return text;
+}
+
+std::string DocumentTooLargeMessage() { return FillIn(kFmtDocumentTooLarge, DocumentCounterLimit()); }

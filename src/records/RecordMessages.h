@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 
 // Every text the records subsystem shows, in one place.
@@ -19,16 +21,15 @@ inline constexpr char kFmtLineTooLongQuestion[] =
 
 inline constexpr char kCapOops[] = "Oops";
 inline constexpr char kFmtCannotOpen[] = "Cannot open \"%s\".";
-// A file whose records or bytes would not fit the document's counters.
-inline constexpr char kFmtFileTooLarge[] =
-    "Cannot open \"%s\".\nThe file holds more than 2147483647 records or bytes.";
+// A file whose bytes and records would not fit in the memory available.
+inline constexpr char kFmtNeedsMoreMemory[] = "Cannot open \"%s\".\nThe file needs more memory than is available.";
 
 // A load that could not read the file to its end, or saw it change.
 inline constexpr char kCapHoldUp[] = "Hold Up!";
 // An edit refused because the document's counters would pass their limit
-// (caption kCapHoldUp).
-inline constexpr char kMsgDocumentTooLarge[] =
-    "The document would hold more than 2147483647 records or bytes.  Operation aborted.";
+// (caption kCapHoldUp), filled in by DocumentTooLargeMessage.
+inline constexpr char kFmtDocumentTooLarge[] =
+    "The document would hold more than %d records or bytes.  Operation aborted.";
 inline constexpr char kFmtReadPartly[] =
     "\"%s\" was read only partly: it could not be read to its end, or it changed while "
     "it was being read.\nSaving now will write only the records shown.";
@@ -68,6 +69,13 @@ std::string FillIn(const char* format, const std::string& value);
 std::string FillIn(const char* format, long long value);
 // Puts `first` and `second` in place of the first two, in order.
 std::string FillIn(const char* format, const std::string& first, const std::string& second);
+
+// Puts the numbers in place of the format's "%d"s, in order, in 64 bits
+// whatever the system's int and long are.
+std::string FillInNumbers(const char* format, std::initializer_list<std::int64_t> numbers);
+
+// kFmtDocumentTooLarge with the counters' limit.
+std::string DocumentTooLargeMessage();
 
 // Undo found the document different from what its newest entry expects.
 inline constexpr char kMsgUndoOutOfStep[] =

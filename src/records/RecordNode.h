@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "records/RecordIndex.h"
+
 // The longest record the program holds, in bytes (records carry no line
 // terminator). Edits stop one short of it; joins and divided long lines may
 // reach it.
@@ -14,6 +16,9 @@ inline constexpr int kMaxRecordLength = 65535;
 struct RecordNode {
     std::uint16_t length = 0;
     std::uint16_t capacity = 0;  // size of an own `data` (>= length); 0 when borrowed
+    // The group of the document's node index (records/NodeIndex.h) while the
+    // record is in a document; it fills what would be padding.
+    std::uint32_t group = 0;
     std::uint8_t* data = nullptr;
     RecordNode* prev = nullptr;
     RecordNode* next = nullptr;
@@ -31,4 +36,6 @@ constexpr std::uint16_t CapacityFor(int length)
 
 // Steps |delta| records along `next` (delta > 0) or `prev` (delta < 0).
 // Returns the record reached, or null when the walk runs off either end.
-[[nodiscard]] RecordNode* FindRelative(RecordNode* node, int delta);
+// For short distances: a far record is found through the document's node
+// index (CRecordList::NodeAt).
+[[nodiscard]] RecordNode* FindRelative(RecordNode* node, RecordIndex delta);

@@ -48,6 +48,8 @@ struct RecordPools {
         CBlockPool{832}, CBlockPool{896}, CBlockPool{960}, CBlockPool{1024}};
 };
 static_assert(sizeof(RecordNode) % 16 == 0);
+// Memory per record is a promise: the bytes plus 40 at most.
+static_assert(sizeof(void*) != 8 || sizeof(RecordNode) == 32);
 
 // Never destroyed: records may still be freed by static objects that go away
 // after this unit's statics.
@@ -75,6 +77,12 @@ void RawFreeBuffer(std::uint8_t* data, std::uint16_t capacity)
 
 void AdoptNodeBlocks(void* const* blocks, std::size_t count) { Pools().nodes.AdoptSlabs(blocks, count); }
 
+std::uint64_t SpareNodes()
+{
+    const CBlockPool& nodes = Pools().nodes;
+    return nodes.SlabCount() * CBlockPool::BlocksPerSlab(sizeof(RecordNode)) - nodes.LiveBlocks();
+}
+
 void TrimPools()
 {
     Pools().nodes.ReleaseEmptySlabs();
@@ -89,6 +97,8 @@ void AdoptNodeBlocks(void* const* blocks, std::size_t count)
 }
 
 void TrimPools() {}
+
+std::uint64_t SpareNodes() { return 0; }
 
 void* RawNode() { return std::malloc(sizeof(RecordNode)); }
 void RawFreeNode(void* node) { std::free(node); }
@@ -199,6 +209,8 @@ void AddNodeMemory(void* const* blocks, std::size_t count) { AdoptNodeBlocks(blo
 
 void TrimRecordStorage() { TrimPools(); }
 
+std::uint64_t SpareNodeMemory() { return SpareNodes() * sizeof(RecordNode); }
+
 void ReportOutOfMemory()
 {
     ShowMessage(kMsgOutOfMemory, kCapCriticalError, MbIcon::Stop);
@@ -207,7 +219,7 @@ void ReportOutOfMemory()
 
 void FailRecordAllocationsAfter(int successes) { allocationsBeforeFailure = successes; }
 
-RecordNode* FindRelative(RecordNode* node, int delta)
+RecordNode* FindRelative(RecordNode* node, RecordIndex delta)
 {
     for (; node && delta > 0; --delta) node = node->next;
     for (; node && delta < 0; ++delta) node = node->prev;

@@ -59,6 +59,9 @@ void FreeChain(RecordNode* first);
 // on the thread that read a file ahead, so that loading does not wait for
 // fresh memory; the storage owns them afterwards.
 void AddNodeMemory(void* const* blocks, std::size_t count);
+// Bytes of node memory held ready for records not yet made (made ready
+// ahead of a load, or freed by records gone).
+[[nodiscard]] std::uint64_t SpareNodeMemory();
 // Gives memory that holds no record back to the system (after a load).
 void TrimRecordStorage();
 

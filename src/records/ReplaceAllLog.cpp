@@ -9,7 +9,7 @@ CReplaceAllLog::CReplaceAllLog(const std::uint8_t* replacement, int replacementL
 {
 }
 
-void CReplaceAllLog::Add(std::int32_t line, std::int32_t column, const std::uint8_t* oldBytes)
+void CReplaceAllLog::Add(RecordIndex line, int column, const std::uint8_t* oldBytes)
 {
     const auto length = static_cast<std::size_t>(searchLength_);
     if (uniformOld_ && !places_.empty() && std::memcmp(oldBytes_.data(), oldBytes, length) != 0) {
@@ -29,11 +29,11 @@ const std::uint8_t* CReplaceAllLog::OldBytes(std::size_t index) const
 }
 
 template <typename Visit>
-bool CReplaceAllLog::ForEachRecord(RecordNode* node, std::int32_t line, Visit visit) const
+bool CReplaceAllLog::ForEachRecord(RecordNode* node, RecordIndex line, Visit visit) const
 {
     std::size_t first = 0;
     while (first < places_.size()) {
-        const std::int32_t target = places_[first].line;
+        const RecordIndex target = places_[first].line;
         node = node ? FindRelative(node, target - line) : nullptr;
         if (!node) return false;
         line = target;
@@ -45,7 +45,7 @@ bool CReplaceAllLog::ForEachRecord(RecordNode* node, std::int32_t line, Visit vi
     return true;
 }
 
-bool CReplaceAllLog::Fits(RecordNode* node, std::int32_t line) const
+bool CReplaceAllLog::Fits(RecordNode* node, RecordIndex line) const
 {
     const int inserted = static_cast<int>(replacement_.size());
     return ForEachRecord(node, line, [&](RecordNode* record, std::size_t first, std::size_t last) {
@@ -57,13 +57,13 @@ bool CReplaceAllLog::Fits(RecordNode* node, std::int32_t line) const
                 return false;
             previousEnd = column + inserted;
         }
-        const long long restored =
-            record->length + static_cast<long long>(last - first + 1) * (searchLength_ - inserted);
+        const std::int64_t restored =
+            record->length + static_cast<std::int64_t>(last - first + 1) * (searchLength_ - inserted);
         return restored <= kMaxRecordLength;
     });
 }
 
-bool CReplaceAllLog::Restore(CRecordList& list, RecordNode* node, std::int32_t line) const
+bool CReplaceAllLog::Restore(CRecordList& list, RecordNode* node, RecordIndex line) const
 {
     const int inserted = static_cast<int>(replacement_.size());
     std::vector<std::uint8_t> buffer;

@@ -16,7 +16,7 @@ public:
 
     // One replacement, now at (line, column), that took out searchLength
     // bytes `oldBytes`. Must come after the previous one in the document.
-    void Add(std::int32_t line, std::int32_t column, const std::uint8_t* oldBytes);
+    void Add(RecordIndex line, int column, const std::uint8_t* oldBytes);
     std::size_t Count() const { return places_.size(); }
     // Bytes the document gains when every replacement is put back.
     std::int64_t RestoredGrowth() const
@@ -27,21 +27,21 @@ public:
 
     // Whether every replacement is still in place, `node` being the record
     // at index `line` (null: none).
-    [[nodiscard]] bool Fits(RecordNode* node, std::int32_t line) const;
+    [[nodiscard]] bool Fits(RecordNode* node, RecordIndex line) const;
     // Puts the old bytes back in place of every replacement. Call only when
     // Fits holds. False when memory ran out part-way.
-    [[nodiscard]] bool Restore(CRecordList& list, RecordNode* node, std::int32_t line) const;
+    [[nodiscard]] bool Restore(CRecordList& list, RecordNode* node, RecordIndex line) const;
 
 private:
     struct Place {
-        std::int32_t line;
-        std::int32_t column;
+        RecordIndex line;
+        int column;
     };
     const std::uint8_t* OldBytes(std::size_t index) const;
     // Calls visit(node, first, last) for each record holding replacements
     // first..last (indexes into places_); false when a record is missing.
     template <typename Visit>
-    bool ForEachRecord(RecordNode* node, std::int32_t line, Visit visit) const;
+    bool ForEachRecord(RecordNode* node, RecordIndex line, Visit visit) const;
 
     std::vector<std::uint8_t> replacement_;
     int searchLength_;

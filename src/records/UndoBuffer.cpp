@@ -53,13 +53,13 @@ void CUndoBuffer::StartEntry(const UndoEntry& made)
     currentEntry = &entry;
 }
 
-UndoEntry* CUndoBuffer::NewestOf(UndoKind kind, std::int32_t line)
+UndoEntry* CUndoBuffer::NewestOf(UndoKind kind, RecordIndex line)
 {
     if (current < 0 || currentEntry->kind_ != kind || currentEntry->line_ != line) return nullptr;
     return currentEntry;
 }
 
-void CUndoBuffer::RecordTyped(std::int32_t line, std::int32_t column, std::int32_t count)
+void CUndoBuffer::RecordTyped(RecordIndex line, int column, int count)
 {
     if (count <= 0) return;
     UndoEntry* newest = NewestOf(UndoKind::Typed, line);
@@ -70,7 +70,7 @@ void CUndoBuffer::RecordTyped(std::int32_t line, std::int32_t column, std::int32
     StartEntry(UndoEntry::Typed(line, column, count));
 }
 
-void CUndoBuffer::RecordOverwriteRun(std::int32_t line, std::int32_t column, std::uint8_t oldByte)
+void CUndoBuffer::RecordOverwriteRun(RecordIndex line, int column, std::uint8_t oldByte)
 {
     UndoEntry* newest = NewestOf(UndoKind::Overwrite, line);
     if (newest && newest->column_ + newest->data_->length == column && newest->data_->length < kMaxRun) {
@@ -89,17 +89,17 @@ void CUndoBuffer::RecordOverwriteRun(std::int32_t line, std::int32_t column, std
     StartEntry(UndoEntry::Overwrite(line, column, run));
 }
 
-void CUndoBuffer::RecordOverwrite(std::int32_t line, std::int32_t column, std::uint8_t oldByte)
+void CUndoBuffer::RecordOverwrite(RecordIndex line, int column, std::uint8_t oldByte)
 {
     RecordOverwriteRun(line, column, oldByte);
 }
 
-void CUndoBuffer::RecordOverwriteDigit(std::int32_t line, std::int32_t column, std::uint8_t oldByte)
+void CUndoBuffer::RecordOverwriteDigit(RecordIndex line, int column, std::uint8_t oldByte)
 {
     if (current >= 0 && currentEntry->line_ == line) {
         // The last byte the newest entry covers is already restored by it.
         const UndoEntry& newest = *currentEntry;
-        int covered = -1;
+        std::int64_t covered = -1;
         if (newest.kind_ == UndoKind::Typed) covered = newest.column_ + newest.value_ - 1;
         if (newest.kind_ == UndoKind::Overwrite) covered = newest.column_ + newest.data_->length - 1;
         if (covered == column) return;
@@ -107,7 +107,7 @@ void CUndoBuffer::RecordOverwriteDigit(std::int32_t line, std::int32_t column, s
     RecordOverwriteRun(line, column, oldByte);
 }
 
-void CUndoBuffer::RecordDeletedChar(std::int32_t line, std::int32_t column, std::uint8_t byte)
+void CUndoBuffer::RecordDeletedChar(RecordIndex line, int column, std::uint8_t byte)
 {
     UndoEntry* newest = NewestOf(UndoKind::DeletedChars, line);
     if (newest && newest->data_->length < kMaxRun) {
@@ -138,25 +138,25 @@ void CUndoBuffer::RecordDeletedChar(std::int32_t line, std::int32_t column, std:
     StartEntry(UndoEntry::DeletedChars(line, column, run));
 }
 
-void CUndoBuffer::RecordRemoval(std::int32_t line, std::int32_t column, RecordNode* chain, bool endsWithBreak)
+void CUndoBuffer::RecordRemoval(RecordIndex line, int column, RecordNode* chain, bool endsWithBreak)
 {
     StartEntry(UndoEntry::Removal(line, column, chain, endsWithBreak));
 }
 
-void CUndoBuffer::RecordPaste(std::int32_t line, std::int32_t column, std::int32_t byteTotal,
-                              std::int32_t lineBreaks)
+void CUndoBuffer::RecordPaste(RecordIndex line, int column, ByteTotal byteTotal,
+                              RecordIndex lineBreaks)
 {
     StartEntry(UndoEntry::Paste(line, column, byteTotal, lineBreaks));
 }
 
-void CUndoBuffer::RecordJoin(std::int32_t line, std::int32_t column) { StartEntry(UndoEntry::Join(line, column)); }
+void CUndoBuffer::RecordJoin(RecordIndex line, int column) { StartEntry(UndoEntry::Join(line, column)); }
 
-void CUndoBuffer::RecordSplit(std::int32_t line, std::int32_t column, std::int32_t indent)
+void CUndoBuffer::RecordSplit(RecordIndex line, int column, int indent)
 {
     StartEntry(UndoEntry::Split(line, column, indent));
 }
 
-void CUndoBuffer::RecordBlockSnapshot(std::int32_t line, const RecordNode* first, const RecordNode* last)
+void CUndoBuffer::RecordBlockSnapshot(RecordIndex line, const RecordNode* first, const RecordNode* last)
 {
     RecordNode* copies = nullptr;
     RecordNode* copiesTail = nullptr;
@@ -177,13 +177,13 @@ void CUndoBuffer::RecordBlockSnapshot(std::int32_t line, const RecordNode* first
     StartEntry(UndoEntry::BlockSnapshot(line, copies));
 }
 
-void CUndoBuffer::RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine, std::int32_t spaces)
+void CUndoBuffer::RecordBlockIndent(RecordIndex firstLine, RecordIndex lastLine, int spaces)
 {
     StartEntry(UndoEntry::BlockIndent(firstLine, lastLine, spaces));
 }
 
-void CUndoBuffer::RecordReplace(std::int32_t line, std::int32_t column, std::int32_t newLength,
-                                const std::uint8_t* oldBytes, std::int32_t oldLength)
+void CUndoBuffer::RecordReplace(RecordIndex line, int column, int newLength,
+                                const std::uint8_t* oldBytes, int oldLength)
 {
     RecordNode* run = NewByteRun(oldBytes, oldLength);
     if (!run) {
@@ -194,7 +194,7 @@ void CUndoBuffer::RecordReplace(std::int32_t line, std::int32_t column, std::int
     StartEntry(UndoEntry::Replace(line, column, newLength, run));
 }
 
-void CUndoBuffer::RecordReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log)
+void CUndoBuffer::RecordReplaceAll(RecordIndex line, int column, CReplaceAllLog* log)
 {
     if (!log) {
         Abandon();  // nothing to reverse it with: this change cannot be undone

@@ -30,38 +30,38 @@ public:
 
     // `count` bytes typed at (line, column) in insert mode; more than one
     // when a Tab became spaces.
-    void RecordTyped(std::int32_t line, std::int32_t column, std::int32_t count = 1);
+    void RecordTyped(RecordIndex line, int column, int count = 1);
     // The byte at (line, column) is about to be overwritten; `oldByte` is its
     // value now.
-    void RecordOverwrite(std::int32_t line, std::int32_t column, std::uint8_t oldByte);
+    void RecordOverwrite(RecordIndex line, int column, std::uint8_t oldByte);
     // A second hex digit changes the byte at (line, column) again: nothing is
     // recorded when the newest entry already restores that byte.
-    void RecordOverwriteDigit(std::int32_t line, std::int32_t column, std::uint8_t oldByte);
+    void RecordOverwriteDigit(RecordIndex line, int column, std::uint8_t oldByte);
     // `byte` was deleted from (line, column) by Delete or Backspace.
-    void RecordDeletedChar(std::int32_t line, std::int32_t column, std::uint8_t byte);
+    void RecordDeletedChar(RecordIndex line, int column, std::uint8_t byte);
     // A range starting at (line, column) was removed; the entry owns `chain`
     // from now on.
-    void RecordRemoval(std::int32_t line, std::int32_t column, RecordNode* chain, bool endsWithBreak);
+    void RecordRemoval(RecordIndex line, int column, RecordNode* chain, bool endsWithBreak);
     // `byteTotal` bytes with `lineBreaks` line breaks were pasted at
     // (line, column).
-    void RecordPaste(std::int32_t line, std::int32_t column, std::int32_t byteTotal, std::int32_t lineBreaks);
+    void RecordPaste(RecordIndex line, int column, ByteTotal byteTotal, RecordIndex lineBreaks);
     // The record at `line`, `column` bytes long, was joined with the next.
-    void RecordJoin(std::int32_t line, std::int32_t column);
+    void RecordJoin(RecordIndex line, int column);
     // The record at `line` was split at `column` and `indent` bytes were put
     // at the start of the lower record.
-    void RecordSplit(std::int32_t line, std::int32_t column, std::int32_t indent);
+    void RecordSplit(RecordIndex line, int column, int indent);
     // Before a block unindent: keeps copies of the records first to last,
     // the first being at `line`.
-    void RecordBlockSnapshot(std::int32_t line, const RecordNode* first, const RecordNode* last);
+    void RecordBlockSnapshot(RecordIndex line, const RecordNode* first, const RecordNode* last);
     // Right after ShiftBlock indented the records firstLine to lastLine by
     // `spaces` spaces each (0: a tab).
-    void RecordBlockIndent(std::int32_t firstLine, std::int32_t lastLine, std::int32_t spaces);
+    void RecordBlockIndent(RecordIndex firstLine, RecordIndex lastLine, int spaces);
     // `oldLength` bytes at (line, column) were replaced by `newLength` bytes.
-    void RecordReplace(std::int32_t line, std::int32_t column, std::int32_t newLength,
-                       const std::uint8_t* oldBytes, std::int32_t oldLength);
+    void RecordReplace(RecordIndex line, int column, int newLength,
+                       const std::uint8_t* oldBytes, int oldLength);
     // A Replace All that started with the caret at (line, column) made the
     // replacements in `log`; the entry owns the log from now on.
-    void RecordReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log);
+    void RecordReplaceAll(RecordIndex line, int column, CReplaceAllLog* log);
 
     // --- Replay ---
 
@@ -81,8 +81,8 @@ private:
     // Makes `made` the newest entry, in place of the oldest when the ring is full.
     void StartEntry(const UndoEntry& made);
     // The newest entry when it has the kind and line given, else null.
-    UndoEntry* NewestOf(UndoKind kind, std::int32_t line);
-    void RecordOverwriteRun(std::int32_t line, std::int32_t column, std::uint8_t oldByte);
+    UndoEntry* NewestOf(UndoKind kind, RecordIndex line);
+    void RecordOverwriteRun(RecordIndex line, int column, std::uint8_t oldByte);
     // A change went unrecorded: older entries would replay at wrong places.
     void Abandon();
     static void FreeData(UndoEntry& entry);

@@ -32,57 +32,58 @@ public:
 
     // --- Makers, one per kind ---
 
-    static UndoEntry Typed(std::int32_t line, std::int32_t column, std::int32_t count)
+    static UndoEntry Typed(RecordIndex line, int column, int count)
     {
         return {UndoKind::Typed, line, column, count};
     }
     // `oldBytes`: a byte run (records/ByteRun.h) the entry owns.
-    static UndoEntry Overwrite(std::int32_t line, std::int32_t column, RecordNode* oldBytes)
+    static UndoEntry Overwrite(RecordIndex line, int column, RecordNode* oldBytes)
     {
         return {UndoKind::Overwrite, line, column, 0, oldBytes};
     }
     // `deleted`: a byte run the entry owns.
-    static UndoEntry DeletedChars(std::int32_t line, std::int32_t column, RecordNode* deleted)
+    static UndoEntry DeletedChars(RecordIndex line, int column, RecordNode* deleted)
     {
         return {UndoKind::DeletedChars, line, column, 0, deleted};
     }
     // `chain`: the removed records (from the record storage), owned by the entry.
-    static UndoEntry Removal(std::int32_t line, std::int32_t column, RecordNode* chain, bool endsWithBreak)
+    static UndoEntry Removal(RecordIndex line, int column, RecordNode* chain, bool endsWithBreak)
     {
         return {UndoKind::Removal, line, column, endsWithBreak ? 0 : 1, chain};
     }
-    static UndoEntry Paste(std::int32_t line, std::int32_t column, std::int32_t byteTotal, std::int32_t lineBreaks)
+    static UndoEntry Paste(RecordIndex line, int column, ByteTotal byteTotal, RecordIndex lineBreaks)
     {
         UndoEntry entry{UndoKind::Paste, line, column, byteTotal};
         entry.lineBreaks_ = lineBreaks;
         return entry;
     }
     // The record at `line` was `upperLength` bytes long before the join.
-    static UndoEntry Join(std::int32_t line, std::int32_t upperLength)
+    static UndoEntry Join(RecordIndex line, int upperLength)
     {
         return {UndoKind::Join, line, upperLength, 0};
     }
-    static UndoEntry Split(std::int32_t line, std::int32_t column, std::int32_t indent)
+    static UndoEntry Split(RecordIndex line, int column, int indent)
     {
         return {UndoKind::Split, line, column, indent};
     }
     // `copies`: the block's records before the change, owned by the entry.
-    static UndoEntry BlockSnapshot(std::int32_t line, RecordNode* copies)
+    static UndoEntry BlockSnapshot(RecordIndex line, RecordNode* copies)
     {
         return {UndoKind::BlockSnapshot, line, 0, 0, copies};
     }
-    // `spaces` per record, 0 for a tab.
-    static UndoEntry BlockIndent(std::int32_t firstLine, std::int32_t lastLine, std::int32_t spaces)
+    // `spaces` per record, 0 for a tab. The column field keeps the last
+    // record's index, so it is as wide as a record index.
+    static UndoEntry BlockIndent(RecordIndex firstLine, RecordIndex lastLine, int spaces)
     {
         return {UndoKind::BlockIndent, firstLine, lastLine, spaces};
     }
     // `oldBytes`: a byte run of the text replaced, owned by the entry.
-    static UndoEntry Replace(std::int32_t line, std::int32_t column, std::int32_t newLength, RecordNode* oldBytes)
+    static UndoEntry Replace(RecordIndex line, int column, int newLength, RecordNode* oldBytes)
     {
         return {UndoKind::Replace, line, column, newLength, oldBytes};
     }
     // (line, column): the caret before the Replace All; the entry owns `log`.
-    static UndoEntry ReplaceAll(std::int32_t line, std::int32_t column, CReplaceAllLog* log)
+    static UndoEntry ReplaceAll(RecordIndex line, int column, CReplaceAllLog* log)
     {
         UndoEntry entry{UndoKind::ReplaceAll, line, column, 0};
         entry.replaceAll_ = log;
@@ -92,12 +93,13 @@ public:
     // --- Accessors ---
 
     UndoKind Kind() const { return kind_; }
-    std::int32_t Line() const { return line_; }
+    RecordIndex Line() const { return line_; }
     // Byte column of the change; for ReplaceAll the caret's column before it.
-    std::int32_t Column() const { return column_; }
+    // (Not for BlockIndent, whose column field is LastLine.)
+    int Column() const { return static_cast<int>(column_); }
 
     // Typed: bytes typed.
-    std::int32_t TypedCount() const { return value_; }
+    int TypedCount() const { return static_cast<int>(value_); }
     // Overwrite, DeletedChars, Replace: the bytes to put back (a byte run).
     const RecordNode* SavedBytes() const { return data_; }
     // Removal: the removed records, and whether the removed text ended with
@@ -112,19 +114,19 @@ public:
         return chain;
     }
     // Paste: bytes and line breaks pasted.
-    std::int32_t PastedBytes() const { return value_; }
-    std::int32_t PastedLineBreaks() const { return lineBreaks_; }
+    ByteTotal PastedBytes() const { return value_; }
+    RecordIndex PastedLineBreaks() const { return lineBreaks_; }
     // Join: the upper record's length before the join (where it splits again).
-    std::int32_t JoinColumn() const { return column_; }
+    int JoinColumn() const { return static_cast<int>(column_); }
     // Split: indent bytes put at the start of the lower record.
-    std::int32_t SplitIndent() const { return value_; }
+    int SplitIndent() const { return static_cast<int>(value_); }
     // BlockSnapshot: copies of the block's records before the change.
     const RecordNode* SavedRecords() const { return data_; }
     // BlockIndent: the block's last record and the indent (0 for a tab).
-    std::int32_t LastLine() const { return column_; }
-    std::int32_t IndentSpaces() const { return value_; }
+    RecordIndex LastLine() const { return column_; }
+    int IndentSpaces() const { return static_cast<int>(value_); }
     // Replace: length of the text that went in.
-    std::int32_t NewLength() const { return value_; }
+    int NewLength() const { return static_cast<int>(value_); }
     // ReplaceAll: every replacement made.
     const CReplaceAllLog* ReplaceAllLog() const { return replaceAll_; }
 
@@ -133,17 +135,19 @@ private:
     // entries own.
     friend class CUndoBuffer;
 
-    UndoEntry(UndoKind kind, std::int32_t line, std::int32_t column, std::int32_t value,
-              RecordNode* data = nullptr)
+    UndoEntry(UndoKind kind, RecordIndex line, std::int64_t column, std::int64_t value, RecordNode* data = nullptr)
         : kind_(kind), line_(line), column_(column), value_(value), data_(data)
     {
     }
 
     UndoKind kind_ = UndoKind::Free;
-    std::int32_t line_ = 0;
-    std::int32_t column_ = 0;
-    std::int32_t value_ = 0;
-    std::int32_t lineBreaks_ = 0;
+    // All as wide as a record index: by kind they hold byte columns and
+    // counts, or a record index (BlockIndent's column), a byte total and a
+    // count of records (Paste).
+    RecordIndex line_ = 0;
+    std::int64_t column_ = 0;
+    std::int64_t value_ = 0;
+    RecordIndex lineBreaks_ = 0;
     // Owned: a chain of records from the record storage (Removal,
     // BlockSnapshot) or byte runs (Overwrite, DeletedChars, Replace).
     RecordNode* data_ = nullptr;

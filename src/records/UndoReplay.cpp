@@ -13,7 +13,7 @@
 
 namespace {
 
-bool ColumnInside(const RecordNode* node, std::int32_t column)
+bool ColumnInside(const RecordNode* node, int column)
 {
     return node && column >= 0 && column <= node->length;
 }
@@ -21,7 +21,7 @@ bool ColumnInside(const RecordNode* node, std::int32_t column)
 // Whether putting back `records` records and `bytes` bytes keeps the
 // counters within their limit; when not, the user is told and the refusal
 // noted.
-bool RoomFor(const CRecordList& list, std::int64_t records, std::int64_t bytes, UndoReplayResult& result)
+bool RoomFor(const CRecordList& list, RecordIndex records, ByteTotal bytes, UndoReplayResult& result)
 {
     result.refused = !list.MayGrow(records, bytes);
     return !result.refused;
@@ -29,7 +29,7 @@ bool RoomFor(const CRecordList& list, std::int64_t records, std::int64_t bytes, 
 
 bool ReplayBytes(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    const std::int32_t column = entry.Column();
+    const int column = entry.Column();
     if (!ColumnInside(node, column)) return false;
     const RecordNode* run = entry.SavedBytes();
     const int runLength = run ? run->length : 0;
@@ -61,7 +61,7 @@ bool ReplayBytes(CRecordList& list, const UndoEntry& entry, RecordNode* node, Un
 
 // Whether the joins of putting the chain back at (node, column) stay within
 // the record limit, as they did before the removal.
-bool RemovalJoinsFit(const RecordNode* node, std::int32_t column, const RecordNode* chain, bool joinLast)
+bool RemovalJoinsFit(const RecordNode* node, int column, const RecordNode* chain, bool joinLast)
 {
     if (!node) return true;  // appended after the last record: nothing to join
     const RecordNode* last = chain;
@@ -81,8 +81,8 @@ bool ReplayRemoval(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoRe
     if (!entry.RemovedChain()) return false;
     const bool joinLast = !entry.RemovalEndsWithBreak();
     if (!RemovalJoinsFit(node, entry.Column(), entry.RemovedChain(), joinLast)) return false;
-    std::int64_t records = 0;
-    std::int64_t bytes = 0;
+    RecordIndex records = 0;
+    ByteTotal bytes = 0;
     for (const RecordNode* record = entry.RemovedChain(); record; record = record->next) {
         ++records;
         bytes += record->length;
@@ -98,20 +98,20 @@ bool ReplayRemoval(CRecordList& list, UndoEntry& entry, RecordNode* node, UndoRe
 
 bool ReplayPaste(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
-    const int bytes = entry.PastedBytes();
-    const int lineBreaks = entry.PastedLineBreaks();
+    const ByteTotal bytes = entry.PastedBytes();
+    const RecordIndex lineBreaks = entry.PastedLineBreaks();
     if (!ColumnInside(node, entry.Column()) || bytes < 0 || lineBreaks < 0) return false;
     // Walk over the pasted line breaks: each ends a record removed whole.
     const RecordNode* record = node;
     int segment = node->length - entry.Column();
-    int wholeBytes = 0;
-    for (int k = 0; k < lineBreaks; ++k) {
+    ByteTotal wholeBytes = 0;
+    for (RecordIndex k = 0; k < lineBreaks; ++k) {
         wholeBytes += segment;
         record = record->next;
         if (!record) return false;
         segment = record->length;
     }
-    const int remaining = bytes - wholeBytes;
+    const ByteTotal remaining = bytes - wholeBytes;
     if (remaining < 0 || remaining > segment) return false;
     if (entry.Column() + segment - remaining > kMaxRecordLength) return false;
     RecordNode* at = list.DeleteForward(node, entry.Column(), bytes, lineBreaks, true);
@@ -147,7 +147,7 @@ bool ReplaySplit(CRecordList& list, const UndoEntry& entry, RecordNode* node, Un
 bool ReplayBlockSnapshot(CRecordList& list, const UndoEntry& entry, RecordNode* node, UndoReplayResult& result)
 {
     const RecordNode* record = node;
-    std::int64_t bytes = 0;  // what the unindent took off
+    ByteTotal bytes = 0;  // what the unindent took off
     for (const RecordNode* saved = entry.SavedRecords(); saved; saved = saved->next) {
         if (!record) return false;
         bytes += saved->length - record->length;
@@ -171,16 +171,16 @@ bool ReplayBlockIndent(CRecordList& list, const UndoEntry& entry, RecordNode* no
 {
     // The same indent comes off every record it was put on.
     const int spaces = entry.IndentSpaces();
-    const int lastLine = entry.LastLine();
+    const RecordIndex lastLine = entry.LastLine();
     if (!node || spaces < 0 || lastLine < entry.Line()) return false;
     RecordNode* record = node;
-    for (int line = entry.Line(); line <= lastLine; ++line, record = record->next) {
+    for (RecordIndex line = entry.Line(); line <= lastLine; ++line, record = record->next) {
         if (!record || !StartsWithIndent(record, spaces)) return false;
     }
     const int width = spaces > 0 ? spaces : 1;
     record = node;
     // Every record was checked to start with the indent: taking it off fits.
-    for (int line = entry.Line(); line <= lastLine; ++line, record = record->next)
+    for (RecordIndex line = entry.Line(); line <= lastLine; ++line, record = record->next)
         std::ignore = list.RestoreBytes(record, 0, width, nullptr, 0);
     result = {node, entry.Line(), 0};
     return true;
@@ -194,7 +194,7 @@ bool ReplayReplaceAll(CRecordList& list, const UndoEntry& entry, RecordNode* nod
     if (!RoomFor(list, 0, log->RestoredGrowth(), result)) return false;
     if (!log->Restore(list, node, entry.Line())) return false;
     // The caret goes back where it was before the Replace All.
-    result = {node, entry.Line(), std::min<std::int32_t>(entry.Column(), node->length)};
+    result = {node, entry.Line(), std::min<int>(entry.Column(), node->length)};
     return true;
 }
 
@@ -226,14 +226,14 @@ bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view, IDocumentHooks* docum
 
     // Walk to the change from the caret, never from the head.
     RecordNode* caret = view.UndoCaretNode();
-    std::int32_t caretRecord = view.UndoCaretRecord();
+    RecordIndex caretRecord = view.UndoCaretRecord();
     if (!caret) {
         caret = list.head;
         caretRecord = 0;
     }
-    RecordNode* node = entry.Line() >= 0 && caret ? FindRelative(caret, entry.Line() - caretRecord) : nullptr;
-    const std::int32_t topRecord = view.UndoTopRecord();
-    const std::int32_t entryLine = entry.Line();
+    RecordNode* node = entry.Line() >= 0 && caret ? list.NodeFrom(caret, caretRecord, entry.Line()) : nullptr;
+    const RecordIndex topRecord = view.UndoTopRecord();
+    const RecordIndex entryLine = entry.Line();
     const bool reachesBack = entry.Kind() == UndoKind::ReplaceAll;
 
     UndoReplayResult result;
@@ -249,8 +249,8 @@ bool CUndoBuffer::Undo(CRecordList& list, IUndoView& view, IDocumentHooks* docum
     // Records from the change on may have been replaced or moved: the first
     // visible record keeps its index.
     if (reachesBack || topRecord >= entryLine) {
-        RecordNode* top = FindRelative(result.node, topRecord - result.line);
-        std::int32_t topIndex = topRecord;
+        RecordNode* top = topRecord >= 0 ? list.NodeFrom(result.node, result.line, topRecord) : nullptr;
+        RecordIndex topIndex = topRecord;
         if (!top) {
             top = topRecord < result.line ? list.head : list.tail;
             topIndex = topRecord < result.line ? 0 : list.recordCount - 1;

@@ -8,8 +8,8 @@ class CRecordList;
 // Where the caret goes after an entry was reversed.
 struct UndoReplayResult {
     RecordNode* node = nullptr;
-    std::int32_t line = 0;
-    std::int32_t column = 0;
+    RecordIndex line = 0;
+    int column = 0;
     // Not reversed because the document would pass its counters' limit
     // (told): nothing changed, and the entry still fits the document.
     bool refused = false;

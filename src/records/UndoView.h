@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "records/RecordIndex.h"
+
 struct RecordNode;
 
 // What Undo needs of the editor view: where the caret and the first visible
@@ -11,13 +13,13 @@ public:
     virtual ~IUndoView() = default;
 
     virtual RecordNode* UndoCaretNode() const = 0;
-    virtual std::int32_t UndoCaretRecord() const = 0;
+    virtual RecordIndex UndoCaretRecord() const = 0;
     virtual RecordNode* UndoTopNode() const = 0;
-    virtual std::int32_t UndoTopRecord() const = 0;
+    virtual RecordIndex UndoTopRecord() const = 0;
 
     // The first visible record keeps its index but is now this node.
-    virtual void SetUndoTop(RecordNode* node, std::int32_t record) = 0;
+    virtual void SetUndoTop(RecordNode* node, RecordIndex record) = 0;
     // Puts the caret at `byte` of `node` (record index `record`) and scrolls
     // so that it can be seen.
-    virtual void PlaceUndoCaret(RecordNode* node, std::int32_t record, std::int32_t byte) = 0;
+    virtual void PlaceUndoCaret(RecordNode* node, RecordIndex record, int byte) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "records/OpenMode.h"
 #include "records/RecordEdits.h"
@@ -93,7 +94,7 @@ void CAppViewBase::OnDataPaneSized(int clientWidth, int clientHeight)
 
 // --- Scrolling ----------------------------------------------------------------
 
-void CAppViewBase::SetVertBarPosition(int position)
+void CAppViewBase::SetVertBarPosition(DisplayRow position)
 {
     vertScroll.position = position;
     vertScroll.ClampPosition();
@@ -109,23 +110,23 @@ void CAppViewBase::SetHorzBarPosition(int position)
 
 void CAppViewBase::SyncTopRecord()
 {
-    const int count = RecordCount();
-    const int total = TotalRows();
+    const RecordIndex count = RecordCount();
+    const DisplayRow total = TotalRows();
     if (topRow <= 0 || count == 0) {
-        topRow = std::max(topRow, 0);
+        topRow = std::max<DisplayRow>(topRow, 0);
         topNode = rec::Head(Records());
         topRecord = 0;
     } else if (topRow >= total) {
         topNode = rec::Tail(Records());
         topRecord = count - 1;
     } else {
-        const int record = topRow / rowsPerRecord;
+        const RecordIndex record = topRow / rowsPerRecord;
         topNode = NodeAt(record);
         topRecord = record;
     }
 }
 
-void CAppViewBase::SetTopRow(int row)
+void CAppViewBase::SetTopRow(DisplayRow row)
 {
     topRow = row;
     SyncTopRecord();
@@ -144,7 +145,7 @@ void CAppViewBase::SetLeftCol(int col)
 
 void CAppViewBase::UpdateVScrollRange()
 {
-    const int total = TotalRows();
+    const DisplayRow total = TotalRows();
     vertScroll.maximum = total - 1;
     vertScroll.page = pageRows > total - 1 ? total : pageRows;
     vertScroll.ClampPosition();
@@ -180,10 +181,10 @@ bool CAppViewBase::EnsureCaretVisible(bool centre)
         scrolledHorizontally = true;
     }
 
-    const int oldTopRow = topRow;
+    const DisplayRow oldTopRow = topRow;
     if (caretRow < topRow || caretRow >= topRow + pageRows) {
         if (centre)
-            topRow = std::max(caretRow - pageRows / 2, 0);
+            topRow = std::max<DisplayRow>(caretRow - pageRows / 2, 0);
         else
             topRow = caretRow < topRow ? caretRow : caretRow - pageRows + 1;
     }
@@ -191,13 +192,13 @@ bool CAppViewBase::EnsureCaretVisible(bool centre)
     // bottom edge on a record boundary. A page of fewer than three rows
     // cannot show them, and trying would push the caret off the page.
     if (rowsPerRecord == 3 && pageRows >= 3) {
-        const int recordStart = (caretRow / 3) * 3;
+        const DisplayRow recordStart = (caretRow / 3) * 3;
         if (recordStart < topRow)
             topRow = recordStart;
         else if (recordStart > topRow + pageRows - 3)
             topRow = topRow - (topRow + pageRows) % 3 + 3;
     }
-    topRow = std::max(topRow, 0);
+    topRow = std::max<DisplayRow>(topRow, 0);
 
     if (topRow != oldTopRow) {
         SyncTopRecord();
@@ -210,7 +211,7 @@ bool CAppViewBase::EnsureCaretVisible(bool centre)
 
 void CAppViewBase::OnVScroll(ScrollCode code, int trackPosition)
 {
-    const ScrollStep step = VerticalScrollStep(vertScroll, code, trackPosition);
+    const ScrollStep step = VerticalScrollStep(vertScroll, code, PositionFromBar(vertScroll, trackPosition));
     if (step.kind == ScrollStep::Ignore) return;
     if (step.kind == ScrollStep::MoveTo) SetTopRow(step.position);
     SetVertBarPosition(step.position);
@@ -219,15 +220,17 @@ void CAppViewBase::OnVScroll(ScrollCode code, int trackPosition)
 
 void CAppViewBase::OnHScroll(ScrollCode code, int trackPosition)
 {
-    const ScrollStep step = HorizontalScrollStep(horzScroll, code, trackPosition);
+    const ScrollStep step = HorizontalScrollStep(horzScroll, code, PositionFromBar(horzScroll, trackPosition));
     if (step.kind == ScrollStep::Ignore) return;
-    if (step.kind == ScrollStep::MoveTo) SetLeftCol(step.position);
-    SetHorzBarPosition(step.position);
+    const int column =
+        static_cast<int>(std::clamp<std::int64_t>(step.position, 0, std::numeric_limits<int>::max()));
+    if (step.kind == ScrollStep::MoveTo) SetLeftCol(column);
+    SetHorzBarPosition(column);
 }
 
 void CAppViewBase::OnMouseWheel(int wheelDelta)
 {
-    const int target = WheelScrollPosition(vertScroll, wheelDelta);
+    const DisplayRow target = WheelScrollPosition(vertScroll, wheelDelta);
     SetTopRow(target);
     SetVertBarPosition(target);
     // The records on screen changed, so their widest may have too.
@@ -239,7 +242,7 @@ void CAppViewBase::OnMouseWheel(int wheelDelta)
 // Asked for every record measured: the settings are read only when they count.
 int CAppViewBase::TabWidth() const { return sourceMode ? TabWidthFor(true, Preferences().srcMark) : 0; }
 
-int CAppViewBase::RecordCount() const { return rec::Count(Records()); }
+RecordIndex CAppViewBase::RecordCount() const { return rec::Count(Records()); }
 
 int CAppViewBase::ColumnToByte(const RecordNode* node, int col) const
 {
@@ -251,16 +254,16 @@ int CAppViewBase::ByteToColumn(const RecordNode* node, int byteIndex) const
     return ::ByteToColumn(rec::Bytes(node), rec::Length(node), byteIndex, TabWidth());
 }
 
-RecordNode* CAppViewBase::NodeAt(int record) const
+RecordNode* CAppViewBase::NodeAt(RecordIndex record) const
 {
     const CRecordList* list = Records();
-    const int count = rec::Count(list);
+    const RecordIndex count = rec::Count(list);
     if (count == 0) return nullptr;
-    record = std::clamp(record, 0, count - 1);
+    record = std::clamp<RecordIndex>(record, 0, count - 1);
     // Start from whichever held node lies nearest.
     struct Known {
         RecordNode* node;
-        int record;
+        RecordIndex record;
     };
     const Known known[] = {
         {caretNode, caretRecord}, {topNode, topRecord}, {rec::Head(list), 0}, {rec::Tail(list), count - 1}};
@@ -269,16 +272,18 @@ RecordNode* CAppViewBase::NodeAt(int record) const
         if (!k.node || k.record < 0 || k.record >= count) continue;
         if (!best || std::abs(k.record - record) < std::abs(best->record - record)) best = &k;
     }
-    return best ? rec::Walk(best->node, record - best->record) : nullptr;
+    // A far record is looked up rather than walked to.
+    if (!best || std::abs(best->record - record) > rec::kNearRecords) return rec::Lookup(list, record);
+    return rec::Walk(best->node, record - best->record);
 }
 
-RecordNode* CAppViewBase::LocateRow(int row, int col, std::int32_t& record,
-                                    std::int32_t& rowInRecord, std::int32_t& byte) const
+RecordNode* CAppViewBase::LocateRow(DisplayRow row, int col, RecordIndex& record, int& rowInRecord,
+                                    int& byte) const
 {
     // Callers pass the caret's own fields as the results, and NodeAt reads
     // them: nothing is written until the node is found.
-    const int count = RecordCount();
-    int foundRecord = 0;
+    const RecordIndex count = RecordCount();
+    RecordIndex foundRecord = 0;
     int foundRow = 0;
     if (row < 0 || count == 0) {
         col = 0;
@@ -287,7 +292,7 @@ RecordNode* CAppViewBase::LocateRow(int row, int col, std::int32_t& record,
         col = kEndOfRecordColumn;
     } else {
         foundRecord = row / rowsPerRecord;
-        foundRow = row % rowsPerRecord;
+        foundRow = static_cast<int>(row % rowsPerRecord);
     }
     RecordNode* node = NodeAt(foundRecord);
     record = foundRecord;
@@ -296,8 +301,7 @@ RecordNode* CAppViewBase::LocateRow(int row, int col, std::int32_t& record,
     return node;
 }
 
-void CAppViewBase::CaretToDisplay(int record, int rowInRecord, int byte, std::int32_t& row,
-                                  std::int32_t& col) const
+void CAppViewBase::CaretToDisplay(RecordIndex record, int rowInRecord, int byte, DisplayRow& row, int& col) const
 {
     row = record * rowsPerRecord + rowInRecord;
     col = sourceMode ? ByteToColumn(NodeAt(record), byte) : byte;
@@ -357,7 +361,7 @@ bool CAppViewBase::HasSelection() const
     return selStartRecord != selEndRecord || selStartByte != selEndByte;
 }
 
-bool CAppViewBase::IsSelected(int record, int byte) const
+bool CAppViewBase::IsSelected(RecordIndex record, int byte) const
 {
     if (!HasSelection()) return false;
     if (record == selStartRecord) {
@@ -369,7 +373,7 @@ bool CAppViewBase::IsSelected(int record, int byte) const
     return false;
 }
 
-bool CAppViewBase::IsLineBreakSelected(int record) const
+bool CAppViewBase::IsLineBreakSelected(RecordIndex record) const
 {
     return selStartRecord != selEndRecord && selStartRecord <= record && record < selEndRecord;
 }
@@ -384,8 +388,9 @@ void CAppViewBase::UpdateCaret()
         Host().HideCaretNow();
         return;
     }
-    Host().PlaceCaret((caretCol - leftCol) * charWidth + kCaretLeft,
-                      (caretRow - topRow) * charHeight + kCaretTop,
+    // On screen: within a page of the top row.
+    const int screenRow = static_cast<int>(caretRow - topRow);
+    Host().PlaceCaret((caretCol - leftCol) * charWidth + kCaretLeft, screenRow * charHeight + kCaretTop,
                       insertMode ? kInsertCaretWidth : charWidth, charHeight);
 }
 

@@ -2,7 +2,9 @@
 #include <cstdint>
 #include <string>
 
+#include "records/RecordIndex.h"
 #include "records/SourceOptions.h"
+#include "view/DisplayRow.h"
 #include "view/ScrollBarModel.h"
 #include "view/ViewHost.h"
 
@@ -16,9 +18,11 @@ struct Settings;
 // caret, selection, scroll position and display modes. The wx view derives
 // from it, adds the panes and serves as its host.
 //
-// Records are reached only by relative steps from a node the view already
-// holds (caretNode, topNode, or the list's ends), never by counting from the
-// head, so every operation costs in proportion to the distance moved.
+// Records are reached by relative steps from a node the view already holds
+// (caretNode, topNode, or the list's ends) when near, and through the
+// document's node index when far, never by counting from the head: every
+// operation costs in proportion to the distance moved, and a far move no
+// more than a lookup.
 class CAppViewBase {
 public:
     CAppViewBase() = default;
@@ -52,7 +56,7 @@ public:
 
     // --- Scrolling ----------------------------------------------------------
 
-    void SetTopRow(int row);
+    void SetTopRow(DisplayRow row);
     void SetLeftCol(int col);
     void UpdateVScrollRange();
     // Range of the widest record on screen; also sets the bar to leftCol.
@@ -61,6 +65,7 @@ public:
     // The caller repaints the data pane.
     bool EnsureCaretVisible(bool centre);
 
+    // trackPosition: where the toolkit's bar has its thumb (BarFor's units).
     void OnVScroll(ScrollCode code, int trackPosition);
     void OnHScroll(ScrollCode code, int trackPosition);
     // wheelDelta > 0: away from the user (up).
@@ -70,17 +75,17 @@ public:
 
     int ColumnToByte(const RecordNode* node, int col) const;
     int ByteToColumn(const RecordNode* node, int byteIndex) const;
-    [[nodiscard]] RecordNode* LocateRow(int row, int col, std::int32_t& record, std::int32_t& rowInRecord,
-                          std::int32_t& byte) const;
-    void CaretToDisplay(int record, int rowInRecord, int byte, std::int32_t& row,
-                        std::int32_t& col) const;
-    // The record with the given index, walked to from the nearest node held.
-    [[nodiscard]] RecordNode* NodeAt(int record) const;
+    [[nodiscard]] RecordNode* LocateRow(DisplayRow row, int col, RecordIndex& record, int& rowInRecord,
+                                        int& byte) const;
+    void CaretToDisplay(RecordIndex record, int rowInRecord, int byte, DisplayRow& row, int& col) const;
+    // The record with the given index: walked to from the nearest node held
+    // when that is near, else looked up in the document's node index.
+    [[nodiscard]] RecordNode* NodeAt(RecordIndex record) const;
     // Tab width for the column functions: 0 outside source mode.
     int TabWidth() const;
-    int RecordCount() const;
+    RecordIndex RecordCount() const;
     // Display rows of the whole document.
-    int TotalRows() const { return rowsPerRecord * RecordCount(); }
+    DisplayRow TotalRows() const { return rowsPerRecord * RecordCount(); }
     // Whether there are records and the caret is on one: the mouse and the
     // keyboard do nothing otherwise.
     [[nodiscard]] bool HasDocument() const { return caretNode && RecordCount() > 0; }
@@ -98,8 +103,8 @@ public:
     // --- Selection ----------------------------------------------------------
 
     [[nodiscard]] bool HasSelection() const;
-    [[nodiscard]] bool IsSelected(int record, int byte) const;
-    [[nodiscard]] bool IsLineBreakSelected(int record) const;
+    [[nodiscard]] bool IsSelected(RecordIndex record, int byte) const;
+    [[nodiscard]] bool IsLineBreakSelected(RecordIndex record) const;
 
     // --- Caret ----------------------------------------------------------------
 
@@ -121,7 +126,7 @@ public:
     void OnDoubleClick(int x, int y);
     // Moves the selection's free end to (record, byte); false when that is
     // the anchor, which leaves no selection.
-    [[nodiscard]] bool ExtendSelection(RecordNode* node, int record, int byte);
+    [[nodiscard]] bool ExtendSelection(RecordNode* node, RecordIndex record, int byte);
     // Start and end of the selection onto the caret.
     void CollapseSelection();
     // "%d:%d - %d:%d selected" for the current selection.
@@ -160,17 +165,17 @@ public:
     std::int16_t rowsPerRecord = 1;
 
     std::int32_t caretCol = 0;
-    std::int32_t caretRow = 0;
+    DisplayRow caretRow = 0;
     std::int32_t caretByte = 0;
-    std::int32_t caretRecord = 0;
+    RecordIndex caretRecord = 0;
     std::int32_t leftCol = 0;
-    std::int32_t topRow = 0;
-    std::int32_t topRecord = 0;
+    DisplayRow topRow = 0;
+    RecordIndex topRecord = 0;
     std::int32_t pageCols = 1;
     std::int32_t pageRows = 1;
-    std::int32_t selStartRecord = 0;
+    RecordIndex selStartRecord = 0;
     std::int32_t selStartByte = 0;
-    std::int32_t selEndRecord = 0;
+    RecordIndex selEndRecord = 0;
     std::int32_t selEndByte = 0;
     RecordNode* caretNode = nullptr;
     RecordNode* topNode = nullptr;
@@ -192,7 +197,7 @@ private:
     // What every movement key and Delete end with: the top record follows
     // topRow, the selection collapses, the view repaints when it moved, and
     // the status bar follows.
-    void FinishKey(int oldLeftCol, int oldTopRow);
+    void FinishKey(int oldLeftCol, DisplayRow oldTopRow);
     // Deletes the selection (Delete, or typing over it); false with nothing
     // changed when the remaining parts would join beyond the size limit.
     [[nodiscard]] bool DeleteSelection();
@@ -202,12 +207,13 @@ private:
     // structure: the records firstRecord..lastRecordBefore were replaced by
     // ones starting with nodeAtFirst, and the records after them moved by
     // shift places. A top record inside the change becomes nodeAtFirst.
-    void KeepTopAcrossEdit(int firstRecord, int lastRecordBefore, int shift, RecordNode* nodeAtFirst);
+    void KeepTopAcrossEdit(RecordIndex firstRecord, RecordIndex lastRecordBefore, RecordIndex shift,
+                           RecordNode* nodeAtFirst);
     // The edit's closing steps: caret in sight, repaint, status bar (the
     // edit itself marked the document modified).
     void FinishEdit();
 
-    void SetVertBarPosition(int position);
+    void SetVertBarPosition(DisplayRow position);
     void SetHorzBarPosition(int position);
     // topRecord and topNode for the current topRow.
     void SyncTopRecord();

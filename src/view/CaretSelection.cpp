@@ -1,8 +1,8 @@
 // The caret and the selection under the mouse: clicks, drags and double
 // clicks in the data pane.
 #include <algorithm>
-#include <cstdio>
 
+#include "records/RecordMessages.h"
 #include "view/AppViewBase.h"
 #include "view/CaretMetrics.h"
 #include "view/RecordAccess.h"
@@ -31,7 +31,7 @@ void CAppViewBase::PointToCaret(int x, int y)
     caretCol = std::min(x / cellWidth + leftCol, leftCol + pageCols);
     caretRow = (y - kCaretTop) / cellHeight + topRow;
     if (caretRow >= topRow + pageRows) caretRow = topRow + pageRows - 1;
-    std::int32_t rowInRecord = 0;
+    int rowInRecord = 0;
     caretNode = LocateRow(caretRow, caretCol, caretRecord, rowInRecord, caretByte);
     CaretToDisplay(caretRecord, rowInRecord, caretByte, caretRow, caretCol);
 }
@@ -81,10 +81,10 @@ void CAppViewBase::OnMouseUp(int x, int y)
     }
 }
 
-bool CAppViewBase::ExtendSelection(RecordNode* node, int record, int byte)
+bool CAppViewBase::ExtendSelection(RecordNode* node, RecordIndex record, int byte)
 {
     RecordNode* anchorNode = selAnchorAtStart ? selStartNode : selEndNode;
-    const int anchorRecord = selAnchorAtStart ? selStartRecord : selEndRecord;
+    const RecordIndex anchorRecord = selAnchorAtStart ? selStartRecord : selEndRecord;
     const int anchorByte = selAnchorAtStart ? selStartByte : selEndByte;
 
     if (record == anchorRecord && byte == anchorByte) {
@@ -154,8 +154,5 @@ void CAppViewBase::OnDoubleClick(int x, int y)
 
 std::string CAppViewBase::SelectionMessage() const
 {
-    char text[96];
-    std::snprintf(text, sizeof text, kFmtSelected, selStartRecord + 1, selStartByte + 1,
-                  selEndRecord + 1, selEndByte);
-    return text;
+    return FillInNumbers(kFmtSelected, {selStartRecord + 1, selStartByte + 1, selEndRecord + 1, selEndByte});
 }

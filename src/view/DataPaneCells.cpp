@@ -44,7 +44,7 @@ Cell NibbleCell(std::uint8_t byte, int rowInRecord)
     return {kDigits[value], CellStyle::Nibble};
 }
 
-void BuildDataRow(const CAppViewBase& view, const std::uint8_t* data, int length, int record,
+void BuildDataRow(const CAppViewBase& view, const std::uint8_t* data, int length, RecordIndex record,
                   int rowInRecord, std::vector<Cell>& cells)
 {
     cells.assign(static_cast<std::size_t>(std::max(view.pageCols, 0)), Cell{});
@@ -69,10 +69,10 @@ void BuildDataRow(const CAppViewBase& view, const std::uint8_t* data, int length
 std::vector<std::vector<Cell>> BuildDataPane(const CAppViewBase& view)
 {
     std::vector<std::vector<Cell>> rows;
-    const int count = view.RecordCount();
+    const RecordIndex count = view.RecordCount();
     const RecordNode* node = view.topNode;
-    int record = view.topRecord;
-    int rowInRecord = view.topRow % view.rowsPerRecord;
+    RecordIndex record = view.topRecord;
+    int rowInRecord = static_cast<int>(view.topRow % view.rowsPerRecord);
     for (int i = 0; i < view.pageRows && record < count && node; ++i) {
         rows.emplace_back();
         BuildDataRow(view, rec::Bytes(node), rec::Length(node), record, rowInRecord, rows.back());

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "records/RecordIndex.h"
+
 #include "view/ViewColours.h"
 
 class CAppViewBase;
@@ -34,7 +36,7 @@ Cell NibbleCell(std::uint8_t byte, int rowInRecord);
 
 // The cells of one screen row of the data pane: pageCols cells from leftCol
 // on, of row rowInRecord of record `record`.
-void BuildDataRow(const CAppViewBase& view, const std::uint8_t* data, int length, int record,
+void BuildDataRow(const CAppViewBase& view, const std::uint8_t* data, int length, RecordIndex record,
                   int rowInRecord, std::vector<Cell>& cells);
 
 // Every screen row of the data pane from the top, pageRows at most, ending

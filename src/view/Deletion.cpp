@@ -9,7 +9,7 @@ namespace rec = view_records;
 bool CAppViewBase::DeleteAtCaret()
 {
     if (!Records() || !caretNode) return false;
-    const int rowInRecord = caretRow % rowsPerRecord;
+    const int rowInRecord = static_cast<int>(caretRow % rowsPerRecord);
     const int length = rec::Length(caretNode);
 
     if (caretByte < 0) {
@@ -43,11 +43,11 @@ bool CAppViewBase::DeleteAtCaret()
     return true;
 }
 
-void CAppViewBase::KeepTopAcrossEdit(int firstRecord, int lastRecordBefore, int shift,
+void CAppViewBase::KeepTopAcrossEdit(RecordIndex firstRecord, RecordIndex lastRecordBefore, RecordIndex shift,
                                      RecordNode* nodeAtFirst)
 {
     if (topRecord < firstRecord) return;
-    const int oldTopRecord = topRecord;
+    const RecordIndex oldTopRecord = topRecord;
     if (topRecord > lastRecordBefore) {
         topRecord += shift;  // the same node, now at another index
     } else {

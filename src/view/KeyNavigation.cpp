@@ -11,7 +11,7 @@ namespace rec = view_records;
 
 void CAppViewBase::LocateCaretRow()
 {
-    std::int32_t rowInRecord = 0;
+    int rowInRecord = 0;
     caretNode = LocateRow(caretRow, caretCol, caretRecord, rowInRecord, caretByte);
     caretCol = ByteToColumn(caretNode, caretByte);
 }
@@ -20,8 +20,8 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
 {
     if (!HasDocument()) return;
     const int oldLeftCol = leftCol;
-    const int oldTopRow = topRow;
-    const int lastRow = TotalRows() - 1;
+    const DisplayRow oldTopRow = topRow;
+    const DisplayRow lastRow = TotalRows() - 1;
     const int length = rec::Length(caretNode);
 
     switch (scanCode) {
@@ -44,7 +44,7 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
         break;
 
     case scan_code::kUp:
-        caretRow = std::max(caretRow - 1, 0);
+        caretRow = std::max<DisplayRow>(caretRow - 1, 0);
         LocateCaretRow();
         break;
 
@@ -60,8 +60,8 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
             caretByte = caretRow = caretCol = 0;
             break;
         }
-        topRow = std::max(topRow - pageRows, 0);
-        caretRow = std::max(caretRow - pageRows, 0);
+        topRow = std::max<DisplayRow>(topRow - pageRows, 0);
+        caretRow = std::max<DisplayRow>(caretRow - pageRows, 0);
         LocateCaretRow();
         caretRow = rowsPerRecord * caretRecord;
         break;
@@ -91,7 +91,7 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
         } else {
             // To the end of the previous display row; at the very start of
             // the document LocateRow answers the start again.
-            std::int32_t rowInRecord = 0;
+            int rowInRecord = 0;
             caretNode = LocateRow(caretRow - 1, kEndOfRecordColumn, caretRecord, rowInRecord, caretByte);
             CaretToDisplay(caretRecord, rowInRecord, caretByte, caretRow, caretCol);
         }
@@ -110,7 +110,7 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
         } else {
             // To the start of the next display row; past the last one
             // LocateRow answers the end of the last record.
-            std::int32_t rowInRecord = 0;
+            int rowInRecord = 0;
             caretNode = LocateRow(caretRow + 1, 0, caretRecord, rowInRecord, caretByte);
             CaretToDisplay(caretRecord, rowInRecord, caretByte, caretRow, caretCol);
         }
@@ -131,7 +131,7 @@ void CAppViewBase::OnKey(bool ctrl, int scanCode)
     FinishKey(oldLeftCol, oldTopRow);
 }
 
-void CAppViewBase::FinishKey(int oldLeftCol, int oldTopRow)
+void CAppViewBase::FinishKey(int oldLeftCol, DisplayRow oldTopRow)
 {
     if (topRow != oldTopRow) {
         SyncTopRecord();

@@ -4,24 +4,24 @@
 
 #include "view/AppViewBase.h"
 
-std::string LineNumberText(int n)
+std::string LineNumberText(RecordIndex n)
 {
     char text[16];
     if (n < 100000)
-        std::snprintf(text, sizeof text, "%5d", n);
+        std::snprintf(text, sizeof text, "%5d", static_cast<int>(n));
     else
-        std::snprintf(text, sizeof text, "%05d", n % 100000);
+        std::snprintf(text, sizeof text, "%05d", static_cast<int>(n % 100000));
     return text;
 }
 
-std::vector<LineNumberLabel> LineNumberLabels(const CAppViewBase& view, int recordCount)
+std::vector<LineNumberLabel> LineNumberLabels(const CAppViewBase& view, RecordIndex recordCount)
 {
     std::vector<LineNumberLabel> labels;
     const int x = (view.lineWidth - 5 * view.smallCharWidth - 2) / 2;
     int y = (view.charHeight - view.smallCharHeight) / 2 + 5;
     const int rows = view.rowsPerRecord;
-    int n = view.topRow / rows + 1;
-    int s = view.topRow % rows;
+    RecordIndex n = view.topRow / rows + 1;
+    int s = static_cast<int>(view.topRow % rows);
     for (int i = 0; i < view.pageRows && n <= recordCount; ++i) {
         if (s == 0) labels.push_back({x, y, LineNumberText(n)});
         y += view.charHeight;

@@ -17,7 +17,7 @@ inline int Length(const RecordNode* node) { return node ? static_cast<int>(node-
 
 inline RecordNode* Next(const RecordNode* node) { return node ? node->next : nullptr; }
 
-inline int Count(const CRecordList* list) { return list ? static_cast<int>(list->recordCount) : 0; }
+inline RecordIndex Count(const CRecordList* list) { return list ? list->recordCount : 0; }
 
 inline RecordNode* Head(const CRecordList* list) { return list ? list->head : nullptr; }
 
@@ -25,9 +25,18 @@ inline RecordNode* Tail(const CRecordList* list) { return list ? list->tail : nu
 
 // A relative walk of delta records from node (which must be that far from
 // either end of the list).
-inline RecordNode* Walk(RecordNode* node, int delta)
+inline RecordNode* Walk(RecordNode* node, RecordIndex delta)
 {
     return delta == 0 || !node ? node : FindRelative(node, delta);
+}
+
+// Records nearer than this are walked to; farther ones are looked up.
+inline constexpr RecordIndex kNearRecords = 1024;
+
+// The record at `index` through the list's node index; null when none.
+inline RecordNode* Lookup(const CRecordList* list, RecordIndex index)
+{
+    return list ? list->NodeAt(index) : nullptr;
 }
 
 }  // namespace view_records

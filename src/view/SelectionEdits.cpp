@@ -11,8 +11,8 @@ bool CAppViewBase::DeleteSelection()
 {
     if (!Records() || !CheckJoinLength(selStartNode, selStartRecord, selStartByte, selEndRecord, selEndByte))
         return false;
-    const int first = selStartRecord;
-    const int last = selEndRecord;
+    const RecordIndex first = selStartRecord;
+    const RecordIndex last = selEndRecord;
     RecordNode* node = Edits().RemoveRange(selStartNode, first, selStartByte, last, selEndByte);
     if (!node) {
         // Memory ran out part-way (the program is stopping): hold on to
@@ -39,7 +39,7 @@ void CAppViewBase::ShiftSelectedBlock(bool unindent)
     // The block: every record the selection touches, except one whose
     // column 0 ends it.
     RecordNode* lastNode = selEndNode;
-    int lastRecord = selEndRecord;
+    RecordIndex lastRecord = selEndRecord;
     if (selEndByte == 0 && lastRecord > selStartRecord) {
         lastNode = lastNode->prev;
         --lastRecord;

@@ -79,7 +79,7 @@ void CAppViewBase::OnChar(bool shift, int ch)
 
 bool CAppViewBase::PutChar(int ch)
 {
-    const int rowInRecord = caretRow % rowsPerRecord;  // 0 characters, 1 high, 2 low nibbles
+    const int rowInRecord = static_cast<int>(caretRow % rowsPerRecord);  // 0 characters, 1 high, 2 low nibbles
     const int length = rec::Length(caretNode);
     if (length >= kMaxRecordLength || caretByte >= kMaxRecordLength) {
         ShowMessage(kMsgRecordTooLarge, kCapLineTooLong, MbIcon::Warning);

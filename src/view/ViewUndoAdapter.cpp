@@ -3,17 +3,17 @@
 #include "view/AppViewBase.h"
 
 RecordNode* CViewUndoAdapter::UndoCaretNode() const { return view_.caretNode; }
-std::int32_t CViewUndoAdapter::UndoCaretRecord() const { return view_.caretRecord; }
+RecordIndex CViewUndoAdapter::UndoCaretRecord() const { return view_.caretRecord; }
 RecordNode* CViewUndoAdapter::UndoTopNode() const { return view_.topNode; }
-std::int32_t CViewUndoAdapter::UndoTopRecord() const { return view_.topRecord; }
+RecordIndex CViewUndoAdapter::UndoTopRecord() const { return view_.topRecord; }
 
-void CViewUndoAdapter::SetUndoTop(RecordNode* node, std::int32_t record)
+void CViewUndoAdapter::SetUndoTop(RecordNode* node, RecordIndex record)
 {
     view_.topNode = node;
     view_.topRecord = record;
 }
 
-void CViewUndoAdapter::PlaceUndoCaret(RecordNode* node, std::int32_t record, std::int32_t byte)
+void CViewUndoAdapter::PlaceUndoCaret(RecordNode* node, RecordIndex record, int byte)
 {
     view_.caretNode = node;
     view_.caretRecord = record;

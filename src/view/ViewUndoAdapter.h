@@ -11,11 +11,11 @@ public:
     explicit CViewUndoAdapter(CAppViewBase& view) : view_(view) {}
 
     RecordNode* UndoCaretNode() const override;
-    std::int32_t UndoCaretRecord() const override;
+    RecordIndex UndoCaretRecord() const override;
     RecordNode* UndoTopNode() const override;
-    std::int32_t UndoTopRecord() const override;
-    void SetUndoTop(RecordNode* node, std::int32_t record) override;
-    void PlaceUndoCaret(RecordNode* node, std::int32_t record, std::int32_t byte) override;
+    RecordIndex UndoTopRecord() const override;
+    void SetUndoTop(RecordNode* node, RecordIndex record) override;
+    void PlaceUndoCaret(RecordNode* node, RecordIndex record, int byte) override;
 
 private:
     CAppViewBase& view_;

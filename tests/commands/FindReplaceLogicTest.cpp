@@ -134,7 +134,7 @@ TEST(FindReplace, ReplacementsPastTheCounterLimitChangeNothing)
     // one would pass the limit: all of them go back.
     scene.Select(1, 0, 1, 1);
     EXPECT_EQ(0, scene.ReplaceAll("a", "bb"));
-    const std::string tooLarge = Box(kCapHoldUp, kMsgDocumentTooLarge);
+    const std::string tooLarge = Box(kCapHoldUp, DocumentTooLargeMessage().c_str());
     EXPECT_EQ(tooLarge, scene.Boxes());
     EXPECT_EQ((Strings{"a.a", "xa", "a"}), scene.Texts());
     EXPECT_EQ("1:0-1:1", scene.Selection());

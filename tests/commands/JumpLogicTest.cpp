@@ -28,6 +28,10 @@ TEST(Jump, SelectRecordClampsTheNumberAndSelectsTheWholeRecord)
     jump.Jump(scene.View(), scene.List());
     EXPECT_EQ("9:0 (row 9) selected 0-8", Where(scene.View()));
     EXPECT_EQ(10, jump.jumpValue);
+    scene.PutCaret(0, 0, 0);
+    jump.jumpValue = 4294967301;  // cut to 32 bits: record 5
+    jump.Jump(scene.View(), scene.List());
+    EXPECT_EQ("9:0 (row 9) selected 0-8", Where(scene.View()));
     scene.View().ToggleHex();
     jump.jumpValue = 4;
     jump.Jump(scene.View(), scene.List());
@@ -98,16 +102,22 @@ TEST(Jump, LongestRecordAlternatesAndTrustsItsCacheWhileCountAndTotalHold)
     EXPECT_EQ(6, jump.longestLength);
 }
 
-TEST(Jump, TheValueBoxTakesOnlyNumbersThatFit)
+TEST(Jump, TheValueBoxTakesDigitsOfAnyLength)
 {
     TestPlatform platform;
-    std::int32_t value = 5;
+    std::int64_t value = 5;
     EXPECT_TRUE(ReadJumpValue("0042", value, nullptr));
     EXPECT_EQ(42, value);
-    EXPECT_FALSE(ReadJumpValue("", value, nullptr));
-    EXPECT_FALSE(ReadJumpValue("2147483648", value, nullptr));
-    EXPECT_TRUE(ReadJumpValue("2147483647", value, nullptr));
-    EXPECT_EQ(2u, platform.messageBox.boxes.size());
+    EXPECT_TRUE(ReadJumpValue("2147483648", value, nullptr));
+    EXPECT_EQ(2147483648, value);
+    EXPECT_TRUE(ReadJumpValue("4294967297", value, nullptr));
+    EXPECT_EQ(4294967297, value);
+    // Past 64 bits: the largest number, past the end of any document.
+    EXPECT_TRUE(ReadJumpValue("123456789012345678901234567890", value, nullptr));
+    EXPECT_EQ(INT64_MAX, value);
+    EXPECT_TRUE(platform.messageBox.boxes.empty());
+    for (const char* bad : {"", "-3", "12a"}) EXPECT_FALSE(ReadJumpValue(bad, value, nullptr)) << bad;
+    EXPECT_EQ(3u, platform.messageBox.boxes.size());
     EXPECT_EQ(kMsgEnterInteger, platform.messageBox.boxes[0].text);
 }
 

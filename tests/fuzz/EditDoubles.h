@@ -31,8 +31,8 @@ inline int Len(const std::string& text) { return static_cast<int>(text.size()); 
 // Links, head, tail and both totals.
 inline std::string ListProblem(const CRecordList& list)
 {
-    long long count = 0;
-    long long bytes = 0;
+    RecordIndex count = 0;
+    ByteTotal bytes = 0;
     const RecordNode* prev = nullptr;
     for (const RecordNode* n = list.head; n; prev = n, n = n->next) {
         if (n->prev != prev) return "bad prev link at record " + std::to_string(count);
@@ -46,6 +46,11 @@ inline std::string ListProblem(const CRecordList& list)
         return "recordCount " + std::to_string(list.recordCount) + ", linked " + std::to_string(count);
     if (bytes != list.totalBytes)
         return "totalBytes " + std::to_string(list.totalBytes) + ", summed " + std::to_string(bytes);
+    if (!list.nodeIndex.Describes(list.head)) return "the node index does not describe the list";
+    for (const RecordIndex at : {RecordIndex{0}, count / 2, count - 1})
+        if (list.NodeAt(at) != FindRelative(list.head, at))
+            return "the node index finds another record at " + std::to_string(at);
+    if (list.NodeAt(count)) return "the node index finds a record past the last";
     return {};
 }
 
@@ -109,15 +114,15 @@ public:
 class StandInView : public IUndoView {
 public:
     RecordNode* UndoCaretNode() const override { return caretNode; }
-    std::int32_t UndoCaretRecord() const override { return caretRecord; }
+    RecordIndex UndoCaretRecord() const override { return caretRecord; }
     RecordNode* UndoTopNode() const override { return topNode; }
-    std::int32_t UndoTopRecord() const override { return topRecord; }
-    void SetUndoTop(RecordNode* node, std::int32_t record) override
+    RecordIndex UndoTopRecord() const override { return topRecord; }
+    void SetUndoTop(RecordNode* node, RecordIndex record) override
     {
         topNode = node;
         topRecord = record;
     }
-    void PlaceUndoCaret(RecordNode* node, std::int32_t record, std::int32_t byte) override
+    void PlaceUndoCaret(RecordNode* node, RecordIndex record, int byte) override
     {
         caretNode = node;
         caretRecord = record;
@@ -125,10 +130,10 @@ public:
         ++placed;
     }
     RecordNode* caretNode = nullptr;
-    std::int32_t caretRecord = 0;
+    RecordIndex caretRecord = 0;
     std::int32_t caretByte = 0;
     RecordNode* topNode = nullptr;
-    std::int32_t topRecord = 0;
+    RecordIndex topRecord = 0;
     int placed = 0;
 };
 

@@ -104,7 +104,7 @@ private:
     int Count() const { return static_cast<int>(model_.size()); }
     int LengthOf(int record) const { return Len(model_[static_cast<std::size_t>(record)]); }
     std::string& Text(int record) { return model_[static_cast<std::size_t>(record)]; }
-    RecordNode* NodeAt(int record) const { return FindRelative(list_.head, record); }
+    RecordNode* NodeAt(RecordIndex record) const { return FindRelative(list_.head, record); }
 
     void PlaceViewAt(int caret, int top)
     {
@@ -476,7 +476,7 @@ private:
             any = true;
         }
         RecordNode* node = NodeAt(r);
-        int index = r;
+        RecordIndex index = r;
         int column = c;
         Before();
         const int shown = box_.shown;

@@ -226,7 +226,7 @@ inline std::string CheckAgainstReference(const Scenario& s)
     const bool refFound = FindNext(s.doc, s.search, s.asciiView, s.forward, s.from, s.skip, refAt, refEnd);
     if (refFound != ::FindNext(list, matcher, s.forward, from, s.skip, at, end))
         problem = "search: found differs";
-    else if (refFound && (!(refAt == Place{at.record, at.column}) || !(refEnd == Place{end.record, end.column}) ||
+    else if (refFound && (!(refAt == Place{static_cast<int>(at.record), at.column}) || !(refEnd == Place{static_cast<int>(end.record), end.column}) ||
                           at.node != FindRelative(list.head, at.record)))
         problem = "search: another match";
 
@@ -238,7 +238,7 @@ inline std::string CheckAgainstReference(const Scenario& s)
     } else if (result.replaced != expected.replaced || (result.refused > 0) != (expected.refused > 0)) {
         problem = "replace all: other counts";
     } else if (result.replaced > 0) {
-        if (!(expected.last == Place{result.last.record, result.last.column}) ||
+        if (!(expected.last == Place{static_cast<int>(result.last.record), result.last.column}) ||
             result.last.node != FindRelative(list.head, result.last.record))
             problem = "replace all: caret elsewhere";
         CRecordEdits edits(list, journal, &hooks);

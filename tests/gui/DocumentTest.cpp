@@ -10,7 +10,9 @@
 #include "gui/GuiApp.h"
 #include "gui/ShellFixture.h"
 #include "records/RecordEdits.h"
+#include "records/LoadMemory.h"
 #include "records/RecordList.h"
+#include "records/RecordMessages.h"
 #include "records/UndoBuffer.h"
 #include "view/wx/AppView.h"
 #include "view/wx/EditDataWnd.h"
@@ -90,6 +92,31 @@ TEST_F(Document, OpenRefusedWhileModified)
     EXPECT_FALSE(Doc().OpenFile(path, 0, 0));
     EXPECT_EQ(before, theRecordList);
     EXPECT_TRUE(Doc().IsModified());
+}
+
+// A file whose records would not fit in memory is refused before anything
+// changes: the records, name, caret and view modes stay.
+TEST_F(Document, OpenRefusedForMemoryKeepsTheDocument)
+{
+    const std::string kept = dir.File("kept.txt");
+    const std::string large = dir.File("large.txt");
+    WriteFileBytes(kept, "one\ntwo\n");
+    WriteFileBytes(large, std::string(300000, '\n'));  // far more nodes than the storage holds spare
+    ASSERT_TRUE(Doc().OpenFile(kept, 0, 0));
+    Frame().ResetView();
+    theView->caretRecord = 1;
+    theView->caretNode = theRecordList->tail;
+    const CRecordList* before = theRecordList;
+    SetAvailableMemoryForTesting(300001);  // the bytes fit, their records not
+    const bool opened = Doc().OpenFile(large, 8, 0);  // in hex view
+    SetAvailableMemoryForTesting(0);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ("Oops: " + FillIn(kFmtNeedsMoreMemory, large) + "\n", Boxes());
+    EXPECT_EQ(before, theRecordList);
+    EXPECT_EQ("kept.txt - Tabulon", Title());
+    EXPECT_EQ(1, theView->caretRecord);
+    EXPECT_EQ(1, theView->rowsPerRecord);
+    EXPECT_FALSE(Doc().IsModified());
 }
 
 TEST_F(Document, NewAsksAboutChanges)

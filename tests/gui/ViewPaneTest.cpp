@@ -13,6 +13,7 @@
 
 #include "app/Globals.h"
 #include "gui/GuiApp.h"
+#include "platform/KeyScanCodes.h"
 #include "records/RecordList.h"
 #include "support/TempDir.h"
 #include "view/ScrollBarModel.h"
@@ -185,6 +186,38 @@ TEST(ViewPanes, ScrollBarsShowTheDocumentAndScrollTheView)
     wheel.m_wheelDelta = 120;
     v->dataPane->GetEventHandler()->ProcessEvent(wheel);
     EXPECT_EQ(v->pageRows - v->pageRows / 2, v->topRow);
+}
+
+// The thumb is drawn where the view put it by a key, not where it was: GTK
+// places it only when it lays the bar out.
+TEST(ViewPanes, TheThumbIsDrawnWhereAKeyMovedIt)
+{
+    std::string text;
+    for (int i = 0; i < 2000; ++i) text += "record " + std::to_string(i) + "\n";
+    ShownFile file(text);
+    ASSERT_TRUE(file.Loaded());
+    CAppView* v = View();
+    const wxSize bar = v->vertBar->GetSize();
+    const wxRect top(0, 0, bar.x, bar.y / 4);
+    const wxRect bottom(0, bar.y - bar.y / 4, bar.x, bar.y / 4);
+    // The thumb's own colour, as the bar shows it at the top.
+    wxImage shot = Screenshot(v->vertBar);
+    ASSERT_TRUE(shot.IsOk());
+    const wxPoint inThumb(bar.x / 2, 8);
+    const unsigned char r = shot.GetRed(inThumb.x, inThumb.y);
+    const unsigned char g = shot.GetGreen(inThumb.x, inThumb.y);
+    const unsigned char b = shot.GetBlue(inThumb.x, inThumb.y);
+    ASSERT_FALSE(HasColour(shot, bottom, r, g, b)) << "no thumb colour at the bottom to begin with";
+
+    const auto thumbAt = [&](const wxRect& here, const wxRect& notThere) {
+        return [=](const wxImage& image) {
+            return HasColour(image, here, r, g, b) && !HasColour(image, notThere, r, g, b);
+        };
+    };
+    v->OnKey(true, scan_code::kPageDown);
+    EXPECT_TRUE(thumbAt(bottom, top)(ScreenshotShowing(v->vertBar, thumbAt(bottom, top)))) << "Ctrl+Page Down";
+    v->OnKey(true, scan_code::kPageUp);
+    EXPECT_TRUE(thumbAt(top, bottom)(ScreenshotShowing(v->vertBar, thumbAt(top, bottom)))) << "Ctrl+Page Up";
 }
 
 TEST(ViewPanes, ScreenShowsTheColoursOfEachView)

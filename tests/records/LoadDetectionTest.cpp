@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "records/OpenMode.h"
+#include "records/RecordFile.h"
 #include "records/RecordTestHelpers.h"
 #include "support/TempDir.h"
 #include "support/TestPlatform.h"
@@ -92,6 +93,33 @@ TEST(LoadDetection, BinaryRecordsHaveTheWidthAndALastShortOne)
     EXPECT_EQ(64, l.list->head->next->length);
     EXPECT_EQ(2, l.list->tail->length);
     EXPECT_EQ(130, l.list->totalBytes);
+}
+
+// The load scans the bytes sixteen at a time with its line counts kept per
+// byte: every control byte, at any place, and counts past 255 a lane.
+TEST(LoadDetection, TheScanWhileReadingCountsLinesAndFindsEveryBinaryByte)
+{
+    std::string bytes;
+    for (int i = 0; i < 70001; ++i)  // LF, tab, CR and a letter: all text
+        bytes += i % 3 == 0 ? '\n' : i % 7 == 0 ? 'z' : static_cast<char>(9 + i % 2 * 4);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    for (const std::size_t count : {std::size_t{0}, std::size_t{15}, std::size_t{16}, std::size_t{4081}, bytes.size()}) {
+        std::uint64_t lines = 0;
+        bool binary = false;
+        ScanBytes(data, count, lines, binary);
+        EXPECT_EQ(CountLineFeeds(data, count), lines) << count;
+        EXPECT_FALSE(binary) << count;
+    }
+    for (const std::uint8_t control : {0, 8, 11, 12, 14, 26, 31}) {
+        for (const std::size_t at : {std::size_t{0}, std::size_t{17}, std::size_t{4095}, bytes.size() - 1}) {
+            std::string marked = bytes;
+            marked[at] = static_cast<char>(control);
+            std::uint64_t lines = 0;
+            bool binary = false;
+            ScanBytes(reinterpret_cast<const std::uint8_t*>(marked.data()), marked.size(), lines, binary);
+            EXPECT_TRUE(binary) << int{control} << " at " << at;
+        }
+    }
 }
 
 TEST(LoadModes, DosKeepsABareLfAsData)

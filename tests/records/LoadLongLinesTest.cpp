@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "records/FileImage.h"
+#include "records/LoadMemory.h"
 #include "records/OpenMode.h"
 #include "records/RecordMessages.h"
 #include "records/RecordTestHelpers.h"
@@ -125,8 +127,7 @@ TEST(LoadLongLines, AWidthAbove65535AsksForLineOne)
     }
 }
 
-// Changes the file while the load waits for the answer to its question,
-// that is between the counting pass and the reading pass.
+// Changes the file while the load waits for the answer to its question.
 class ChangingMessageBox : public IMessageBox {
 public:
     explicit ChangingMessageBox(std::function<void()> change) : change_(std::move(change)) {}
@@ -142,22 +143,13 @@ private:
     std::function<void()> change_;
 };
 
-// The loader reads small files in one pass and counts larger ones first;
-// tests reach the counting path by lowering the limit below the file size
-// (but above its record bytes, so that it is not refused).
-class CounterLimit {
-public:
-    explicit CounterLimit(std::int64_t limit) { SetDocumentCounterLimitForTesting(limit); }
-    ~CounterLimit() { SetDocumentCounterLimitForTesting(0); }
-};
-
 struct ChangeCase {
     const char* name;
     std::string after;
 };
 
 // The file is read whole before the question: whatever happens to it then,
-// both ways of reading give the records as they were read, and the warning.
+// the records are those read, with the warning.
 TEST(LoadLongLines, AFileThatChangesWhileBeingReadIsReportedAsReadPartly)
 {
     const std::string start = Line('a', 70000) + "\nsecond\nthird\n";  // 70014 bytes, 70011 in records
@@ -167,101 +159,97 @@ TEST(LoadLongLines, AFileThatChangesWhileBeingReadIsReportedAsReadPartly)
         {"grew", start + "4\n"},
         {"changed", Line('a', 70000) + "\nsec\nond\nthird\n"},
     };
-    for (const bool countFirst : {false, true}) {
-        for (const ChangeCase& c : cases) {
-            const std::string name = std::string(c.name) + (countFirst ? ", counted first" : ", one pass");
-            TempDir dir;
-            TestPlatform platform;
-            CounterLimit limit(countFirst ? 70013 : 0);
-            const std::string path = dir.File("moving.txt");
-            WriteFileBytes(path, start);
-            ChangingMessageBox box([&] { WriteFileBytes(path, c.after); });
-            Platform().messageBox = &box;
-            CRecordList list;
-            EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << name;
-            EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << name;
-            EXPECT_EQ(asRead, Records(list)) << name;
-            EXPECT_EQ(path, list.fileName) << name;  // kept under its name
-            EXPECT_TRUE(list.ChangedOnDisk(path)) << name;  // a save asks first
-            ASSERT_EQ(2u, box.texts.size()) << name;
-            EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << name;
-            EXPECT_TRUE(ListIsConsistent(list)) << name;
-        }
+    for (const ChangeCase& c : cases) {
+        TempDir dir;
+        TestPlatform platform;
+        const std::string path = dir.File("moving.txt");
+        WriteFileBytes(path, start);
+        ChangingMessageBox box([&] { WriteFileBytes(path, c.after); });
+        Platform().messageBox = &box;
+        CRecordList list;
+        EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << c.name;
+        EXPECT_EQ(LoadOutcome::Partial, list.loadOutcome) << c.name;
+        EXPECT_EQ(asRead, Records(list)) << c.name;
+        EXPECT_EQ(path, list.fileName) << c.name;  // kept under its name
+        EXPECT_TRUE(list.ChangedOnDisk(path)) << c.name;  // a save asks first
+        ASSERT_EQ(2u, box.texts.size()) << c.name;
+        EXPECT_EQ("Hold Up!: " + FillIn(kFmtReadPartly, path), box.texts[1]) << c.name;
+        EXPECT_TRUE(ListIsConsistent(list)) << c.name;
     }
 }
 
-TEST(LoadLongLines, BothWaysOfReadingGiveTheSameRecords)
+TEST(LoadLongLines, LongDosLinesAreDividedWhereverTheirBreaksFall)
 {
     TempDir dir;
     const std::string path = dir.File("long.txt");
-    const std::string bytes = "a\r\n" + Line('b', 70000) + "\r\nc\n\r\n" + Line('d', 200000) + "\r\n\r\n";
-    WriteFileBytes(path, bytes);
-    std::vector<std::string> results[2];
-    for (const bool countFirst : {false, true}) {
-        TestPlatform platform;
-        platform.messageBox.Answer(MbResult::No);
-        CounterLimit limit(countFirst ? static_cast<std::int64_t>(bytes.size()) - 1 : 0);
-        CRecordList list;
-        EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
-        EXPECT_EQ(1u, platform.messageBox.boxes.size());
-        results[countFirst] = Records(list);
-    }
-    EXPECT_EQ(results[0], results[1]);
-    EXPECT_EQ(9u, results[0].size());
+    WriteFileBytes(path, "a\r\n" + Line('b', 70000) + "\r\nc\n\r\n" + Line('d', 200000) + "\r\n\r\n");
+    TestPlatform platform;
+    platform.messageBox.Answer(MbResult::No);
+    CRecordList list;
+    EXPECT_EQ(0, list.Load(path, kRequestAuto, 0));
+    EXPECT_EQ(1u, platform.messageBox.boxes.size());
+    EXPECT_EQ((std::vector<std::string>{"a", Line('b', 65535), Line('b', 4465), "c\n", Line('d', 65535),
+                                        Line('d', 65535), Line('d', 65535), Line('d', 3395), ""}),
+              Records(list));
 }
 
-TEST(LoadLongLines, AFileTooBigForTheCountersIsRefused)
+// Pretends the system has only so much memory available.
+class AvailableMemory {
+public:
+    explicit AvailableMemory(std::uint64_t bytes) { SetAvailableMemoryForTesting(bytes); }
+    ~AvailableMemory() { SetAvailableMemoryForTesting(0); }
+};
+
+void ExpectRefused(const CRecordList& list, const TestPlatform& platform, const std::string& path)
 {
-    TempDir dir;
-    TestPlatform platform;
-    const std::string path = dir.File("huge.bin");
-    {
-        // Sparse where the file system can: 2 GiB of zeros that take no disk space.
-        WriteFileBytes(path, "");
-        std::error_code error;
-        std::filesystem::resize_file(path, 2147483648LL, error);
-        ASSERT_FALSE(error) << error.message();
-    }
-    CRecordList list;
-    EXPECT_EQ(1, list.Load(path, kRequestAuto, 0));  // binary by its zeros
     EXPECT_EQ(LoadOutcome::Refused, list.loadOutcome);
     EXPECT_EQ(0, list.recordCount);
     EXPECT_EQ("", list.fileName);
     ASSERT_EQ(1u, platform.messageBox.boxes.size());
-    EXPECT_EQ(FillIn(kFmtFileTooLarge, path), platform.messageBox.boxes[0].text);
+    EXPECT_EQ(FillIn(kFmtNeedsMoreMemory, path), platform.messageBox.boxes[0].text);
     EXPECT_EQ("Oops", platform.messageBox.boxes[0].caption);
     EXPECT_EQ(MbIcon::Stop, platform.messageBox.boxes[0].icon);
 }
 
-}  // namespace
-
-namespace {
-
-TEST(LoadLongLines, TextWhoseCountsWouldOverflowIsRefused)
+TEST(LoadMemory, AFileLargerThanTheMemoryAvailableIsRefusedBeforeItIsRead)
 {
-    CounterLimit limit(1000);
     TempDir dir;
-    const std::string path = dir.File("many.txt");
-    const std::vector<std::pair<const char*, std::string>> cases = {
-        {"records", std::string(1001, '\n')},
-        {"bytes", std::string(999, 'x') + "\n" + "xx\n"},
-    };
-    for (const auto& [name, bytes] : cases) {
-        TestPlatform platform;
-        WriteFileBytes(path, bytes);
-        CRecordList list;
-        EXPECT_EQ(1, list.Load(path, kModeUnix, 0)) << name;
-        EXPECT_EQ(LoadOutcome::Refused, list.loadOutcome) << name;
-        EXPECT_EQ(0, list.recordCount) << name;
-        EXPECT_EQ("", list.fileName) << name;
-        ASSERT_EQ(1u, platform.messageBox.boxes.size()) << name;
-        EXPECT_EQ(FillIn(kFmtFileTooLarge, path), platform.messageBox.boxes[0].text) << name;
-    }
-    // Exactly at the limit is fine; terminators do not count.
-    WriteFileBytes(path, std::string(998, 'x') + "\r\nxx\r\n");
+    TestPlatform platform;
+    const std::string path = dir.File("big.bin");
+    WriteFileBytes(path, std::string(5000, '\0'));
+    AvailableMemory available(5000);  // one byte short of the image
     CRecordList list;
-    EXPECT_EQ(0, list.Load(path, kModeDos, 0));
-    EXPECT_EQ(1000, list.totalBytes);
+    EXPECT_EQ(1, list.Load(path, kRequestAuto, 0));
+    ExpectRefused(list, platform, path);
+    EXPECT_EQ(0u, CFileImage::LiveCount());
+}
+
+// Every line costs a record node: the file's bytes fit, its records not.
+TEST(LoadMemory, RecordsThatWouldPassTheMemoryAvailableAreRefused)
+{
+    TempDir dir;
+    const std::string path = dir.File("lines.txt");
+    const std::uint64_t lines = 200000;  // far more nodes than storage keeps spare
+    WriteFileBytes(path, std::string(lines, '\n'));
+    // Every line feed and the piece after the last may make a record; node
+    // memory the storage holds spare counts as had.
+    const auto need = [&] { return (lines + 1) * kMemoryPerRecord - SpareNodeMemory(); };
+    ASSERT_GT(need(), lines + 1);  // the bytes fit either way
+    {
+        TestPlatform platform;
+        AvailableMemory available(need() - 1);
+        CRecordList list;
+        EXPECT_EQ(1, list.Load(path, kModeUnix, 0));
+        ExpectRefused(list, platform, path);
+    }
+    {
+        TestPlatform platform;
+        AvailableMemory available(need());
+        CRecordList list;
+        EXPECT_EQ(0, list.Load(path, kModeUnix, 0));
+        EXPECT_EQ(static_cast<RecordIndex>(lines), list.recordCount);
+        EXPECT_TRUE(platform.messageBox.boxes.empty());
+    }
 }
 
 }  // namespace

@@ -136,7 +136,7 @@ TEST(RangeOperations, PastingRecordsWithALineBreakAtColumn2OfAThreeByteRecord)
     JournalScope journal;
     auto list = ListOf({"one", "two", "abc"});
     ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 2, 0));
-    int index = 2;
+    RecordIndex index = 2;
     int column = 2;
     RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     EXPECT_EQ((Strings{"one", "two", "abone", "two", "c"}), Records(*list));
@@ -153,7 +153,7 @@ TEST(RangeOperations, PastingWithoutALineBreakJoinsBothEnds)
     JournalScope journal;
     auto list = ListOf({"xy", "z", "ABCDEF"});
     ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 1, 1));
-    int index = 2;
+    RecordIndex index = 2;
     int column = 3;
     RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     EXPECT_EQ((Strings{"xy", "z", "ABCxy", "zDEF"}), Records(*list));
@@ -175,7 +175,7 @@ TEST(RangeOperations, PasteWithNothingHeldChangesNothing)
 {
     JournalScope journal;
     auto list = ListOf({"abc", "def"});
-    int index = 0;
+    RecordIndex index = 0;
     int column = 1;
     EXPECT_EQ(list->head, EditsOf(*list).PasteChain(theClipRecords, list->head, index, column));
     // After a cut the records belong to the journal: without a system
@@ -200,13 +200,13 @@ TEST(RangeOperations, TheClipboardTransportCarriesCutAndCopiedRecords)
     EXPECT_TRUE(clipboard.content.endsWithBreak);
     // Paste reads the clipboard back, twice over.
     for (int round = 0; round < 2; ++round) {
-        int index = 0;
+        RecordIndex index = 0;
         int column = 1;
         std::ignore = EditsOf(*list).PasteChain(theClipRecords, list->head, index, column);
     }
     EXPECT_EQ((Strings{"abc", "bc", "def"}), Records(*list));
     clipboard.content.present = false;  // another program emptied it
-    int index = 0;
+    RecordIndex index = 0;
     int column = 0;
     EXPECT_EQ(list->head, EditsOf(*list).PasteChain(theClipRecords, list->head, index, column));
     EXPECT_EQ(3, list->recordCount);
@@ -263,7 +263,7 @@ TEST(RangeOperations, PastesAndIndentsPastTheLimitAreRefusedWithTheMessage)
     auto list = ListOf({Repeat('a', 30000), Repeat('b', 35536), "short"});
     const Strings before = Records(*list);
     ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 0, 30000));
-    int index = 1;
+    RecordIndex index = 1;
     int column = 0;
     EXPECT_EQ(nullptr, EditsOf(*list).PasteChain(theClipRecords, list->head->next, index, column));
     ASSERT_EQ(1u, boxes.size());
@@ -288,7 +288,7 @@ TEST(RangeOperations, APasteWhoseLastJoinWouldBeTooLongKeepsItsLineBreakAndIsUnd
     auto list = ListOf({"ab", Repeat('z', 40000), last});
     ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 1, 40000));  // "ab", 40000 z, no final break
     const Strings before = Records(*list);
-    int index = 2;
+    RecordIndex index = 2;
     int column = 2;
     RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     ASSERT_EQ(5, list->recordCount);

@@ -52,6 +52,11 @@ inline ::testing::AssertionResult ListIsConsistent(const CRecordList& list)
         return ::testing::AssertionFailure() << "recordCount " << list.recordCount << ", linked " << count;
     if (bytes != list.totalBytes)
         return ::testing::AssertionFailure() << "totalBytes " << list.totalBytes << ", summed " << bytes;
+    if (!list.nodeIndex.Describes(list.head)) return ::testing::AssertionFailure() << "the node index is out of step";
+    RecordIndex index = 0;
+    for (const RecordNode* n = list.head; n; n = n->next, ++index)
+        if (list.NodeAt(index) != n) return ::testing::AssertionFailure() << "NodeAt(" << index << ") is another record";
+    if (list.NodeAt(index) || list.NodeAt(-1)) return ::testing::AssertionFailure() << "NodeAt past the ends";
     return ::testing::AssertionSuccess();
 }
 

@@ -27,6 +27,35 @@ TEST(UndoJournal, TwentyTypedCharactersMakeEntriesOf16And4)
     EXPECT_TRUE(ListIsConsistent(*list));
 }
 
+// Cut to 32 bits, record 4294967296 would be record 0: typing there would
+// merge with the far entry, and Undo would take a byte out of record 0.
+TEST(UndoJournal, EntriesKeepRecordIndexesAndCountsPast32Bits)
+{
+    JournalScope journal;
+    auto list = ListOf({"abc", "de"});
+    theUndoBuffer.RecordTyped(4294967296, 1);
+    TypeAt(*list, 0, 2, "x");
+    EXPECT_EQ(0, theUndoBuffer.Newest()->Line());
+    EXPECT_EQ(1, theUndoBuffer.Newest()->TypedCount());
+    journal.CaretAt(*list, 0, 3);
+    ASSERT_TRUE(journal.Undo(*list));
+    EXPECT_EQ(4294967296, theUndoBuffer.Newest()->Line());
+    EXPECT_FALSE(journal.Undo(*list));  // no such record here: dropped, nothing applied
+    EXPECT_EQ((Strings{"abc", "de"}), Records(*list));
+
+    // Block indent keeps its last record in the column field; paste keeps
+    // its byte total and line breaks.
+    const UndoEntry indent = UndoEntry::BlockIndent(4294967297, 6442450944, 4);
+    EXPECT_EQ(4294967297, indent.Line());
+    EXPECT_EQ(6442450944, indent.LastLine());
+    EXPECT_EQ(4, indent.IndentSpaces());
+    const UndoEntry paste = UndoEntry::Paste(2147483648, 3, 6442450945, 3000000000);
+    EXPECT_EQ(2147483648, paste.Line());
+    EXPECT_EQ(3, paste.Column());
+    EXPECT_EQ(6442450945, paste.PastedBytes());
+    EXPECT_EQ(3000000000, paste.PastedLineBreaks());
+}
+
 TEST(UndoJournal, TypingInAnotherPlaceOrRecordStartsANewEntry)
 {
     JournalScope journal;

@@ -34,7 +34,7 @@ TEST(UndoReplay, APasteEndingWithALineBreakInsideARecordIsUndoneToOneRecord)
     auto list = ListOf({"xy", "z", "ABCDEF"});
     ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 2, 0));  // "xy", "z" and the break after it
     RecordNode* target = list->tail;
-    int index = 2;
+    RecordIndex index = 2;
     int column = 2;
     RecordNode* caret = EditsOf(*list).PasteChain(theClipRecords, target, index, column);
     EXPECT_EQ((Strings{"xy", "z", "ABxy", "z", "CDEF"}), Records(*list));
@@ -56,7 +56,7 @@ TEST(UndoReplay, APasteOfEmptyRecordsTakesItsLineBreaksBackOut)
     JournalScope journal;
     auto list = ListOf({"", "", "ABCD"});
     ASSERT_TRUE(list->CopyRange(theClipRecords, list->head, 0, 0, 2, 0));
-    int index = 2;
+    RecordIndex index = 2;
     int column = 2;
     std::ignore = EditsOf(*list).PasteChain(theClipRecords, list->tail, index, column);
     EXPECT_EQ((Strings{"", "", "AB", "", "CD"}), Records(*list));

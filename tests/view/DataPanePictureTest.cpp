@@ -127,8 +127,8 @@ TEST(DataPanePicture, RepaintsMatchAFreshPictureAndTheScreenFollows)
         const int action = static_cast<int>(random() % 9);
         const int row = static_cast<int>(random() % static_cast<unsigned>(v.TotalRows()));
         switch (action) {
-        case 0: v.SetTopRow(std::max(v.topRow + static_cast<int>(random() % 7) - 3, 0)); break;
-        case 1: v.SetTopRow(std::max(v.topRow + (random() % 2 ? 11 : -11), 0)); break;
+        case 0: v.SetTopRow(std::max<DisplayRow>(v.topRow + static_cast<int>(random() % 7) - 3, 0)); break;
+        case 1: v.SetTopRow(std::max<DisplayRow>(v.topRow + (random() % 2 ? 11 : -11), 0)); break;
         case 2: v.SetTopRow(row); break;
         case 3: v.SetLeftCol(static_cast<int>(random() % 6)); break;
         case 4: v.ToggleHex(); break;

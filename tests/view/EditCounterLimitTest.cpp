@@ -7,7 +7,8 @@ namespace {
 
 using V = std::vector<std::string>;
 
-const std::string kTooLarge = std::string(kCapHoldUp) + ": " + kMsgDocumentTooLarge + "\n";
+// The message names the limit in force.
+std::string TooLarge() { return std::string(kCapHoldUp) + ": " + DocumentTooLargeMessage() + "\n"; }
 
 TEST(EditCounterLimit, TypingEnterAndBlockIndentPastTheLimitChangeNothing)
 {
@@ -23,7 +24,7 @@ TEST(EditCounterLimit, TypingEnterAndBlockIndentPastTheLimitChangeNothing)
     s.Type("\r");  // a record, and two bytes of indent
     s.Select(0, 1, 1, 2);
     s.Type("\t");  // two tabs
-    EXPECT_EQ(kTooLarge + kTooLarge + kTooLarge, s.Boxes());
+    EXPECT_EQ(TooLarge() + TooLarge() + TooLarge(), s.Boxes());
     EXPECT_EQ((V{"ab", "  c"}), s.Texts());
     EXPECT_EQ("0:1-1:2", s.Selection());
     EXPECT_EQ(0, s.document.modified);
@@ -31,7 +32,7 @@ TEST(EditCounterLimit, TypingEnterAndBlockIndentPastTheLimitChangeNothing)
     s.PutCaret(0, 0, 1);
     s.Type("\r\r\r\r");  // the fourth record more is one too many
     EXPECT_EQ((V{"a", "", "", "b", "  c"}), s.Texts());
-    EXPECT_EQ(kTooLarge, s.Boxes());
+    EXPECT_EQ(TooLarge(), s.Boxes());
     EXPECT_TRUE(s.Consistent());
 }
 
@@ -44,23 +45,30 @@ TEST(EditCounterLimit, AnUndoPastTheLimitKeepsItsEntry)
     {
         LoweredCounterLimit limit(4);  // the removed bytes would make five
         EXPECT_FALSE(s.Undo());
-        EXPECT_EQ(kTooLarge, s.Boxes());
+        EXPECT_EQ(TooLarge(), s.Boxes());
         EXPECT_EQ((V{"ae"}), s.Texts());
     }
     ASSERT_TRUE(s.Undo());
     EXPECT_EQ((V{"abc", "de"}), s.Texts());
 }
 
-TEST(EditCounterLimit, TheShippedLimitIsTheLargest32BitCount)
+// Counts past 32 bits are ordinary; the 64-bit limit still holds, without
+// the sum overflowing on the way.
+TEST(EditCounterLimit, TheShippedLimitIsTheLargest64BitCount)
 {
     EditScene s({"ab"});
-    s.List().totalBytes = 2147483646;  // as if the document were that large
+    s.List().totalBytes = 4294967297;  // as if the document were that large
     s.PutCaret(0, 0, 2);
-    s.Type("xy");
-    EXPECT_EQ(2147483647, s.List().totalBytes);
-    EXPECT_EQ("abx", s.Text(0));
-    EXPECT_EQ(kTooLarge, s.Boxes());
-    s.List().totalBytes = 3;
+    s.Type("x");
+    EXPECT_EQ(4294967298, s.List().totalBytes);
+    s.List().totalBytes = INT64_MAX - 1;
+    s.Type("yz");
+    EXPECT_EQ(INT64_MAX, s.List().totalBytes);
+    EXPECT_EQ("abxy", s.Text(0));
+    EXPECT_EQ(std::string(kCapHoldUp) + ": The document would hold more than 9223372036854775807 records or "
+              "bytes.  Operation aborted.\n",
+              s.Boxes());
+    s.List().totalBytes = 4;
     EXPECT_TRUE(s.Consistent());
 }
 

@@ -51,7 +51,7 @@ std::vector<std::string> EditScene::Texts() const { return Records(*theRecordLis
 
 std::string EditScene::Text(int record) const { return ::Text(Counted(record)); }
 
-RecordNode* EditScene::Counted(int record) const
+RecordNode* EditScene::Counted(RecordIndex record) const
 {
     RecordNode* node = theRecordList->head;
     while (node && record-- > 0) node = node->next;
@@ -92,7 +92,7 @@ void EditScene::Type(const std::string& text, bool shift)
     struct Held {
         const char* name;
         RecordNode* node;
-        int record;
+        RecordIndex record;
     };
     const Held held[] = {{"caret", v.caretNode, v.caretRecord},
                          {"top", v.topNode, v.topRecord},

@@ -45,7 +45,7 @@ public:
     std::vector<std::string> Texts() const;
     std::string Text(int record) const;
     // The node of a record, counted from the head (for checking only).
-    RecordNode* Counted(int record) const;
+    RecordNode* Counted(RecordIndex record) const;
     // Puts the caret at (record, row within the record, byte) with no
     // selection.
     void PutCaret(int record, int rowInRecord, int byte);

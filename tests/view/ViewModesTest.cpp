@@ -10,7 +10,7 @@
 
 namespace {
 
-RecordNode* Counted(int index)
+RecordNode* Counted(RecordIndex index)
 {
     RecordNode* node = theRecordList->head;
     while (index-- > 0) node = node->next;
@@ -133,7 +133,8 @@ TEST(ViewModes, LocateRowClampsAboveAndBelowTheDocument)
     theSettings.srcMark = 4;
     TestDocument doc({"abc", "a\tb", "xyz"});
     TestView t;
-    std::int32_t record = -1, row = -1, byte = -1;
+    RecordIndex record = -1;
+    int row = -1, byte = -1;
     EXPECT_EQ(Counted(0), t.view.LocateRow(-3, 2, record, row, byte));
     EXPECT_EQ(0, record);
     EXPECT_EQ(0, byte);  // column treated as 0
@@ -164,7 +165,8 @@ TEST(ViewModes, CaretToDisplayExpandsTabsInSourceMode)
     theSettings.srcMark = 8;
     TestDocument doc({"", "\tx"});
     TestView t;
-    std::int32_t row = 0, col = 0;
+    DisplayRow row = 0;
+    int col = 0;
     t.view.CaretToDisplay(1, 0, 2, row, col);
     EXPECT_EQ(1, row);
     EXPECT_EQ(2, col);

@@ -8,7 +8,7 @@
 namespace {
 
 // The node with the given index, counted from the head (for checking only).
-RecordNode* Counted(int index)
+RecordNode* Counted(RecordIndex index)
 {
     RecordNode* node = theRecordList->head;
     while (index-- > 0) node = node->next;
@@ -212,10 +212,45 @@ TEST(ViewScrolling, ViewWithoutDocumentStaysDefined)
     t.view.OnMouseWheel(-120);
     t.view.ToggleHex();
     t.view.ToggleSource();
-    std::int32_t record = -1, row = -1, byte = -1;
+    RecordIndex record = -1;
+    int row = -1, byte = -1;
     EXPECT_EQ(nullptr, t.view.LocateRow(5, 5, record, row, byte));
     EXPECT_EQ(0, record);
     EXPECT_EQ(0, t.view.topRow);
+}
+
+}  // namespace
+
+namespace {
+
+// In hex view 800 million records are 2.4 billion rows: past an int, and
+// given to the bar in proportion.
+TEST(ViewScrolling, HexRowsOfOver715MillionRecordsPass32Bits)
+{
+    TestDocument doc({"a"});
+    TestView t(80, 20);
+    doc.List().recordCount = 800000000;  // only the ranges are computed from it
+    t.view.ToggleHex();
+    EXPECT_EQ(2399999999, t.view.vertScroll.maximum);
+    EXPECT_EQ(2399999999, t.host.vertScroll.maximum);
+    EXPECT_EQ(kBarUnits, BarFor(t.host.vertScroll).range);
+    doc.List().recordCount = 1;
+}
+
+// Records farther than a short walk are looked up in the node index.
+TEST(ViewScrolling, FarRecordsAreFoundWhereverTheViewStands)
+{
+    TestDocument doc(NumberedRecords(5000));
+    TestView t(80, 20);
+    for (const DisplayRow row : {4000, 2500, 4980, 10, 3000}) {
+        t.view.SetTopRow(row);
+        ExpectTopConsistent(t.view);
+    }
+    t.view.OnKey(true, 0x51);  // Ctrl+Page Down
+    EXPECT_EQ(Counted(4999), t.view.caretNode);
+    EXPECT_EQ(Counted(1234), t.view.NodeAt(1234));
+    // Clamped to the last record, not cut to 32 bits (record 3).
+    EXPECT_EQ(Counted(4999), t.view.NodeAt(RecordIndex{4294967296} + 3));
 }
 
 }  // namespace

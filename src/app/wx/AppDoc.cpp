@@ -97,6 +97,8 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     BusyScope busy(busy_);
     started_ = true;
     CWaitCursor wait;
+    const bool sourceBefore = theView && theView->sourceMode;
+    const std::int16_t rowsBefore = theView ? theView->rowsPerRecord : 1;
     if (theView) theView->ApplyOpenRequest(static_cast<std::uint16_t>(flags));
     std::string resolved = path;
     CanonicalPath(path, &resolved);
@@ -108,6 +110,19 @@ bool CAppDoc::OpenFile(const std::string& path, std::uint32_t flags, std::int32_
     if (records_) records_->LetGoOfRecoveryCopy();
     CStatusProgress progress(kReadingProgress);
     OpenedRecords opened = OpenOfferingCopy(resolved, static_cast<std::uint16_t>(flags), width, &progress);
+    if (!opened.records) {
+        // Too large for the memory (told): the document stays as it was (its
+        // next autosave takes up its copy and lock again); without one yet
+        // it is an untitled one.
+        if (records_) {
+            if (theView) {
+                theView->sourceMode = sourceBefore;
+                theView->rowsPerRecord = rowsBefore;
+            }
+            return false;
+        }
+        opened.records = NewUntitledRecords();
+    }
     // Source mode makes no sense for binary records.
     if (opened.binary && theView) theView->sourceMode = false;
     const bool gotFile = opened.outcome == LoadOutcome::Loaded || opened.outcome == LoadOutcome::Partial;

@@ -35,7 +35,9 @@ public:
     // Reads a file: `flags` bits 0-1 the mode request, bit 2 source mode,
     // bit 3 hex display; a non-zero width requests binary records. A file
     // that cannot be opened gives an untitled document after a message.
-    // False (and nothing done) while the document is modified.
+    // False (and nothing done) while the document is modified, and after
+    // the message when the file needs more memory than is available: the
+    // document stays as it was.
     bool OpenFile(const std::string& path, std::uint32_t flags, std::int32_t width);
 
     // After every change to the records: the first change marks the title.

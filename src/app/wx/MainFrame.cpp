@@ -11,6 +11,7 @@
 #include "app/AppMessages.h"
 #include "app/Globals.h"
 #include "app/StatusPanes.h"
+#include "app/StatusTexts.h"
 #include "app/wx/AppDoc.h"
 #include "app/wx/FrameResources.h"
 #include "commands/wx/FindReplaceDlg.h"
@@ -92,10 +93,11 @@ bool CMainFrame::CreateStatusBarFromResource()
 {
     statusBar = CreateStatusBar(kPaneCount, wxSTB_DEFAULT_STYLE, wxID_ANY);
     if (!statusBar) return false;
-    // Pane 1 is as wide as its widest text, panes 2 to 7 as wide as pane
-    // 7's "NUM"; pane 0 takes the rest.
+    // Pane 1 is as wide as its widest text (a record number of 13 digits,
+    // more records than memory holds), panes 2 to 7 as wide as pane 7's
+    // "NUM"; pane 0 takes the rest.
     const int margin = 2 * statusBar->GetBorderX() + 12;
-    const int posWidth = statusBar->GetTextExtent(LoadResourceString(ID_INDICATOR_POS)).x + margin;
+    const int posWidth = statusBar->GetTextExtent(kWidestPositionText).x + margin;
     const int modeWidth = statusBar->GetTextExtent(LoadResourceString(ID_INDICATOR_NUM)).x + margin;
     const int widths[kPaneCount] = {-1, posWidth, modeWidth, modeWidth, modeWidth, modeWidth,
                                     modeWidth, modeWidth};

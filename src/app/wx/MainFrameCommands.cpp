@@ -59,7 +59,11 @@ void CMainFrame::OpenWithPrompt()
     }
     if (dialog.ShowModal() != wxID_OK) return;
     if (giveUpChanges) theDoc->SetModifiedFlag(false);
-    theDoc->OpenFile(ChosenPath(dialog), lastOpenMode, lastOpenWidth);
+    if (!theDoc->OpenFile(ChosenPath(dialog), lastOpenMode, lastOpenWidth)) {
+        // Refused for memory: the document, its changes included, stays.
+        if (giveUpChanges) theDoc->SetModifiedFlag(true);
+        return;
+    }
     ResetView();
 }
 

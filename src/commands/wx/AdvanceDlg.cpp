@@ -1,5 +1,6 @@
 #include "commands/wx/AdvanceDlg.h"
 
+#include <string>
 #include <wx/button.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -10,7 +11,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/Strings.h"
 
-CAdvanceDlg::CAdvanceDlg(wxWindow* parent, std::int32_t start, std::int32_t end, std::int32_t recordCount)
+CAdvanceDlg::CAdvanceDlg(wxWindow* parent, std::int64_t start, std::int64_t end, std::int64_t recordCount)
     : startRecord(start), endRecord(end), recordCount_(recordCount)
 {
     Create(parent, IDD_ADVANCE, kAdvanceCaption);
@@ -52,12 +53,12 @@ CAdvanceDlg::CAdvanceDlg(wxWindow* parent, std::int32_t start, std::int32_t end,
 
 bool CAdvanceDlg::TransferDataToWindow()
 {
-    startEntry_->ChangeValue(wxString::Format("%d", startRecord));
-    endEntry_->ChangeValue(wxString::Format("%d", endRecord));
+    startEntry_->ChangeValue(std::to_string(startRecord));
+    endEntry_->ChangeValue(std::to_string(endRecord));
     return true;
 }
 
-bool CAdvanceDlg::ReadEntry(wxTextCtrl* entry, std::int32_t& value)
+bool CAdvanceDlg::ReadEntry(wxTextCtrl* entry, std::int64_t& value)
 {
     if (ParseRecordEntry(entry->GetValue().utf8_string(), value)) return true;
     ShowMessage(kMsgEnterInteger, kAppTitle, MbIcon::Warning, MbButtons::Ok, static_cast<wxWindow*>(this));
@@ -68,8 +69,8 @@ bool CAdvanceDlg::ReadEntry(wxTextCtrl* entry, std::int32_t& value)
 
 void CAdvanceDlg::Transfer(bool copy)
 {
-    std::int32_t start = 0;
-    std::int32_t end = 0;
+    std::int64_t start = 0;
+    std::int64_t end = 0;
     if (!ReadEntry(startEntry_, start) || !ReadEntry(endEntry_, end)) return;
     if (!ValidateRange(start, end, recordCount_, static_cast<wxWindow*>(this))) return;
     startRecord = start;

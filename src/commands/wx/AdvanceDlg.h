@@ -11,12 +11,12 @@ class wxTextCtrl;
 class CAdvanceDlg : public wxDialog {
 public:
     // The numbers count from 1; an end of 0 stands for the last record.
-    CAdvanceDlg(wxWindow* parent, std::int32_t startRecord, std::int32_t endRecord, std::int32_t recordCount);
+    CAdvanceDlg(wxWindow* parent, std::int64_t startRecord, std::int64_t endRecord, std::int64_t recordCount);
 
     bool TransferDataToWindow() override;
 
-    std::int32_t startRecord;
-    std::int32_t endRecord;
+    std::int64_t startRecord;
+    std::int64_t endRecord;
     // The dialog ended through Copy rather than Cut.
     bool copyChosen = false;
 
@@ -25,9 +25,9 @@ private:
     // checked; a refused entry keeps the dialog open as it is.
     void Transfer(bool copy);
     // Reads one entry; tells the user and focuses it when it is no number.
-    bool ReadEntry(wxTextCtrl* entry, std::int32_t& value);
+    bool ReadEntry(wxTextCtrl* entry, std::int64_t& value);
 
-    std::int32_t recordCount_;
+    std::int64_t recordCount_;
     wxTextCtrl* startEntry_ = nullptr;
     wxTextCtrl* endEntry_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "commands/wx/JumpDlg.h"
 
+#include <string>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>
@@ -61,7 +62,7 @@ void CJumpDlg::ShowAndFocus()
 bool CJumpDlg::TransferDataToWindow()
 {
     mode_->SetSelection(logic.jumpMode);
-    value_->ChangeValue(wxString::Format("%d", static_cast<int>(logic.jumpValue)));
+    value_->ChangeValue(std::to_string(logic.jumpValue));
     (logic.backward ? backward_ : forward_)->SetValue(true);
     return true;
 }

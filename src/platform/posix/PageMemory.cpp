@@ -1,7 +1,10 @@
 #include "platform/PageMemory.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <limits>
 #include <sys/mman.h>
+#include <unistd.h>
 
 // Maps size bytes aligned to size: map twice as much and trim both ends.
 void* MapAlignedPages(std::size_t size)
@@ -29,3 +32,24 @@ void* MapPages(std::size_t size)
 }
 
 void UnmapPages(void* block, std::size_t size) { ::munmap(block, size); }
+
+std::uint64_t AvailableMemory()
+{
+    // Free memory plus what the page cache and other reclaimable memory
+    // would give up.
+    if (std::FILE* info = std::fopen("/proc/meminfo", "r")) {
+        char line[128];
+        unsigned long long kib = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, info))
+            found = std::sscanf(line, "MemAvailable: %llu kB", &kib) == 1;
+        std::fclose(info);
+        if (found) return static_cast<std::uint64_t>(kib) * 1024;
+    }
+#ifdef _SC_AVPHYS_PAGES
+    const long pages = ::sysconf(_SC_AVPHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageSize > 0) return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+#endif
+    return std::numeric_limits<std::uint64_t>::max();
+}

@@ -1,6 +1,8 @@
 #include "platform/PageMemory.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <windows.h>
 
 // Reserves twice the size, so that an aligned block lies within, and
@@ -27,4 +29,14 @@ void UnmapPages(void* block, std::size_t)
 {
     MEMORY_BASIC_INFORMATION info {};
     if (::VirtualQuery(block, &info, sizeof info) != 0) ::VirtualFree(info.AllocationBase, 0, MEM_RELEASE);
+}
+
+std::uint64_t AvailableMemory()
+{
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!::GlobalMemoryStatusEx(&status)) return std::numeric_limits<std::uint64_t>::max();
+    // Committed memory is what runs out: the commit limit left, as far as
+    // the address space reaches.
+    return std::min<std::uint64_t>(status.ullAvailPageFile, status.ullAvailVirtual);
 }

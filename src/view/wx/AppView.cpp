@@ -37,15 +37,23 @@ const wxEventTypeTag<wxScrollEvent> kScrollEvents[] = {
     wxEVT_SCROLL_LINEDOWN,   wxEVT_SCROLL_PAGEUP,     wxEVT_SCROLL_PAGEDOWN,
     wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_THUMBRELEASE, wxEVT_SCROLL_CHANGED};
 
+// The bar takes int positions: past them rows are mapped in proportion
+// (BarFor), and the view maps thumb positions back.
 void ShowOnBar(wxScrollBar* bar, const ScrollBarState& state)
 {
     if (!bar) return;
-    const int range = std::max(state.maximum - state.minimum + 1, 0);
-    const int page = std::clamp(state.page, 0, range);
-    const int position = std::clamp(state.position - state.minimum, 0, std::max(range - page, 0));
-    if (bar->GetRange() == range && bar->GetThumbSize() == page && bar->GetThumbPosition() == position)
+    const BarSetting shown = BarFor(state);
+    if (bar->GetRange() == shown.range && bar->GetThumbSize() == shown.page &&
+        bar->GetThumbPosition() == shown.position)
         return;
-    bar->SetScrollbar(position, page, range, page);
+    bar->SetScrollbar(shown.position, shown.page, shown.range, shown.page);
+#ifdef __WXGTK3__
+    // GTK moves the thumb when it next lays the bar out; a paint before that
+    // (any forced repaint of the window) draws the old thumb and takes the
+    // redraw the new value asked for. So the bar is drawn again once the
+    // layout is done, from the event loop.
+    bar->CallAfter([bar] { bar->Refresh(); });
+#endif
 }
 
 void Move(wxWindow* window, const PaneRect& r) { window->SetSize(r.x, r.y, r.width, r.height); }
