@@ -15,10 +15,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 out=$(realpath -m "${1:-build/large-check}")
 
-if [[ -z "${DISPLAY:-}" ]]; then
-  scripts/install-deps.sh --bench >/dev/null
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source bench/lib/under-display.sh "$@"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTABULON_WERROR=ON >/dev/null
 cmake --build build -j2 --target tabulon large_bench >/dev/null
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1

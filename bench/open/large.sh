@@ -26,11 +26,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-if [[ -z "${DISPLAY:-}" ]]; then
-  scripts/install-deps.sh --bench >/dev/null
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-scripts/install-deps.sh --bench >/dev/null
+source bench/lib/under-display.sh "$@"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTABULON_WERROR=ON >/dev/null
 cmake --build build -j2 --target tabulon open_bench records_bench large_bench >/dev/null
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1 TABULON_REGISTRY=/nonexistent/bench.reg

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "view/ScrollBarModel.h"
 
 namespace {
 
-ScrollBarState Bar(int maximum, int page, int position)
+ScrollBarState Bar(std::int64_t maximum, std::int64_t page, std::int64_t position)
 {
     ScrollBarState bar;
     bar.maximum = maximum;
@@ -87,27 +89,14 @@ TEST(ScrollBarModel, ClampKeepsThePositionInsideTheRange)
     EXPECT_EQ(0, bar.position);
 }
 
-}  // namespace
-
-namespace {
-
-ScrollBarState Rows(std::int64_t maximum, std::int64_t page, std::int64_t position)
-{
-    ScrollBarState bar;
-    bar.maximum = maximum;
-    bar.page = page;
-    bar.position = position;
-    return bar;
-}
-
 TEST(ScrollBarMapping, BarsOfUpTo2To30RowsShowThemOneToOne)
 {
-    const BarSetting bar = BarFor(Rows(999, 50, 700));
+    const BarSetting bar = BarFor(Bar(999, 50, 700));
     EXPECT_EQ(1000, bar.range);
     EXPECT_EQ(50, bar.page);
     EXPECT_EQ(700, bar.position);
-    EXPECT_EQ(700, PositionFromBar(Rows(999, 50, 0), 700));
-    const BarSetting full = BarFor(Rows(kBarUnits - 1, 50, kBarUnits - 50));
+    EXPECT_EQ(700, PositionFromBar(Bar(999, 50, 0), 700));
+    const BarSetting full = BarFor(Bar(kBarUnits - 1, 50, kBarUnits - 50));
     EXPECT_EQ(kBarUnits, full.range);
     EXPECT_EQ(kBarUnits - 50, full.position);
 }
@@ -119,7 +108,7 @@ TEST(ScrollBarMapping, BarsOfUpTo2To30RowsShowThemOneToOne)
 TEST(ScrollBarMapping, RowsPast32BitsMapInProportionWithExactEnds)
 {
     for (const std::int64_t rows : {std::int64_t{2400000000}, std::int64_t{3} * 4294967296 + 7}) {
-        const ScrollBarState top = Rows(rows - 1, 40, 0);
+        const ScrollBarState top = Bar(rows - 1, 40, 0);
         const std::int64_t last = top.LastPosition();
         ASSERT_EQ(rows - 40, last);
         const BarSetting atTop = BarFor(top);
@@ -127,7 +116,7 @@ TEST(ScrollBarMapping, RowsPast32BitsMapInProportionWithExactEnds)
         EXPECT_EQ(40 * kBarUnits / rows, atTop.page) << rows;
         EXPECT_EQ(0, atTop.position) << rows;
         const int barLast = atTop.range - atTop.page;
-        EXPECT_EQ(barLast, BarFor(Rows(rows - 1, 40, last)).position) << rows;
+        EXPECT_EQ(barLast, BarFor(Bar(rows - 1, 40, last)).position) << rows;
         EXPECT_EQ(last, PositionFromBar(top, barLast)) << rows;  // the thumb at the bottom: the last record
         EXPECT_EQ(0, PositionFromBar(top, 0)) << rows;
         // Half way on the bar is half way down the rows.
@@ -138,12 +127,12 @@ TEST(ScrollBarMapping, RowsPast32BitsMapInProportionWithExactEnds)
             const std::int64_t row = PositionFromBar(top, position);
             EXPECT_GE(row, previous) << position;
             // Shown again, the row puts the thumb where it was dropped.
-            EXPECT_EQ(position, BarFor(Rows(rows - 1, 40, row)).position) << rows << " at " << position;
+            EXPECT_EQ(position, BarFor(Bar(rows - 1, 40, row)).position) << rows << " at " << position;
             previous = row;
         }
     }
     // A large page keeps its share of the bar.
-    EXPECT_EQ(kBarUnits / 4, BarFor(Rows(4 * 4294967296 - 1, 4294967296, 0)).page);
+    EXPECT_EQ(kBarUnits / 4, BarFor(Bar(4 * 4294967296 - 1, 4294967296, 0)).page);
 }
 
 // Rows so many that a bar position times the rows passes 64 bits: the
@@ -151,7 +140,7 @@ TEST(ScrollBarMapping, RowsPast32BitsMapInProportionWithExactEnds)
 TEST(ScrollBarMapping, ProductsPast64BitsKeepTheMapping)
 {
     const std::int64_t rows = (std::int64_t{1} << 45) + 12345;
-    const ScrollBarState top = Rows(rows - 1, 40, 0);
+    const ScrollBarState top = Bar(rows - 1, 40, 0);
     const BarSetting atTop = BarFor(top);
     EXPECT_EQ(1, atTop.page);  // still a thumb to take hold of
     const int barLast = atTop.range - atTop.page;
@@ -160,13 +149,13 @@ TEST(ScrollBarMapping, ProductsPast64BitsKeepTheMapping)
         const std::int64_t row = PositionFromBar(top, position);
         EXPECT_NEAR(static_cast<double>(top.LastPosition()) * position / barLast, static_cast<double>(row), 2.0)
             << position;
-        EXPECT_EQ(position, BarFor(Rows(rows - 1, 40, row)).position) << position;
+        EXPECT_EQ(position, BarFor(Bar(rows - 1, 40, row)).position) << position;
     }
 }
 
 TEST(ScrollBarModel, StepsPast32Bits)
 {
-    const ScrollBarState bar = Rows(6442450943, 40, 4294967296);
+    const ScrollBarState bar = Bar(6442450943, 40, 4294967296);
     EXPECT_EQ(4294967336, VerticalScrollStep(bar, ScrollCode::PageDown, 0).position);
     EXPECT_EQ(4294967256, VerticalScrollStep(bar, ScrollCode::PageUp, 0).position);
     EXPECT_EQ(4294967297, VerticalScrollStep(bar, ScrollCode::LineDown, 0).position);
