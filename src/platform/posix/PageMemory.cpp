@@ -1,10 +1,14 @@
 #include "platform/PageMemory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <string>
 #include <sys/mman.h>
 #include <unistd.h>
+
+#include "platform/CgroupMemory.h"
 
 // Maps size bytes aligned to size: map twice as much and trim both ends.
 void* MapAlignedPages(std::size_t size)
@@ -33,7 +37,9 @@ void* MapPages(std::size_t size)
 
 void UnmapPages(void* block, std::size_t size) { ::munmap(block, size); }
 
-std::uint64_t AvailableMemory()
+namespace {
+
+std::uint64_t SystemAvailableMemory()
 {
     // Free memory plus what the page cache and other reclaimable memory
     // would give up.
@@ -52,4 +58,24 @@ std::uint64_t AvailableMemory()
     if (pages > 0 && pageSize > 0) return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
 #endif
     return std::numeric_limits<std::uint64_t>::max();
+}
+
+std::string ReadSmallFile(const char* path)
+{
+    std::string text;
+    if (std::FILE* file = std::fopen(path, "r")) {
+        char buffer[4096];
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        text.assign(buffer, got);
+        std::fclose(file);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::uint64_t AvailableMemory()
+{
+    // A control group's limit may be lower than what the system has.
+    return std::min(SystemAvailableMemory(), CgroupMemoryRoom("/sys/fs/cgroup", ReadSmallFile("/proc/self/cgroup")));
 }
