@@ -56,7 +56,7 @@ for size in ${BENCH_SIZES:-200M 6G}; do
     continue
   fi
   data=bench/data/large-$size.txt
-  [[ -f $data ]] || { echo "Generating $data ..."; $large_bench generate "$data" "$lines"; }
+  [[ -f $data ]] || { echo "Generating $data ..."; $large_bench generate "$data" "$lines"; sync; }  # on disk before anything is timed
   size_kb=$(( $(stat -c %s "$data") / 1024 ))
   records=$(wc -l < "$data")
   echo "== $size: $data, $(stat -c %s "$data") bytes, $records lines; load $(cut -d' ' -f1-3 /proc/loadavg)"
