@@ -65,14 +65,7 @@ for size in ${BENCH_SIZES:-200M 6G}; do
 
   warm_mib=$(( (bytes + 40 * lines) / 1048576 + 256 ))
   warm() { sync; $records_bench warm "$warm_mib"; }
-  ours=(); vims=(); peaks=()
-  for ((i = 1; i <= rounds; i++)); do
-    warm; out=$($open_bench tabulon build/tabulon "$data")
-    ours+=("$(field seconds <<< "$out")"); peaks+=("$(field peak_kb <<< "$out")")
-    warm; out=$($open_bench peer vim -u NONE -N -es -n "$data" +q)
-    vims+=("$(field seconds <<< "$out")")
-    printf 'round %d: tabulon %s s (peak private %s kB), vim %s s\n' "$i" "${ours[-1]}" "${peaks[-1]}" "${vims[-1]}"
-  done
+  open_rounds "$open_bench" warm "$data" "$rounds"
 
   warm; out=$($large_bench run "$data" XYZZY Q "$data.ours")
   echo "$out"

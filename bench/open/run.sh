@@ -32,14 +32,7 @@ cat "$data" > /dev/null   # both read it from the page cache
 
 source bench/lib/stats.sh
 
-ours=(); vims=(); peaks=()
-for ((i = 1; i <= rounds; i++)); do
-  sync; out=$($bench tabulon build/tabulon "$data")
-  ours+=("$(field seconds <<< "$out")"); peaks+=("$(field peak_kb <<< "$out")")
-  sync; out=$($bench peer vim -u NONE -N -es -n "$data" +q)
-  vims+=("$(field seconds <<< "$out")")
-  printf 'round %d: tabulon %s s (peak private %s kB), vim %s s\n' "$i" "${ours[-1]}" "${peaks[-1]}" "${vims[-1]}"
-done
+open_rounds "$bench" sync "$data" "$rounds"
 
 # Save of the unedited file, against a flushed copy.
 saves=(); copies=()
