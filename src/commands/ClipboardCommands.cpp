@@ -22,9 +22,12 @@ std::string CopiedMessage(RecordIndex startRecord, int startByte, RecordIndex en
 // Whether the records a copy of the range would make fit in the clipboard's
 // private block, whose fields are 32-bit; when not, tells the user. Counts
 // as CRecordList::CopyRange copies.
-bool RangeFitsClipBlock(RecordNode* startNode, RecordIndex startIndex, int startColumn, RecordIndex endIndex,
-                        int endColumn)
+bool RangeFitsClipBlock(const CRecordList& list, RecordNode* startNode, RecordIndex startIndex, int startColumn,
+                        RecordIndex endIndex, int endColumn)
 {
+    // The range holds at most its records and the document's bytes: most
+    // documents fit without walking the range.
+    if (ClipBlockHolds(endIndex - startIndex + 1, list.totalBytes)) return true;
     RecordIndex records = 0;
     ByteTotal bytes = 0;
     const RecordNode* node = startNode;
@@ -46,9 +49,9 @@ bool RangeFitsClipBlock(RecordNode* startNode, RecordIndex startIndex, int start
     return true;
 }
 
-bool SelectionFitsClipBlock(const CAppViewBase& view)
+bool SelectionFitsClipBlock(const CAppViewBase& view, const CRecordList& list)
 {
-    return RangeFitsClipBlock(view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
+    return RangeFitsClipBlock(list, view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
                               view.selEndByte);
 }
 
@@ -130,7 +133,7 @@ bool PasteFitsAfterRemoval(const CAppViewBase& view, const CRecordEdits& edits, 
 
 bool CopySelection(CAppViewBase& view, const CRecordList& list, CClipRecords& holder, std::string& message)
 {
-    if (!view.HasSelection() || !view.selStartNode || !SelectionFitsClipBlock(view)) return false;
+    if (!view.HasSelection() || !view.selStartNode || !SelectionFitsClipBlock(view, list)) return false;
     if (!list.CopyRange(holder, view.selStartNode, view.selStartRecord, view.selStartByte, view.selEndRecord,
                         view.selEndByte))
         return false;
@@ -141,7 +144,7 @@ bool CopySelection(CAppViewBase& view, const CRecordList& list, CClipRecords& ho
 
 bool CutSelection(CAppViewBase& view, CRecordEdits edits, CClipRecords& holder, std::string& message)
 {
-    if (!view.HasSelection() || !view.selStartNode || !SelectionFitsClipBlock(view)) return false;
+    if (!view.HasSelection() || !view.selStartNode || !SelectionFitsClipBlock(view, edits.List())) return false;
     return CutViewSelection(view, edits, holder, message);
 }
 
@@ -186,7 +189,7 @@ bool TransferRecords(CAppViewBase& view, CRecordEdits edits, CClipRecords& holde
     if (first < 0 || first >= list.recordCount || endRecord < startRecord || endRecord > list.recordCount)
         return false;
     RecordNode* firstNode = view.NodeAt(first);
-    if (!RangeFitsClipBlock(firstNode, first, 0, endRecord, 0)) return false;
+    if (!RangeFitsClipBlock(list, firstNode, first, 0, endRecord, 0)) return false;
     view.selStartRecord = first;
     view.selStartByte = 0;
     view.selStartNode = firstNode;
