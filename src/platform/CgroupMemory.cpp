@@ -87,11 +87,11 @@ bool NamesMemory(std::string_view controllers)
 
 }  // namespace
 
-std::uint64_t CgroupMemoryRoom(const std::string& root, const std::string& selfCgroup)
+std::uint64_t CgroupMemoryRoom(const std::string& root, const std::string& groupList)
 {
     // "0::/path" names the group in the unified hierarchy; "4:memory:/path"
     // (controllers separated by commas) in the memory controller's own.
-    std::istringstream lines(selfCgroup);
+    std::istringstream lines(ReadText(groupList));
     std::string line;
     std::uint64_t room = kUnlimited;
     while (std::getline(lines, line)) {

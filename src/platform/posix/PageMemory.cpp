@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <string>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -60,22 +59,10 @@ std::uint64_t SystemAvailableMemory()
     return std::numeric_limits<std::uint64_t>::max();
 }
 
-std::string ReadSmallFile(const char* path)
-{
-    std::string text;
-    if (std::FILE* file = std::fopen(path, "r")) {
-        char buffer[4096];
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        text.assign(buffer, got);
-        std::fclose(file);
-    }
-    return text;
-}
-
 }  // namespace
 
 std::uint64_t AvailableMemory()
 {
     // A control group's limit may be lower than what the system has.
-    return std::min(SystemAvailableMemory(), CgroupMemoryRoom("/sys/fs/cgroup", ReadSmallFile("/proc/self/cgroup")));
+    return std::min(SystemAvailableMemory(), CgroupMemoryRoom("/sys/fs/cgroup", "/proc/self/cgroup"));
 }
