@@ -25,21 +25,14 @@ double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(
 
 // The main frame's caret refresh: the horizontal range of the records on
 // screen and the caret.
-class StatusHost : public IViewHost {
+class StatusHost : public NullViewHost {
 public:
     explicit StatusHost(CAppViewBase& view) : view_(view) {}
-    void InvalidatePane(ViewPane) override {}
-    void PlaceCaret(int, int, int, int) override {}
-    void HideCaretNow() override {}
-    void SetVertScrollBar(const ScrollBarState&) override {}
-    void SetHorzScrollBar(const ScrollBarState&) override {}
-    void UpdateModePanes() override {}
     void UpdateStatus() override
     {
         view_.UpdateHScrollRange();
         view_.UpdateCaret();
     }
-    void SetMessage(const std::string&) override {}
 
 private:
     CAppViewBase& view_;

@@ -20,7 +20,7 @@
 namespace {
 
 // Repaints the panes the view invalidates, as the program's view does.
-class PanesHost : public IViewHost {
+class PanesHost : public NullViewHost {
 public:
     explicit PanesHost(BenchPanes& panes) : panes_(panes) {}
     void InvalidatePane(ViewPane pane) override
@@ -29,13 +29,6 @@ public:
         if (pane == ViewPane::Line || pane == ViewPane::All) panes_.line->ViewChanged();
         if (pane == ViewPane::Ruler || pane == ViewPane::All) panes_.ruler->ViewChanged();
     }
-    void PlaceCaret(int, int, int, int) override {}
-    void HideCaretNow() override {}
-    void SetVertScrollBar(const ScrollBarState&) override {}
-    void SetHorzScrollBar(const ScrollBarState&) override {}
-    void UpdateModePanes() override {}
-    void UpdateStatus() override {}
-    void SetMessage(const std::string&) override {}
 
 private:
     BenchPanes& panes_;

@@ -20,20 +20,6 @@ namespace {
 // What a view without a document follows.
 const Settings kNoDocumentSettings;
 
-// Stands in for the host until one is set, so the view works without a
-// screen.
-class NullViewHost : public IViewHost {
-public:
-    void InvalidatePane(ViewPane) override {}
-    void PlaceCaret(int, int, int, int) override {}
-    void HideCaretNow() override {}
-    void SetVertScrollBar(const ScrollBarState&) override {}
-    void SetHorzScrollBar(const ScrollBarState&) override {}
-    void UpdateModePanes() override {}
-    void UpdateStatus() override {}
-    void SetMessage(const std::string&) override {}
-};
-
 }  // namespace
 
 IViewHost& CAppViewBase::Host() const

@@ -31,3 +31,17 @@ public:
     virtual void UpdateStatus() = 0;
     virtual void SetMessage(const std::string& text) = 0;
 };
+
+// A host that shows nothing: the view's stand-in until it has a screen, and
+// the base of hosts that follow only some of the calls.
+class NullViewHost : public IViewHost {
+public:
+    void InvalidatePane(ViewPane) override {}
+    void PlaceCaret(int, int, int, int) override {}
+    void HideCaretNow() override {}
+    void SetVertScrollBar(const ScrollBarState&) override {}
+    void SetHorzScrollBar(const ScrollBarState&) override {}
+    void UpdateModePanes() override {}
+    void UpdateStatus() override {}
+    void SetMessage(const std::string&) override {}
+};
